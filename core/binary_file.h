@@ -1,0 +1,49 @@
+// Byte-stream files for the packet core: reads that know the file's size,
+// writes and closes whose failures are reported.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace skinwright {
+
+class BinaryFile {
+public:
+    BinaryFile() = default;
+
+    // Opens an existing regular file for reading. Folders, FIFOs and devices
+    // are refused before they are opened, so opening never blocks.
+    static BinaryFile OpenForReading(const std::filesystem::path& path);
+    // Creates the file or empties an existing one.
+    static BinaryFile CreateForWriting(const std::filesystem::path& path);
+    // Creates the file only when nothing stands at the path yet.
+    static BinaryFile CreateNew(const std::filesystem::path& path);
+
+    bool IsOpen() const { return file_ != nullptr; }
+    explicit operator bool() const { return IsOpen(); }
+
+    // Size at the moment of asking, or -1.
+    std::int64_t Size() const;
+    bool Seek(std::int64_t position);
+    // Bytes read; fewer than asked at the end of the file or on an error.
+    std::size_t Read(void* buffer, std::size_t count);
+    bool Write(const void* data, std::size_t count);
+    // Flushes and closes; false when anything written was lost.
+    bool Close();
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    explicit BinaryFile(std::FILE* file) : file_(file) {}
+
+    std::unique_ptr<std::FILE, Closer> file_;
+    bool failed_ = false;
+};
+
+// True when the path names an existing regular file (following links).
+bool IsRegularFile(const std::filesystem::path& path);
+
+}  // namespace skinwright

@@ -1,0 +1,61 @@
+#include "packet_format.h"
+
+#include <cstdio>
+
+namespace skinwright {
+
+std::string_view ResourceEntry::Name() const
+{
+    return {name, std::char_traits<char>::length(name)};
+}
+
+void ResourceEntry::SetName(std::string_view text)
+{
+    const std::size_t zero = text.find('\0');
+    if (zero != std::string_view::npos)
+        text = text.substr(0, zero);
+    if (text.size() > kMaxNameLength)
+        text = text.substr(0, kMaxNameLength);
+    text.copy(name, text.size());
+    name[text.size()] = '\0';
+}
+
+std::string FormatHex32(std::uint32_t value)
+{
+    char text[11];
+    std::snprintf(text, sizeof text, "0x%08X", value);
+    return text;
+}
+
+std::string PlaceholderName(ResourceId id)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "!!!0x%08X.g", id);
+    return text;
+}
+
+std::string PictureFileName(std::string_view name)
+{
+    std::string file(name);
+    file += "if";
+    return file;
+}
+
+std::string TextHeader(std::int32_t headerOffset, std::string_view comment)
+{
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08x", static_cast<std::uint32_t>(headerOffset));
+    std::string text = "motoskin\n\nv1.00\n";
+    text += digits;
+    text += "\n\nComments:\n\n";
+    text += comment;
+    text += "\n\nID table:\n\n";
+    return text;
+}
+
+bool IsSafeExportName(std::string_view name)
+{
+    return name.find_first_of("/\\") == std::string_view::npos && name != "." && name != "..";
+}
+
+}  // namespace skinwright

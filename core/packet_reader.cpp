@@ -1,0 +1,249 @@
+#include "packet_reader.h"
+
+#include <array>
+#include <bitset>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace skinwright {
+namespace {
+
+constexpr std::size_t kCopyChunk = 1 << 20;
+
+LoadResult Stop(std::string reason)
+{
+    return {false, std::move(reason)};
+}
+
+// The stretch of the name list from offset to the first CR, LF or the end.
+std::string_view NameAt(std::string_view nameList, std::int32_t offset)
+{
+    if (offset < 0 || static_cast<std::size_t>(offset) >= nameList.size())
+        return {};
+    std::string_view rest = nameList.substr(static_cast<std::size_t>(offset));
+    return rest.substr(0, rest.find_first_of("\r\n"));
+}
+
+}  // namespace
+
+void PacketReader::Close()
+{
+    file_ = BinaryFile();
+    loaded_ = false;
+}
+
+LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarget& target)
+{
+    if (path.empty())
+        return {loaded_, {}};
+    Close();
+    table_.headerOffset = 0;
+    table_.header = PacketHeader{};
+    nameList_.clear();
+
+    if (!IsRegularFile(path)) {
+        std::error_code error;
+        return Stop(std::filesystem::exists(path, error) ? "not a regular file" : "no such file");
+    }
+    file_ = BinaryFile::OpenForReading(path);
+    if (!file_)
+        return Stop("cannot open file");
+    LoadResult result = Parse(target);
+    if (!result.loaded)
+        Close();
+    return result;
+}
+
+LoadResult PacketReader::Parse(LoadTarget& target)
+{
+    fileSize_ = file_.Size();
+
+    // The text header: only the eight digits of the header offset matter.
+    unsigned char text[kTextHeaderLength];
+    if (file_.Read(text, sizeof text) != sizeof text)
+        return Stop("shorter than 24 bytes");
+    std::uint32_t headerOffset = 0;
+    for (int k = 0; k < 8; ++k)
+        headerOffset += static_cast<std::uint32_t>(HexDigitValue(static_cast<char>(text[kHeaderOffsetDigitsAt + k])))
+            << (4 * (7 - k));
+    table_.headerOffset = static_cast<std::int32_t>(headerOffset);
+
+    // The packet header.
+    if (table_.headerOffset < 0)
+        return Stop("header offset negative");
+    unsigned char header[kPacketHeaderSize];
+    if (table_.headerOffset + std::int64_t{kPacketHeaderSize} > fileSize_ || !file_.Seek(table_.headerOffset)
+        || file_.Read(header, sizeof header) != sizeof header)
+        return Stop("header past end of file");
+    table_.header.magic = ReadLe32(header);
+    table_.header.nameListOffset = static_cast<std::int32_t>(ReadLe32(header + 4));
+    table_.header.entryCount = static_cast<std::int32_t>(ReadLe32(header + 8));
+    table_.header.idTableOffset = static_cast<std::int32_t>(ReadLe32(header + 12));
+    table_.header.dataAreaOffset = static_cast<std::int32_t>(ReadLe32(header + 16));
+
+    // The ID table follows the packet header directly.
+    if (LoadResult idTable = ReadIdTable(); !idTable.reason.empty())
+        return idTable;
+
+    // The name list runs from its offset up to the packet header.
+    const std::int32_t nameListOffset = table_.header.nameListOffset;
+    if (nameListOffset < 0)
+        return Stop("name list offset negative");
+    if (table_.headerOffset - nameListOffset <= 0)
+        return Stop("empty name list");
+    nameList_.resize(static_cast<std::size_t>(table_.headerOffset - nameListOffset));
+    if (!file_.Seek(nameListOffset) || file_.Read(nameList_.data(), nameList_.size()) != nameList_.size())
+        return Stop("name list cut off");
+    nameList_.resize(std::char_traits<char>::length(nameList_.c_str()));
+
+    bool damaged = false;
+    for (int i = 0; i < table_.header.entryCount; ++i) {
+        ResourceEntry& row = table_.rows[static_cast<std::size_t>(i)];
+        row.SetName(NameAt(nameList_, row.idOffset));
+        if (NameHash(row.Name()) != row.id) {
+            row.SetName(PlaceholderName(row.id));
+            damaged = true;
+        }
+    }
+    if (damaged)
+        target.ShowDamagedWarning(kDamagedWarning);
+
+    SortRowsByIdOffset();
+
+    target.ClearList();
+    for (int i = 0; i < table_.header.entryCount; ++i)
+        target.AddListRow(i, table_.rows[static_cast<std::size_t>(i)]);
+    loaded_ = true;
+    char status[64];
+    std::snprintf(status, sizeof status, "Loaded %d valid resource(single click preview).", table_.header.entryCount);
+    target.SetStatus(status);
+    return {true, {}};
+}
+
+// Reads entryCount rows, skipping empty ones; the count becomes the kept count.
+LoadResult PacketReader::ReadIdTable()
+{
+    const std::int32_t stored = table_.header.entryCount;
+    const std::int64_t tableStart = std::int64_t{table_.headerOffset} + kPacketHeaderSize;
+    if (stored > 0 && tableStart + std::int64_t{kIdRowSize} * stored > fileSize_)
+        return Stop("ID table cut off");
+    int kept = 0;
+    for (std::int32_t i = 0; i < stored; ++i) {
+        unsigned char bytes[kIdRowSize];
+        if (file_.Read(bytes, sizeof bytes) != sizeof bytes)
+            return Stop("ID table cut off");
+        const ResourceId id = ReadLe32(bytes);
+        if (id == kEmptyRowId)
+            continue;
+        if (kept == kTableCapacity)
+            return Stop("more than 2048 resources");
+        ResourceEntry& row = table_.rows[static_cast<std::size_t>(kept++)];
+        row.id = id;
+        row.idOffset = static_cast<std::int32_t>(ReadLe32(bytes + 4));
+        row.dataOffset = static_cast<std::int32_t>(ReadLe32(bytes + 8));
+    }
+    table_.header.entryCount = kept;
+    return {};
+}
+
+// Orders the rows by idOffset with the exchange sort packets have always been
+// listed in (it is not stable: equal offsets 1, 1, 0 of rows A, B, C end as
+// C, B, A). The sort runs over small keys; the rows move once at the end.
+void PacketReader::SortRowsByIdOffset()
+{
+    const auto count = static_cast<std::size_t>(table_.header.entryCount);
+    std::array<std::int32_t, kTableCapacity> keys;
+    std::array<std::uint16_t, kTableCapacity> from;
+    for (std::size_t i = 0; i < count; ++i) {
+        keys[i] = table_.rows[i].idOffset;
+        from[i] = static_cast<std::uint16_t>(i);
+    }
+    bool moved = false;
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t j = i; j < count; ++j)
+            if (keys[j] < keys[i]) {
+                std::swap(keys[i], keys[j]);
+                std::swap(from[i], from[j]);
+                moved = true;
+            }
+    if (!moved)
+        return;
+    // Row i takes the row that stood at from[i]: follow each cycle once.
+    std::bitset<kTableCapacity> placed;
+    for (std::size_t start = 0; start < count; ++start) {
+        if (placed[start])
+            continue;
+        const ResourceEntry first = table_.rows[start];
+        std::size_t at = start;
+        while (from[at] != start) {
+            table_.rows[at] = table_.rows[from[at]];
+            placed[at] = true;
+            at = from[at];
+        }
+        table_.rows[at] = first;
+        placed[at] = true;
+    }
+}
+
+bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
+{
+    if (!loaded_ || row < 0 || row >= table_.header.entryCount)
+        return false;
+    BinaryFile out = BinaryFile::CreateForWriting(output);
+    if (!out)
+        return false;
+    const ResourceEntry& entry = table_.rows[static_cast<std::size_t>(row)];
+    const auto position = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(table_.header.dataAreaOffset) + static_cast<std::uint32_t>(entry.dataOffset));
+    unsigned char record[kRecordHeaderSize];
+    if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_ || !file_.Seek(position)
+        || file_.Read(record, sizeof record) != sizeof record)
+        return false;
+    const std::uint32_t length = ReadLe32(record + 4);
+    if (length == 0 || position + std::int64_t{kRecordHeaderSize} + length > fileSize_)
+        return false;
+    std::vector<char> buffer(std::min<std::size_t>(length, kCopyChunk));
+    for (std::uint32_t left = length; left > 0;) {
+        const std::size_t chunk = std::min<std::size_t>(left, buffer.size());
+        if (file_.Read(buffer.data(), chunk) != chunk || !out.Write(buffer.data(), chunk))
+            return false;
+        left -= static_cast<std::uint32_t>(chunk);
+    }
+    return out.Close();
+}
+
+bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)
+{
+    if (!loaded_)
+        return false;
+    BinaryFile out = BinaryFile::CreateForWriting(output);
+    if (!out)
+        return false;
+    std::vector<char> bytes(static_cast<std::size_t>(table_.headerOffset) + kPacketHeaderSize);
+    if (!file_.Seek(0) || file_.Read(bytes.data(), bytes.size()) != bytes.size())
+        return false;
+    return out.Write(bytes.data(), bytes.size()) && out.Close();
+}
+
+bool PacketReader::WriteHashTable(const std::filesystem::path& output)
+{
+    if (!loaded_)
+        return false;
+    BinaryFile out = BinaryFile::CreateForWriting(output);
+    if (!out)
+        return false;
+    std::string text;
+    for (int i = 0; i < table_.header.entryCount; ++i) {
+        const ResourceEntry& row = table_.rows[static_cast<std::size_t>(i)];
+        char numbers[64];
+        std::snprintf(numbers, sizeof numbers, "%d %d %d %d ", static_cast<std::int32_t>(row.id), row.idOffset,
+            row.dataOffset, i + 1);
+        text += numbers;
+        text += row.Name();
+        text += '\n';
+    }
+    return out.Write(text.data(), text.size()) && out.Close();
+}
+
+}  // namespace skinwright

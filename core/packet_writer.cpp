@@ -1,0 +1,228 @@
+#include "packet_writer.h"
+
+#include <random>
+#include <system_error>
+#include <vector>
+
+#include "binary_file.h"
+#include "codepage.h"
+#include "resource_list.h"
+
+namespace skinwright {
+namespace {
+
+constexpr std::size_t kCopyBufferSize = 1 << 20;
+
+std::string PathText(const std::filesystem::path& path)
+{
+    return path.string();
+}
+
+WriteResult PictureFailure(const ResourceTable& table, int row)
+{
+    const std::string name = Cp1252ToUtf8(table.rows[static_cast<std::size_t>(row)].Name());
+    return {WriteStatus::PictureMissing, row, "Resource File: " + name + " does not exist or empty, cannot continue!"};
+}
+
+WriteResult TooLarge()
+{
+    return {WriteStatus::TooLarge, -1, "The new resource packet would be larger than 2 GiB, cannot continue!"};
+}
+
+unsigned char FoldCase(unsigned char c)
+{
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return static_cast<unsigned char>(c + 0x20);
+    switch (c) {
+    case 0x8A: case 0x8C: case 0x8E: return static_cast<unsigned char>(c + 0x10);
+    case 0x9F: return 0xFF;
+    default: return c;
+    }
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+void AppendLe32(std::string& out, std::uint32_t value)
+{
+    unsigned char bytes[4];
+    WriteLe32(bytes, value);
+    out.append(reinterpret_cast<const char*>(bytes), 4);
+}
+
+// Everything in front of the data area: text header, names, padding,
+// packet header and ID table.
+std::string FrontOfPacket(const ResourceTable& table, std::string_view comment)
+{
+    std::string front = TextHeader(table.headerOffset, comment);
+    for (int i = 0; i < table.Count(); ++i) {
+        front += table.rows[static_cast<std::size_t>(i)].Name();
+        front += '\n';
+    }
+    front.resize(static_cast<std::size_t>(table.headerOffset), '\0');
+    const PacketHeader& header = table.header;
+    AppendLe32(front, header.magic);
+    AppendLe32(front, static_cast<std::uint32_t>(header.nameListOffset));
+    AppendLe32(front, static_cast<std::uint32_t>(header.entryCount));
+    AppendLe32(front, static_cast<std::uint32_t>(header.idTableOffset));
+    AppendLe32(front, static_cast<std::uint32_t>(header.dataAreaOffset));
+    for (int i = 0; i < table.Count(); ++i) {
+        const ResourceEntry& row = table.rows[static_cast<std::size_t>(i)];
+        AppendLe32(front, row.id);
+        AppendLe32(front, static_cast<std::uint32_t>(row.idOffset));
+        AppendLe32(front, static_cast<std::uint32_t>(row.dataOffset));
+    }
+    return front;
+}
+
+// Copies exactly `length` bytes of a picture; false when the picture cannot
+// be opened or no longer has the size it was measured with.
+bool CopyPicture(const std::filesystem::path& picture, std::uint32_t length, std::vector<char>& buffer, BinaryFile& out,
+    bool& writeFailed)
+{
+    BinaryFile in = BinaryFile::OpenForReading(picture);
+    if (!in || in.Size() != length)
+        return false;
+    unsigned char record[kRecordHeaderSize];
+    WriteLe32(record, kRecordMagic);
+    WriteLe32(record + 4, length);
+    if (!out.Write(record, sizeof record)) {
+        writeFailed = true;
+        return false;
+    }
+    for (std::uint32_t left = length; left > 0;) {
+        const std::size_t chunk = std::min<std::size_t>(left, buffer.size());
+        if (in.Read(buffer.data(), chunk) != chunk)
+            return false;
+        if (!out.Write(buffer.data(), chunk)) {
+            writeFailed = true;
+            return false;
+        }
+        left -= static_cast<std::uint32_t>(chunk);
+    }
+    char more;
+    return in.Read(&more, 1) == 0;
+}
+
+// A new file beside the target, so the final rename stays on one file system.
+std::filesystem::path CreateTemporaryBeside(const std::filesystem::path& target, BinaryFile& file)
+{
+    std::random_device random;
+    const std::filesystem::path folder = target.parent_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate =
+            folder / ("." + target.filename().string() + "." + std::to_string(random()) + ".tmp");
+        file = BinaryFile::CreateNew(candidate);
+        if (file)
+            return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string StoredComment(std::string_view comment)
+{
+    std::string stored;
+    stored.reserve(comment.size());
+    for (char c : comment)
+        if (c != '\r')
+            stored += c;
+    return stored;
+}
+
+bool LayoutPacket(ResourceTable& table, std::string_view storedComment)
+{
+    const std::int64_t nameListOffset = kTextHeaderFixedLength + static_cast<std::int64_t>(storedComment.size());
+    const std::int64_t nameListLength = LayoutNameOffsets(table);
+    const std::int64_t headerOffset = (nameListOffset + nameListLength + 3) / 4 * 4;
+    const std::int64_t dataAreaOffset = headerOffset + kPacketHeaderSize + std::int64_t{kIdRowSize} * table.Count();
+    if (dataAreaOffset > kMaxPacketSize)
+        return false;
+    table.headerOffset = static_cast<std::int32_t>(headerOffset);
+    table.header.magic = kPacketMagic;
+    table.header.nameListOffset = static_cast<std::int32_t>(nameListOffset);
+    table.header.idTableOffset = static_cast<std::int32_t>(headerOffset + kPacketHeaderSize);
+    table.header.dataAreaOffset = static_cast<std::int32_t>(dataAreaOffset);
+    return true;
+}
+
+std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& workFolder, std::string_view name)
+{
+    const std::string fileName = PictureFileName(name);
+    std::filesystem::path exact = workFolder / Cp1252ToUtf8(fileName);
+    if (IsRegularFile(exact))
+        return exact;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(workFolder, error)) {
+        const auto candidate = Utf8ToCp1252(entry.path().filename().string());
+        if (candidate && SameIgnoringCase(*candidate, fileName) && IsRegularFile(entry.path()))
+            return entry.path();
+    }
+    return std::nullopt;
+}
+
+WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
+    const std::filesystem::path& workFolder, const std::filesystem::path& packetPath)
+{
+    const std::string stored = StoredComment(comment);
+    if (!LayoutPacket(table, stored))
+        return TooLarge();
+
+    // Measure every picture before anything is written.
+    const auto count = static_cast<std::size_t>(table.Count());
+    std::vector<std::filesystem::path> pictures(count);
+    std::vector<std::uint32_t> lengths(count);
+    std::int64_t dataLength = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto picture = FindPicture(workFolder, table.rows[i].Name());
+        const std::int64_t size = picture ? BinaryFile::OpenForReading(*picture).Size() : -1;
+        if (size <= 0)
+            return PictureFailure(table, static_cast<int>(i));
+        table.rows[i].dataOffset = static_cast<std::int32_t>(dataLength);
+        dataLength += kRecordHeaderSize + size;
+        if (table.header.dataAreaOffset + dataLength > kMaxPacketSize)
+            return TooLarge();
+        pictures[i] = *picture;
+        lengths[i] = static_cast<std::uint32_t>(size);
+    }
+
+    BinaryFile out;
+    const std::filesystem::path temporary = CreateTemporaryBeside(packetPath, out);
+    if (temporary.empty())
+        return {WriteStatus::CannotCreate, -1, "Cannot create new resource packet" + PathText(packetPath) + "!"};
+    const auto discard = [&](WriteResult result) {
+        out = BinaryFile();
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return result;
+    };
+    const WriteResult writeFailed{
+        WriteStatus::WriteFailed, -1, "Failed to write new resource packet " + PathText(packetPath) + "!"};
+
+    const std::string front = FrontOfPacket(table, stored);
+    if (!out.Write(front.data(), front.size()))
+        return discard(writeFailed);
+    std::vector<char> buffer(kCopyBufferSize);
+    for (std::size_t i = 0; i < count; ++i) {
+        bool failedWriting = false;
+        if (!CopyPicture(pictures[i], lengths[i], buffer, out, failedWriting))
+            return discard(failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i)));
+    }
+    if (!out.Close())
+        return discard(writeFailed);
+    std::error_code error;
+    std::filesystem::rename(temporary, packetPath, error);
+    if (error)
+        return discard(writeFailed);
+    return {};
+}
+
+}  // namespace skinwright

@@ -1,0 +1,48 @@
+// Writing a new packet from a resource list, a comment and a work folder of
+// pictures: lay out, measure every picture, write front to back.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "packet_format.h"
+
+namespace skinwright {
+
+enum class WriteStatus {
+    Written,
+    PictureMissing,   // missing, unreadable, empty, or changed since it was measured
+    TooLarge,         // the packet would end beyond 2^31 - 1 bytes
+    CannotCreate,     // the packet file could not be created
+    WriteFailed,      // a write, flush or the final rename failed
+};
+
+struct WriteResult {
+    WriteStatus status = WriteStatus::Written;
+    int row = -1;         // the failing row, for PictureMissing
+    std::string message;  // the text to show the user, in UTF-8
+    explicit operator bool() const { return status == WriteStatus::Written; }
+};
+
+// The comment as stored: every CR removed.
+std::string StoredComment(std::string_view comment);
+
+// Sets the table's headerOffset, header values and every row's idOffset for
+// a comment without CRs. Returns false when the header cannot stay below 2 GiB.
+bool LayoutPacket(ResourceTable& table, std::string_view storedComment);
+
+// The picture file of a resource: its name with "if" appended, in the work
+// folder. Where the file system tells case apart, a file whose name differs
+// only in case is found too, as on Windows.
+std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& workFolder, std::string_view name);
+
+// Lays out, measures and writes the packet. It is written to a temporary file
+// beside the target and renamed over it only when complete; on failure the
+// target is untouched. The table keeps the offsets laid out, as far as
+// measuring got.
+WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
+    const std::filesystem::path& workFolder, const std::filesystem::path& packetPath);
+
+}  // namespace skinwright
