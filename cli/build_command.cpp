@@ -1,0 +1,126 @@
+// build WORK_FOLDER -o PACKET: a new packet from the pictures of a work
+// folder, as "Generate Packet ..." in the Builder.
+#include <array>
+#include <memory>
+#include <system_error>
+
+#include "commands.h"
+#include "command_line.h"
+#include "core/packet_writer.h"
+#include "packet_comment.h"
+#include "replacing_write.h"
+#include "resource_order.h"
+#include "terminal_text.h"
+#include "text_file.h"
+
+namespace skinwright::cli {
+namespace {
+
+constexpr std::array<OptionSpec, 7> kOptions{{
+    {"output", 'o', true},
+    {"force", 'f', false},
+    {"order", '\0', true},
+    {"hashtable", '\0', true},
+    {"comment", '\0', true},
+    {"comment-file", '\0', true},
+    {"comment-from", '\0', true},
+}};
+
+// Order files and hashtables of 2048 rows stay far below this; so do comments.
+constexpr std::int64_t kMaxListFileSize = 4 << 20;
+constexpr std::int64_t kMaxCommentFileSize = 1 << 20;
+
+int CountGiven(const CommandLine& line, std::initializer_list<std::string_view> options)
+{
+    int given = 0;
+    for (std::string_view option : options)
+        given += line.Has(option) ? 1 : 0;
+    return given;
+}
+
+OrderResult FillResourceList(const CommandLine& line, const std::filesystem::path& workFolder, ResourceTable& table)
+{
+    const bool fromHashTable = line.Has("hashtable");
+    if (!fromHashTable && !line.Has("order"))
+        return AddFolderPictures(table, workFolder);
+    const std::filesystem::path listFile = line.Value(fromHashTable ? "hashtable" : "order");
+    const FileText text = ReadWholeFile(listFile, kMaxListFileSize);
+    if (!text.read)
+        return {false, DisplayPath(listFile) + ": " + text.error};
+    const OrderResult added =
+        fromHashTable ? AddHashTableLines(table, text.bytes) : AddOrderLines(table, text.bytes);
+    if (!added.ok)
+        return {false, DisplayPath(listFile) + ": " + added.error};
+    return added;
+}
+
+CommentResult TakeComment(const CommandLine& line)
+{
+    if (line.Has("comment"))
+        return CommentFromUtf8(line.Value("comment"));
+    if (line.Has("comment-from")) {
+        const std::filesystem::path source = line.Value("comment-from");
+        CommentResult taken = CommentOfPacketFile(source);
+        if (!taken.ok)
+            taken.error = DisplayPath(source) + ": " + taken.error;
+        return taken;
+    }
+    if (line.Has("comment-file")) {
+        const std::filesystem::path source = line.Value("comment-file");
+        const FileText text = ReadWholeFile(source, kMaxCommentFileSize);
+        CommentResult taken = text.read ? CommentFromUtf8(text.bytes) : CommentResult{false, {}, text.error};
+        if (!taken.ok)
+            taken.error = DisplayPath(source) + ": " + taken.error;
+        return taken;
+    }
+    return {};
+}
+
+}  // namespace
+
+int RunBuild(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+{
+    const CommandLine line = ParseCommandLine(args, kOptions);
+    if (!line.error.empty())
+        return UsageError(err, line.error);
+    if (line.operands.size() != 1 || line.operands[0].empty())
+        return UsageError(err, "build takes one work folder");
+    if (line.Value("output").empty())
+        return UsageError(err, "build needs the packet to write: -o PACKET");
+    if (CountGiven(line, {"order", "hashtable"}) > 1)
+        return UsageError(err, "give --order or --hashtable, not both");
+    if (CountGiven(line, {"comment", "comment-file", "comment-from"}) > 1)
+        return UsageError(err, "give one of --comment, --comment-file and --comment-from");
+    const std::filesystem::path workFolder = line.operands[0];
+    const std::filesystem::path packetPath = line.Value("output");
+
+    std::error_code error;
+    if (!std::filesystem::is_directory(workFolder, error)) {
+        err << "skinpack: " << DisplayPath(workFolder) << " is not a folder\n";
+        return kExitFailure;
+    }
+    if (!line.Has("force") && PathIsTaken(packetPath)) {
+        err << "skinpack: " << DisplayPath(packetPath) << " already exists; give -f to replace it\n";
+        return kExitFailure;
+    }
+    const CommentResult comment = TakeComment(line);
+    if (!comment.ok) {
+        err << "skinpack: " << comment.error << '\n';
+        return kExitFailure;
+    }
+    const auto table = std::make_unique<ResourceTable>();
+    if (const OrderResult filled = FillResourceList(line, workFolder, *table); !filled.ok) {
+        err << "skinpack: " << filled.error << '\n';
+        return kExitFailure;
+    }
+
+    const WriteResult written = GeneratePacketFile(*table, comment.comment, workFolder, packetPath);
+    if (!written) {
+        err << TerminalSafe(written.message) << '\n';
+        return kExitFailure;
+    }
+    out << "Successfully built " << DisplayPath(packetPath) << "!\n";
+    return kExitSuccess;
+}
+
+}  // namespace skinwright::cli

@@ -1,0 +1,74 @@
+// export PACKET FOLDER: every picture and both side files, as "Save All ...".
+#include <cstdio>
+#include <system_error>
+
+#include "commands.h"
+#include "command_line.h"
+#include "core/codepage.h"
+#include "core/packet_format.h"
+#include "packet_loading.h"
+#include "replacing_write.h"
+#include "terminal_text.h"
+
+namespace skinwright::cli {
+
+int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+{
+    const CommandLine line = ParseCommandLine(args, {});
+    if (!line.error.empty())
+        return UsageError(err, line.error);
+    if (line.operands.size() != 2 || line.operands[1].empty())
+        return UsageError(err, "export takes a packet and a folder");
+    const std::filesystem::path folder = line.operands[1];
+
+    const auto reader = OpenPacket(line.operands[0], err);
+    if (!reader)
+        return kExitFailure;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!std::filesystem::is_directory(folder, error)) {
+        err << "skinpack: cannot create the folder " << DisplayPath(folder) << '\n';
+        return kExitFailure;
+    }
+
+    // The side files first, as the Viewer writes them; their failures are told too.
+    bool sideFilesWritten = true;
+    const auto writeSideFile = [&](const char* fileName, bool (PacketReader::*write)(const std::filesystem::path&)) {
+        const std::filesystem::path target = folder / fileName;
+        if (!WriteReplacing(target, [&](const std::filesystem::path& file) { return (*reader.*write)(file); })) {
+            err << DisplayPath(target) << " Failed to save\n";
+            sideFilesWritten = false;
+        }
+    };
+    writeSideFile("headerfile", &PacketReader::WriteHeaderFile);
+    writeSideFile("hashtable", &PacketReader::WriteHashTable);
+
+    const ResourceTable& table = reader->Table();
+    int failures = 0;
+    for (int i = 0; i < table.Count(); ++i) {
+        const std::string_view name = table.rows[static_cast<std::size_t>(i)].Name();
+        if (!IsSafeExportName(name)) {
+            err << "skinpack: the resource " << DisplayName(name) << " is not saved: its name would leave the folder\n";
+            ++failures;
+            continue;
+        }
+        const std::filesystem::path target = folder / Cp1252ToUtf8(PictureFileName(name));
+        if (!WriteReplacing(target, [&](const std::filesystem::path& file) { return reader->ExtractResource(i, file); })) {
+            err << DisplayPath(target) << " Failed to save\n";
+            ++failures;
+        }
+    }
+
+    if (failures > 0) {
+        char summary[64];
+        std::snprintf(summary, sizeof summary, "%d of %d Failed to save", failures, table.Count());
+        err << summary << '\n';
+        return kExitFailure;
+    }
+    if (!sideFilesWritten)
+        return kExitFailure;
+    out << "Successfully exported!\n";
+    return kExitSuccess;
+}
+
+}  // namespace skinwright::cli

@@ -1,0 +1,87 @@
+#include "packet_comment.h"
+
+#include <cstdint>
+
+#include "core/binary_file.h"
+#include "core/codepage.h"
+#include "core/name_hash.h"
+#include "core/packet_format.h"
+
+namespace skinwright::cli {
+namespace {
+
+constexpr std::string_view kCommentsCaption = "Comments:\n\n";
+constexpr std::size_t kCommentsCaptionAt = 26;
+constexpr std::size_t kCommentAt = kCommentsCaptionAt + kCommentsCaption.size();
+constexpr std::string_view kIdTableCaption = "\n\nID table:\n\n";
+
+// The text header, name list and packet header together stay far below this
+// for any packet the writer can make from 2048 names and an edited comment.
+constexpr std::int64_t kMaxLeadingBytes = 64 << 20;
+
+std::uint32_t HeaderOffsetOf(std::string_view leading)
+{
+    std::uint32_t offset = 0;
+    for (std::size_t k = 0; k < 8; ++k)
+        offset = offset << 4 | static_cast<std::uint32_t>(HexDigitValue(leading[kHeaderOffsetDigitsAt + k]));
+    return offset;
+}
+
+CommentResult Failure(std::string error)
+{
+    return {false, {}, std::move(error)};
+}
+
+}  // namespace
+
+CommentResult CommentFromUtf8(std::string_view utf8)
+{
+    const auto bytes = Utf8ToCp1252(utf8);
+    if (!bytes)
+        return Failure("the comment is not UTF-8 text that Windows-1252 can represent");
+    if (bytes->find('\0') != std::string::npos)
+        return Failure("the comment holds a zero byte");
+    return {true, *bytes, {}};
+}
+
+std::optional<std::string> CommentInLeadingBytes(std::string_view leading)
+{
+    if (leading.size() < kTextHeaderLength)
+        return std::nullopt;
+    const std::uint64_t headerOffset = HeaderOffsetOf(leading);
+    if (headerOffset + kPacketHeaderSize > leading.size())
+        return std::nullopt;
+    const auto* header = reinterpret_cast<const unsigned char*>(leading.data() + headerOffset);
+    const std::uint32_t nameListOffset = ReadLe32(header + 4);
+    if (nameListOffset < kTextHeaderFixedLength || nameListOffset > headerOffset)
+        return std::nullopt;
+    const std::size_t commentEnd = nameListOffset - kIdTableCaption.size();
+    if (leading.substr(kCommentsCaptionAt, kCommentsCaption.size()) != kCommentsCaption
+        || leading.substr(commentEnd, kIdTableCaption.size()) != kIdTableCaption)
+        return std::nullopt;
+    return std::string(leading.substr(kCommentAt, commentEnd - kCommentAt));
+}
+
+CommentResult CommentOfPacketFile(const std::filesystem::path& path)
+{
+    BinaryFile file = BinaryFile::OpenForReading(path);
+    if (!file)
+        return Failure("cannot open it as a file");
+    std::string leading(kTextHeaderLength, '\0');
+    if (file.Read(leading.data(), leading.size()) != leading.size())
+        return Failure("shorter than 24 bytes");
+    const std::int64_t length = std::int64_t{HeaderOffsetOf(leading)} + kPacketHeaderSize;
+    if (length > file.Size() || length > kMaxLeadingBytes)
+        return Failure("its header offset lies beyond its end");
+    leading.resize(static_cast<std::size_t>(length));
+    if (!file.Seek(0) || file.Read(leading.data(), leading.size()) != leading.size())
+        return Failure("cannot read it");
+    auto comment = CommentInLeadingBytes(leading);
+    if (!comment)
+        return Failure("holds no text header with \"Comments:\" and \"ID table:\"");
+    if (comment->find('\0') != std::string::npos)
+        return Failure("its comment holds a zero byte");
+    return {true, std::move(*comment), {}};
+}
+
+}  // namespace skinwright::cli
