@@ -169,17 +169,15 @@ std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& wo
     return std::nullopt;
 }
 
-WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
-    const std::filesystem::path& workFolder, const std::filesystem::path& packetPath)
+WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std::filesystem::path& workFolder,
+    PacketPlan& plan)
 {
-    const std::string stored = StoredComment(comment);
-    if (!LayoutPacket(table, stored))
+    plan.comment = StoredComment(comment);
+    if (!LayoutPacket(table, plan.comment))
         return TooLarge();
-
-    // Measure every picture before anything is written.
     const auto count = static_cast<std::size_t>(table.Count());
-    std::vector<std::filesystem::path> pictures(count);
-    std::vector<std::uint32_t> lengths(count);
+    plan.pictures.assign(count, {});
+    plan.lengths.assign(count, 0);
     std::int64_t dataLength = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const auto picture = FindPicture(workFolder, table.rows[i].Name());
@@ -190,10 +188,14 @@ WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
         dataLength += kRecordHeaderSize + size;
         if (table.header.dataAreaOffset + dataLength > kMaxPacketSize)
             return TooLarge();
-        pictures[i] = *picture;
-        lengths[i] = static_cast<std::uint32_t>(size);
+        plan.pictures[i] = *picture;
+        plan.lengths[i] = static_cast<std::uint32_t>(size);
     }
+    return {};
+}
 
+WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, const std::filesystem::path& packetPath)
+{
     BinaryFile out;
     const std::filesystem::path temporary = CreateTemporaryBeside(packetPath, out);
     if (temporary.empty())
@@ -207,13 +209,13 @@ WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
     const WriteResult writeFailed{
         WriteStatus::WriteFailed, -1, "Failed to write new resource packet " + PathText(packetPath) + "!"};
 
-    const std::string front = FrontOfPacket(table, stored);
+    const std::string front = FrontOfPacket(table, plan.comment);
     if (!out.Write(front.data(), front.size()))
         return discard(writeFailed);
     std::vector<char> buffer(kCopyBufferSize);
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < plan.pictures.size(); ++i) {
         bool failedWriting = false;
-        if (!CopyPicture(pictures[i], lengths[i], buffer, out, failedWriting))
+        if (!CopyPicture(plan.pictures[i], plan.lengths[i], buffer, out, failedWriting))
             return discard(failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i)));
     }
     if (!out.Close())
@@ -223,6 +225,15 @@ WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
     if (error)
         return discard(writeFailed);
     return {};
+}
+
+WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
+    const std::filesystem::path& workFolder, const std::filesystem::path& packetPath)
+{
+    PacketPlan plan;
+    if (WriteResult planned = PlanPacket(table, comment, workFolder, plan); !planned)
+        return planned;
+    return WritePacket(table, plan, packetPath);
 }
 
 }  // namespace skinwright

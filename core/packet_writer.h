@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "packet_format.h"
 
@@ -37,6 +38,21 @@ bool LayoutPacket(ResourceTable& table, std::string_view storedComment);
 // folder. Where the file system tells case apart, a file whose name differs
 // only in case is found too, as on Windows.
 std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& workFolder, std::string_view name);
+
+// What measuring found: each row's picture file and its length.
+struct PacketPlan {
+    std::string comment;  // CRs removed
+    std::vector<std::filesystem::path> pictures;
+    std::vector<std::uint32_t> lengths;
+};
+
+// Lays the packet out and measures every picture, before anything is written.
+WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std::filesystem::path& workFolder,
+    PacketPlan& plan);
+
+// Writes the planned packet front to back. Each picture is copied with
+// exactly its measured length; one that changed since fails its row.
+WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, const std::filesystem::path& packetPath);
 
 // Lays out, measures and writes the packet. It is written to a temporary file
 // beside the target and renamed over it only when complete; on failure the

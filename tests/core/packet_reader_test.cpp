@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "core/packet.h"
+#include "test_files.h"
+
+namespace skinwright::test {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+class ReaderTest : public ::testing::Test {
+protected:
+    std::filesystem::path Put(std::string_view bytes, std::string_view name = "iconres.ezx")
+    {
+        WriteFile(folder / name, bytes);
+        return folder / name;
+    }
+    LoadResult Load(const std::filesystem::path& path) { return reader.LoadPacket(path, target); }
+
+    TempFolder folder;
+    PacketReader reader;
+    RecordingTarget target;
+};
+
+TEST_F(ReaderTest, WorkedExampleListsSidesAndExtracts)
+{
+    const std::string packet = WorkedExamplePacket();
+    ASSERT_EQ(packet.size(), 202u);
+    ASSERT_TRUE(Load(Put(packet)).loaded);
+    EXPECT_EQ(target.rows, (Rows{{"ok.g", "0x000002EF", "0x00000000", "0x00000000"},
+                               {"back.g", "0x000008DF", "0x00000005", "0x00000033"}}));
+    EXPECT_EQ(target.status, "Loaded 2 valid resource(single click preview).");
+    EXPECT_EQ(target.events, (std::vector<std::string>{"clear", "row", "row", "status"}));
+
+    ASSERT_TRUE(reader.WriteHashTable(folder / "hashtable"));
+    EXPECT_EQ(ReadFile(folder / "hashtable"), "751 0 0 1 ok.g\n2271 5 51 2 back.g\n");
+    ASSERT_TRUE(reader.WriteHeaderFile(folder / "headerfile"));
+    EXPECT_EQ(ReadFile(folder / "headerfile"), packet.substr(0, 84));
+    ASSERT_TRUE(reader.ExtractResource(1, folder / "back.gif"));
+    EXPECT_EQ(ReadFile(folder / "back.gif"), BackPicture());
+}
+
+TEST_F(ReaderTest, RowsStoredInAnotherOrderAreListedInNameListOrder)
+{
+    std::string data = WorkedExamplePacket().substr(108);
+    const std::string packet = HandMadePacket("ok.g\nback.g\n", 50, 2, {{0x8DF, 5, 51}, {0x2EF, 0, 0}}, data);
+    ASSERT_TRUE(Load(Put(packet)).loaded);
+    EXPECT_EQ(target.rows[0][0], "ok.g");
+    EXPECT_EQ(target.rows[1][0], "back.g");
+}
+
+TEST_F(ReaderTest, ExchangeSortOrderAmongEqualOffsets)
+{
+    // Rows A, B, C with offsets 1, 1, 0 end as C, B, A.
+    const std::string packet = HandMadePacket("xa.g\n", 50, 3, {{0xA, 1, 0}, {0xB, 1, 0}, {0xC, 0, 0}}, "");
+    ASSERT_TRUE(Load(Put(packet)).loaded);
+    ASSERT_EQ(target.rows.size(), 3u);
+    EXPECT_EQ(target.rows[0][1], "0x0000000C");
+    EXPECT_EQ(target.rows[1][1], "0x0000000B");
+    EXPECT_EQ(target.rows[2][1], "0x0000000A");
+}
+
+TEST_F(ReaderTest, MismatchingNamesGetPlaceholdersAndOneWarningBeforeTheList)
+{
+    const std::string data = WorkedExamplePacket().substr(108);
+    const std::string packet = HandMadePacket("OK.g\nBACK.g\n", 50, 2, {{0x2EF, 0, 0}, {0x8DF, 5, 51}}, data);
+    ASSERT_TRUE(Load(Put(packet)).loaded);
+    EXPECT_EQ(target.warnings, 1);
+    EXPECT_EQ(target.events.front(), "warning");
+    EXPECT_EQ(target.rows[0][0], "!!!0x000002EF.g");
+    EXPECT_EQ(target.rows[1][0], "!!!0x000008DF.g");
+}
+
+TEST_F(ReaderTest, NegativeIdsAreSignedInTheHashTable)
+{
+    const std::string packet = HandMadePacket("status_bar_battery_level_3.g\n", 50, 1, {{0xD7BBCA85, 0, 0}}, "");
+    ASSERT_TRUE(Load(Put(packet)).loaded);
+    EXPECT_EQ(target.rows[0][1], "0xD7BBCA85");
+    ASSERT_TRUE(reader.WriteHashTable(folder / "hashtable"));
+    EXPECT_EQ(ReadFile(folder / "hashtable"), "-675558779 0 0 1 status_bar_battery_level_3.g\n");
+}
+
+TEST_F(ReaderTest, NamesAndRowsTheReaderTolerates)
+{
+    const struct {
+        const char* what;
+        std::string nameList;
+        std::uint32_t entryCount;
+        std::vector<PacketRow> rows;
+        Rows expected;
+    } cases[] = {
+        {"empty row skipped", "a.g\nb.g\n", 3, {{0x1BF, 0, 0}, {0xFFFFFFFF, 0, 0}, {NameHash("b.g"), 4, 0}},
+            {{"a.g", "0x000001BF", "0x00000000", "0x00000000"}, {"b.g", "0x000001B3", "0x00000004", "0x00000000"}}},
+        {"CR LF line ends", "a.g\r\nb.g\r\n", 2, {{0x1BF, 0, 0}, {NameHash("b.g"), 5, 0}},
+            {{"a.g", "0x000001BF", "0x00000000", "0x00000000"}, {"b.g", "0x000001B3", "0x00000005", "0x00000000"}}},
+        {"offset outside the text, id 0", "a.g\n", 1, {{0, 99, 0}}, {{"", "0x00000000", "0x00000063", "0x00000000"}}},
+        {"offset outside the text", "a.g\n", 1, {{7, -1, 0}}, {{"!!!0x00000007.g", "0x00000007", "0xFFFFFFFF", "0x00000000"}}},
+        {"no rows", "x", 0, {}, {}},
+        {"negative count reads no rows", "x", 0xFFFFFFFF, {}, {}},
+        {"name ends at the list's end", "a.g", 1, {{0x1BF, 0, 0}}, {{"a.g", "0x000001BF", "0x00000000", "0x00000000"}}},
+    };
+    for (const auto& c : cases) {
+        target = RecordingTarget();
+        ASSERT_TRUE(Load(Put(HandMadePacket(c.nameList, 50, c.entryCount, c.rows, ""))).loaded) << c.what;
+        EXPECT_EQ(target.rows, c.expected) << c.what;
+        EXPECT_EQ(target.status, "Loaded " + std::to_string(c.expected.size()) + " valid resource(single click preview).");
+    }
+}
+
+TEST_F(ReaderTest, LongNamesAreCutTo127Bytes)
+{
+    const std::string longName(200, 'n');
+    ASSERT_TRUE(Load(Put(HandMadePacket(longName + "\n", 50, 1, {{NameHash(longName.substr(0, 127)), 0, 0}}, ""))).loaded);
+    EXPECT_EQ(target.rows[0][0], longName.substr(0, 127));
+    EXPECT_EQ(target.warnings, 0);
+}
+
+// Every way a file can fail to load: nothing shown, nothing usable left.
+TEST_F(ReaderTest, HostilePacketsDoNotLoad)
+{
+    const std::string good = WorkedExamplePacket();
+    std::string badDigits = good;
+    badDigits.replace(16, 8, "7fffffff");
+    std::string negative = good;
+    negative.replace(16, 8, "80000000");
+    std::string countTooBig = good;
+    countTooBig[72] = '\x03';
+    std::string hugeCount = good;
+    hugeCount.replace(72, 4, "\xff\xff\xff\x7f");
+    std::string nameListNegative = good;
+    nameListNegative.replace(68, 4, "\x00\x00\x00\x80", 4);
+    std::string nameListAtHeader = good;
+    nameListAtHeader.replace(68, 4, "\x40\x00\x00\x00", 4);
+    std::string tooMany = HandMadePacket("x", 50, 2049, std::vector<PacketRow>(2049, PacketRow{1, 0, 0}), "");
+
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"empty file", "", "shorter than 24 bytes"},
+        {"23 bytes", good.substr(0, 23), "shorter than 24 bytes"},
+        {"header beyond the end", badDigits, "header past end of file"},
+        {"negative header offset", negative, "header offset negative"},
+        {"cut in the header", good.substr(0, 70), "header past end of file"},
+        {"cut in the ID table", good.substr(0, 100), "ID table cut off"},
+        {"count beyond the file", countTooBig.substr(0, 108), "ID table cut off"},
+        {"huge count", hugeCount, "ID table cut off"},
+        {"negative name list offset", nameListNegative, "name list offset negative"},
+        {"empty name list", nameListAtHeader, "empty name list"},
+        {"more than 2048 rows", tooMany, "more than 2048 resources"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Load(Put(good)).loaded);
+        target = RecordingTarget();
+        const LoadResult result = Load(Put(c.bytes, "bad.ezx"));
+        EXPECT_FALSE(result.loaded) << c.what;
+        EXPECT_EQ(result.reason, c.reason) << c.what;
+        EXPECT_TRUE(target.events.empty()) << c.what;
+        EXPECT_FALSE(reader.IsLoaded()) << c.what;
+        EXPECT_FALSE(reader.ExtractResource(0, folder / "out.gif")) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(folder / "out.gif")) << c.what;
+        EXPECT_FALSE(reader.WriteHeaderFile(folder / "headerfile")) << c.what;
+        EXPECT_FALSE(reader.WriteHashTable(folder / "hashtable")) << c.what;
+    }
+}
+
+TEST_F(ReaderTest, EveryCutOfAPacketFailsCleanlyOrLoads)
+{
+    const std::string good = WorkedExamplePacket();
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        const LoadResult result = Load(Put(good.substr(0, length)));
+        EXPECT_EQ(result.loaded, length >= 108) << length;
+        if (result.loaded) {
+            EXPECT_FALSE(reader.ExtractResource(1, folder / "back.gif")) << length;
+        }
+    }
+}
+
+TEST_F(ReaderTest, OnlyRegularFilesAreOpened)
+{
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(Load(folder / "fifo").reason, "not a regular file");
+    EXPECT_EQ(Load(folder.Path()).reason, "not a regular file");
+    EXPECT_EQ(Load("/dev/zero").reason, "not a regular file");
+    EXPECT_EQ(Load(folder / "missing.ezx").reason, "no such file");
+}
+
+TEST_F(ReaderTest, AnEmptyPathKeepsTheLoadedPacket)
+{
+    ASSERT_TRUE(Load(Put(WorkedExamplePacket())).loaded);
+    target = RecordingTarget();
+    Load("");
+    EXPECT_TRUE(target.events.empty());
+    EXPECT_TRUE(reader.IsLoaded());
+    EXPECT_TRUE(reader.ExtractResource(0, folder / "ok.gif"));
+}
+
+TEST_F(ReaderTest, ExtractionRefusesBadRowsAndRecords)
+{
+    std::string data;
+    AppendLe32(data, kRecordMagic);
+    AppendLe32(data, 0);
+    AppendLe32(data, kRecordMagic);
+    AppendLe32(data, 1000);
+    data += "GIF";
+    const std::string packet =
+        HandMadePacket("a.g\nb.g\nc.g\n", 50, 3, {{0x1BF, 0, 0}, {NameHash("b.g"), 4, 8}, {NameHash("c.g"), 8, 0x7FFFFFF0}}, data);
+    ASSERT_TRUE(Load(Put(packet)).loaded);
+
+    EXPECT_FALSE(reader.ExtractResource(3, folder / "none.gif"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "none.gif"));
+    EXPECT_FALSE(reader.ExtractResource(-1, folder / "none.gif"));
+
+    for (int row : {0, 1, 2}) {
+        const auto out = folder / ("row" + std::to_string(row));
+        EXPECT_FALSE(reader.ExtractResource(row, out)) << row;
+        EXPECT_EQ(ReadFile(out), "") << row;
+    }
+    EXPECT_FALSE(reader.ExtractResource(0, folder / "no-such-folder" / "x.gif"));
+}
+
+TEST_F(ReaderTest, FailedWritesOfOutputsAreFailures)
+{
+    ASSERT_TRUE(Load(Put(WorkedExamplePacket())).loaded);
+    EXPECT_FALSE(reader.ExtractResource(0, "/dev/full"));
+    EXPECT_FALSE(reader.WriteHeaderFile("/dev/full"));
+    EXPECT_FALSE(reader.WriteHashTable("/dev/full"));
+}
+
+TEST(ExportNames, OnlyNamesThatStayInTheirFolder)
+{
+    for (std::string_view safe : {"ok.g", "!!!0x000002EF.g", "", "...", ".g"})
+        EXPECT_TRUE(IsSafeExportName(safe)) << safe;
+    for (std::string_view unsafe : {"../x.g", "a/b.g", "a\\b.g", ".", "..", "/etc/x"})
+        EXPECT_FALSE(IsSafeExportName(unsafe)) << unsafe;
+}
+
+}  // namespace
+}  // namespace skinwright::test

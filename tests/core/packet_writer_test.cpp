@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "core/packet.h"
+#include "test_files.h"
+
+namespace skinwright::test {
+namespace {
+
+class WriterTest : public ::testing::Test {
+protected:
+    void AddPicture(std::string_view name, std::string_view bytes)
+    {
+        WriteFile(work / PictureFileName(name), bytes);
+        ASSERT_TRUE(AddRow(table, name, NameHash(name)));
+    }
+    WriteResult Generate(std::string_view comment = "")
+    {
+        return GeneratePacketFile(table, comment, work.Path(), out / "iconres.ezx");
+    }
+    // Nothing but the packet itself may be left in the output folder.
+    std::vector<std::string> OutputFiles() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    TempFolder work;
+    TempFolder out;
+    ResourceTable table;
+};
+
+TEST_F(WriterTest, WorkedExampleByteForByte)
+{
+    AddPicture("ok.g", OkPicture());
+    AddPicture("back.g", BackPicture());
+    ASSERT_TRUE(Generate());
+    EXPECT_EQ(ReadFile(out / "iconres.ezx"), WorkedExamplePacket());
+    EXPECT_EQ(table.headerOffset, 64);
+    EXPECT_EQ(table.header.dataAreaOffset, 108);
+    EXPECT_EQ(table.rows[1].idOffset, 5);
+    EXPECT_EQ(table.rows[1].dataOffset, 51);
+    EXPECT_EQ(OutputFiles(), std::vector<std::string>{"iconres.ezx"});
+}
+
+TEST_F(WriterTest, CommentLinesAreStoredWithLfOnly)
+{
+    AddPicture("ok.g", OkPicture());
+    AddPicture("back.g", BackPicture());
+    ASSERT_TRUE(Generate("Theme A\r\nby me"));
+    const std::string packet = ReadFile(out / "iconres.ezx");
+    EXPECT_EQ(packet.size(), 214u);
+    EXPECT_EQ(packet.substr(0, 63), "motoskin\n\nv1.00\n0000004c\n\nComments:\n\nTheme A\nby me\n\nID table:\n\n");
+    EXPECT_EQ(table.header.nameListOffset, 63);
+    EXPECT_EQ(table.headerOffset, 0x4C);
+    EXPECT_EQ(table.header.idTableOffset, 96);
+    EXPECT_EQ(table.header.dataAreaOffset, 120);
+    EXPECT_EQ(packet[75], '\0');
+}
+
+TEST_F(WriterTest, AnEmptyListIsAHeaderOnly)
+{
+    ASSERT_TRUE(Generate());
+    const std::string packet = ReadFile(out / "iconres.ezx");
+    ASSERT_EQ(packet.size(), 72u);
+    EXPECT_EQ(ReadLe32(reinterpret_cast<const unsigned char*>(packet.data()) + 64), 72u);
+    EXPECT_EQ(ReadLe32(reinterpret_cast<const unsigned char*>(packet.data()) + 68), 72u);
+}
+
+TEST_F(WriterTest, MissingOrEmptyPicturesLeaveAnExistingPacketUntouched)
+{
+    WriteFile(out / "iconres.ezx", "the old packet");
+    for (std::string_view second : {"missing", "empty"}) {
+        Clear(table);
+        std::filesystem::remove(work / "back.gif");
+        AddPicture("ok.g", OkPicture());
+        ASSERT_TRUE(AddRow(table, "back.g", NameHash("back.g")));
+        if (second == "empty")
+            WriteFile(work / "back.gif", "");
+        const WriteResult result = Generate();
+        EXPECT_EQ(result.status, WriteStatus::PictureMissing) << second;
+        EXPECT_EQ(result.row, 1) << second;
+        EXPECT_EQ(result.message, "Resource File: back.g does not exist or empty, cannot continue!") << second;
+        EXPECT_EQ(ReadFile(out / "iconres.ezx"), "the old packet") << second;
+        EXPECT_EQ(OutputFiles(), std::vector<std::string>{"iconres.ezx"}) << second;
+    }
+}
+
+TEST_F(WriterTest, PicturesAreFoundWithoutRegardToCase)
+{
+    WriteFile(work / "A.GIF", OkPicture());
+    WriteFile(work / "CAF\xC3\x89.GIF", BackPicture());
+    ASSERT_TRUE(AddFromPath(table, (work / "A.GIF").string()));
+    ASSERT_TRUE(AddRow(table, "caf\xE9.g", NameHash("caf\xE9.g")));
+    EXPECT_EQ(table.rows[0].Name(), "A.g");
+    ASSERT_TRUE(Generate());
+    PacketReader reader;
+    RecordingTarget target;
+    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target).loaded);
+    ASSERT_TRUE(reader.ExtractResource(1, out / "back.gif"));
+    EXPECT_EQ(ReadFile(out / "back.gif"), BackPicture());
+}
+
+TEST_F(WriterTest, APictureThatChangedSinceMeasuringFailsItsRow)
+{
+    AddPicture("ok.g", OkPicture());
+    AddPicture("back.g", BackPicture());
+    for (const std::string& changed : {BackPicture() + "more", BackPicture().substr(0, 20)}) {
+        WriteFile(work / "back.gif", BackPicture());
+        PacketPlan plan;
+        ASSERT_TRUE(PlanPacket(table, "", work.Path(), plan));
+        WriteFile(work / "back.gif", changed);
+        const WriteResult result = WritePacket(table, plan, out / "iconres.ezx");
+        EXPECT_EQ(result.status, WriteStatus::PictureMissing);
+        EXPECT_EQ(result.message, "Resource File: back.g does not exist or empty, cannot continue!");
+        EXPECT_TRUE(OutputFiles().empty());
+    }
+}
+
+TEST_F(WriterTest, LargePicturesAreCopiedInPieces)
+{
+    const std::string big = Picture(3 * 1024 * 1024 + 5, 'x');
+    AddPicture("big.g", big);
+    ASSERT_TRUE(Generate());
+    PacketReader reader;
+    RecordingTarget target;
+    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target).loaded);
+    ASSERT_TRUE(reader.ExtractResource(0, out / "big.gif"));
+    EXPECT_EQ(ReadFile(out / "big.gif"), big);
+}
+
+TEST_F(WriterTest, APacketBeyond2GiBIsRefusedBeforeWriting)
+{
+    AddPicture("ok.g", OkPicture());
+    ASSERT_TRUE(AddRow(table, "huge.g", NameHash("huge.g")));
+    WriteFile(work / "huge.gif", "GIF89a");
+    std::filesystem::resize_file(work / "huge.gif", 0x7FFFFFFF - 100);  // sparse
+    const WriteResult result = Generate();
+    EXPECT_EQ(result.status, WriteStatus::TooLarge);
+    EXPECT_TRUE(OutputFiles().empty());
+}
+
+TEST_F(WriterTest, AFailedWriteIsAFailureAndLeavesNothingBehind)
+{
+    AddPicture("ok.g", OkPicture());
+    AddPicture("back.g", BackPicture());
+    WriteFile(out / "iconres.ezx", "the old packet");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const WriteResult result = Generate();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(result.status, WriteStatus::WriteFailed);
+    EXPECT_EQ(ReadFile(out / "iconres.ezx"), "the old packet");
+    EXPECT_EQ(OutputFiles(), std::vector<std::string>{"iconres.ezx"});
+}
+
+TEST_F(WriterTest, AFolderThatCannotHoldThePacket)
+{
+    const WriteResult result = GeneratePacketFile(table, "", work.Path(), out / "missing" / "iconres.ezx");
+    EXPECT_EQ(result.status, WriteStatus::CannotCreate);
+    EXPECT_EQ(result.message, "Cannot create new resource packet" + (out / "missing" / "iconres.ezx").string() + "!");
+}
+
+TEST_F(WriterTest, ATemplateRowKeepsItsPlaceholderAndId)
+{
+    WriteFile(work / "!!!0x000002EF.gif", OkPicture());
+    ASSERT_TRUE(AddRow(table, "!!!0x000002EF.g", 0x2EF));
+    ASSERT_TRUE(Generate());
+    PacketReader reader;
+    RecordingTarget target;
+    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target).loaded);
+    EXPECT_EQ(target.warnings, 1);
+    EXPECT_EQ(target.rows[0][1], "0x000002EF");
+}
+
+}  // namespace
+}  // namespace skinwright::test

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "core/packet.h"
+
+namespace skinwright {
+namespace {
+
+std::vector<std::string> Names(const ResourceTable& table)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < table.Count(); ++i)
+        names.emplace_back(table.rows[static_cast<std::size_t>(i)].Name());
+    return names;
+}
+
+TEST(ResourceList, NamesComeFromTheFileNameLessFourCharacters)
+{
+    ResourceTable table;
+    const struct {
+        std::string_view path;
+        std::string name;
+    } cases[] = {
+        {"/pics/battery.gif", "battery.g"},
+        {"logo.png", "logo.g"},
+        {"/x/abc", ".g"},
+        {"/x/caf\xC3\xA9.gif", "caf\xE9.g"},
+#ifndef _WIN32
+        {"/x/back\\slash.gif", "back\\slash.g"},
+#endif
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(AddFromPath(table, c.path)) << c.path;
+        EXPECT_EQ(table.rows[static_cast<std::size_t>(table.Count() - 1)].Name(), c.name);
+        EXPECT_EQ(table.rows[static_cast<std::size_t>(table.Count() - 1)].id, NameHash(c.name));
+    }
+}
+
+TEST(ResourceList, RefusesNamesThatCannotBeStored)
+{
+    ResourceTable table;
+    const std::string longest(125, 'n');
+    EXPECT_TRUE(AddFromPath(table, "/x/" + longest + ".gif"));
+    EXPECT_EQ(AddFromPath(table, "/x/" + longest + "n.gif").status, AddStatus::NameTooLong);
+    EXPECT_EQ(AddFromPath(table, "/x/line\nbreak.gif").status, AddStatus::NameHasBadByte);
+    EXPECT_EQ(AddFromPath(table, "/x/\xE2\x98\x83.gif").status, AddStatus::NotRepresentable);
+    EXPECT_EQ(table.Count(), 1);
+}
+
+TEST(ResourceList, HoldsAt2048Rows)
+{
+    ResourceTable table;
+    for (int i = 0; i < 2047; ++i)
+        ASSERT_TRUE(AddFromPath(table, "/d/icon_ok.gif"));
+    EXPECT_TRUE(AddFromPath(table, "/d/icon_ok.gif"));
+    const AddResult refused = AddFromPath(table, "/d/other.gif");
+    EXPECT_EQ(refused.status, AddStatus::TableFull);
+    EXPECT_FALSE(refused.message.empty());
+    EXPECT_EQ(table.Count(), 2048);
+    EXPECT_EQ(table.rows[0].id, table.rows[2047].id);
+}
+
+TEST(ResourceList, RemoveClearAndLayout)
+{
+    ResourceTable table;
+    for (const char* path : {"a.gif", "bb.gif", "ccc.gif"})
+        ASSERT_TRUE(AddFromPath(table, path));
+    EXPECT_EQ(LayoutNameOffsets(table), 4 + 5 + 6);
+    RemoveAt(table, 0);
+    RemoveAt(table, 5);
+    RemoveAt(table, -1);
+    EXPECT_EQ(Names(table), (std::vector<std::string>{"bb.g", "ccc.g"}));
+    EXPECT_EQ(LayoutNameOffsets(table), 11);
+    EXPECT_EQ(table.rows[1].idOffset, 5);
+    Clear(table);
+    EXPECT_EQ(LayoutNameOffsets(table), 0);
+}
+
+TEST(ResourceList, TemplateRowsKeepEverythingButTheirNameOffsets)
+{
+    ResourceTable source;
+    source.headerOffset = 64;
+    source.header = {kPacketMagic, 50, 2, 84, 108};
+    source.rows[0].id = 0x2EF;
+    source.rows[0].SetName("!!!0x000002EF.g");
+    source.rows[0].idOffset = 77;
+    source.rows[0].dataOffset = 51;
+    source.rows[1].SetName("x.g");
+    ResourceTable table;
+    CopyFromTemplate(table, source);
+    EXPECT_EQ(table.headerOffset, 0);
+    EXPECT_EQ(table.header.nameListOffset, 50);
+    EXPECT_EQ(Names(table), (std::vector<std::string>{"!!!0x000002EF.g", "x.g"}));
+    LayoutNameOffsets(table);
+    EXPECT_EQ(table.rows[0].id, 0x2EFu);
+    EXPECT_EQ(table.rows[0].dataOffset, 51);
+    EXPECT_EQ(table.rows[0].idOffset, 0);
+    EXPECT_EQ(table.rows[1].idOffset, 16);
+}
+
+}  // namespace
+}  // namespace skinwright
