@@ -1,5 +1,6 @@
-// extract PACKET NAME [-o FILE] [-f]: one resource's picture, as "Save As ...".
-#include <array>
+// export PACKET FOLDER: every picture and both side files, as "Save All ...".
+#include <cstdio>
+#include <system_error>
 
 #include "commands.h"
 #include "command_line.h"
@@ -10,62 +11,63 @@
 #include "terminal_text.h"
 
 namespace skinwright::cli {
-namespace {
 
-constexpr std::array<OptionSpec, 2> kOptions{{{"output", 'o', true}, {"force", 'f', false}}};
-
-// The first row with the name, or -1.
-int FindRow(const ResourceTable& table, std::string_view name)
+int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
-    for (int i = 0; i < table.Count(); ++i)
-        if (table.rows[static_cast<std::size_t>(i)].Name() == name)
-            return i;
-    return -1;
-}
-
-}  // namespace
-
-int RunExtract(std::span<const std::string> args, std::ostream&, std::ostream& err)
-{
-    const CommandLine line = ParseCommandLine(args, kOptions);
+    const CommandLine line = ParseCommandLine(args, {});
     if (!line.error.empty())
         return UsageError(err, line.error);
-    if (line.operands.size() != 2)
-        return UsageError(err, "extract takes a packet and a resource name");
-    if (line.Has("output") && line.Value("output").empty())
-        return UsageError(err, "option --output needs a file name");
-    const std::string& packetPath = line.operands[0];
-    const std::string& wanted = line.operands[1];
+    if (line.operands.size() != 2 || line.operands[1].empty())
+        return UsageError(err, "export takes a packet and a folder");
+    const std::filesystem::path folder = line.operands[1];
 
-    const auto reader = OpenPacket(packetPath, err);
+    const auto reader = OpenPacket(line.operands[0], err);
     if (!reader)
         return kExitFailure;
-    const auto name = Utf8ToCp1252(wanted);
-    const int row = name ? FindRow(reader->Table(), *name) : -1;
-    if (row < 0) {
-        err << "skinpack: " << DisplayPath(packetPath) << " holds no resource named " << TerminalSafe(wanted) << '\n';
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!std::filesystem::is_directory(folder, error)) {
+        err << "skinpack: cannot create the folder " << DisplayPath(folder) << '\n';
         return kExitFailure;
     }
 
-    std::filesystem::path target;
-    if (line.Has("output")) {
-        target = line.Value("output");
-    } else {
-        if (!IsSafeExportName(*name)) {
-            err << "skinpack: the name " << TerminalSafe(wanted)
-                << " would leave the current folder; give the file to write with -o\n";
-            return kExitFailure;
+    // The side files first, as the Viewer writes them; their failures are told too.
+    bool sideFilesWritten = true;
+    const auto writeSideFile = [&](const char* fileName, bool (PacketReader::*write)(const std::filesystem::path&)) {
+        const std::filesystem::path target = folder / fileName;
+        if (!WriteReplacing(target, [&](const std::filesystem::path& file) { return (*reader.*write)(file); })) {
+            err << DisplayPath(target) << " Failed to save\n";
+            sideFilesWritten = false;
         }
-        target = Cp1252ToUtf8(PictureFileName(*name));
+    };
+    writeSideFile("headerfile", &PacketReader::WriteHeaderFile);
+    writeSideFile("hashtable", &PacketReader::WriteHashTable);
+
+    const ResourceTable& table = reader->Table();
+    int failures = 0;
+    for (int i = 0; i < table.Count(); ++i) {
+        const std::string_view name = table.rows[static_cast<std::size_t>(i)].Name();
+        if (!IsSafeExportName(name)) {
+            err << "skinpack: the resource " << DisplayName(name) << " is not saved: its name would leave the folder\n";
+            ++failures;
+            continue;
+        }
+        const std::filesystem::path target = folder / Cp1252ToUtf8(PictureFileName(name));
+        if (!WriteReplacing(target, [&](const std::filesystem::path& file) { return reader->ExtractResource(i, file); })) {
+            err << DisplayPath(target) << " Failed to save\n";
+            ++failures;
+        }
     }
-    if (!line.Has("force") && PathIsTaken(target)) {
-        err << "skinpack: " << DisplayPath(target) << " already exists; give -f to replace it\n";
+
+    if (failures > 0) {
+        char summary[64];
+        std::snprintf(summary, sizeof summary, "%d of %d Failed to save", failures, table.Count());
+        err << summary << '\n';
         return kExitFailure;
     }
-    if (!WriteReplacing(target, [&](const std::filesystem::path& file) { return reader->ExtractResource(row, file); })) {
-        err << DisplayPath(target) << " Failed to save\n";
+    if (!sideFilesWritten)
         return kExitFailure;
-    }
+    out << "Successfully exported!\n";
     return kExitSuccess;
 }
 
