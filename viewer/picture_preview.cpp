@@ -1,0 +1,38 @@
+// A click in the list shows the selected resource's picture: the resource is
+// extracted into a private temporary folder, decoded and shown, and the
+// temporary file removed again.
+#include "viewer_dialog.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "platform/paths.h"
+#include "platform/picture.h"
+
+namespace skinwright::viewer {
+
+void ViewerDialog::OnListClick()
+{
+    if (!reader_.IsLoaded())
+        return;
+    const int row = GetSelectedRow();
+    if (row < 0 || row >= reader_.Table().Count())
+        return;
+    if (!previewFolder_)
+        previewFolder_ = std::make_unique<QTemporaryDir>();
+    if (!previewFolder_->isValid())
+        return;
+
+    // Named after the row's "Resource ID" column.
+    const QString temporary = previewFolder_->filePath(list_->item(row, 1)->text() + ".gif");
+    if (!reader_.ExtractResource(row, platform::ToFileSystemPath(temporary)))
+        return;
+    preview_ = platform::LoadPictureFile(temporary);
+    pictureArea_->setAlignment(Qt::AlignCenter);
+    pictureArea_->setPixmap(preview_);
+    QFile::remove(temporary);
+}
+
+}  // namespace skinwright::viewer

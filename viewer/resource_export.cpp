@@ -1,0 +1,90 @@
+// "Save As ..." and "Save All ...": one resource under a chosen name, or every
+// resource with the two side files into a chosen folder.
+#include "viewer_dialog.h"
+
+#include <QDir>
+
+#include "platform/paths.h"
+#include "shell/folder_chooser.h"
+
+namespace skinwright::viewer {
+namespace {
+
+// The file a row is exported under, or an empty text when its name could
+// leave the folder it is written into.
+QString ExportFileName(const ResourceEntry& row)
+{
+    if (!IsSafeExportName(row.Name()))
+        return {};
+    return platform::DisplayName(PictureFileName(row.Name()));
+}
+
+}  // namespace
+
+void ViewerDialog::OnSaveAs()
+{
+    if (!reader_.IsLoaded())
+        return;
+    const int row = GetSelectedRow();
+    if (row < 0 || row >= reader_.Table().Count())
+        return;
+
+    platform::FileRequest request;
+    request.owner = this;
+    request.save = true;
+    request.defaultExtension = QStringLiteral("gif");
+    const QString fileName = ExportFileName(reader_.Table().rows[static_cast<std::size_t>(row)]);
+    if (fileName.isEmpty())
+        request.initialFolder = environment_.programFolder;
+    else
+        request.initialName = environment_.programFolder + fileName;
+    request.filter = QStringLiteral("GIF File(*.gif)|*.gif|All Files(*.*)|*.*||");
+    request.confirmOverwrite = true;
+    const QStringList chosen = environment_.dialogs.AskForFiles(request);
+    if (!chosen.isEmpty() && !reader_.ExtractResource(row, platform::ToFileSystemPath(chosen.first())))
+        Tell(chosen.first() + " Failed to save");
+    update();
+}
+
+void ViewerDialog::OnSaveAll()
+{
+    if (!reader_.IsLoaded())
+        return;
+    const QString start = outputFolder_.isEmpty() ? environment_.programFolder : outputFolder_;
+    shell::FolderChooser chooser(environment_.dialogs, start, 0, this);
+    if (chooser.Show() != shell::FolderChooser::kOk)
+        return;
+    const QString chosen = chooser.GetPath();
+    if (platform::IsNetworkPath(chosen))
+        return;
+    const QString folder = platform::EnsureTrailingSeparator(chosen);
+    outputFolder_ = folder;
+
+    bool sideFileFailed = false;
+    for (const QString& side : {QStringLiteral("headerfile"), QStringLiteral("hashtable")}) {
+        const auto target = platform::ToFileSystemPath(folder + side);
+        const bool written = side == "headerfile" ? reader_.WriteHeaderFile(target) : reader_.WriteHashTable(target);
+        if (!written) {
+            Tell(folder + side + " Failed to save");
+            sideFileFailed = true;
+        }
+    }
+
+    const int count = reader_.Table().Count();
+    int failures = 0;
+    for (int row = 0; row < count; ++row) {
+        const ResourceEntry& entry = reader_.Table().rows[static_cast<std::size_t>(row)];
+        const QString fileName = ExportFileName(entry);
+        const QString target = folder + (fileName.isEmpty() ? platform::DisplayName(PictureFileName(entry.Name())) : fileName);
+        if (fileName.isEmpty() || !reader_.ExtractResource(row, platform::ToFileSystemPath(target))) {
+            Tell(target + " Failed to save");
+            ++failures;
+        }
+    }
+    if (failures > 0 || sideFileFailed)
+        Tell(QString::asprintf("%d of %d Failed to save", failures, count));
+    else
+        Tell(QStringLiteral("Successfully exported!"));
+}
+
+}  // namespace skinwright::viewer

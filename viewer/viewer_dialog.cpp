@@ -1,0 +1,253 @@
+#include "viewer_dialog.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "platform/paths.h"
+#include "res/art/art.h"
+#include "res/templates/dialog_templates.h"
+#include "shell/about_dialog.h"
+#include "shell/image_text_button.h"
+#include "shell/settings_file.h"
+
+namespace skinwright::viewer {
+namespace {
+
+using namespace templates::viewer;
+
+constexpr int kPathLimit = 1024;
+constexpr int kHelpBitmap = 131;
+constexpr int kColumnWidths[] = {200, 80, 80, 80};
+const char* const kColumnHeadings[] = {"Possible Resource Name", "Resource ID", "ID Offset", "Data Offset"};
+
+platform::TemplateOptions ViewerControls()
+{
+    platform::TemplateOptions options;
+    options.factories[kHelpButton] = [](QWidget* parent) { return new shell::ImageTextButton(parent); };
+    options.factories[kResourceList] = [](QWidget* parent) { return new QTableWidget(parent); };
+    return options;
+}
+
+QString HexText(std::uint32_t value)
+{
+    return QString::fromStdString(FormatHex32(value));
+}
+
+}  // namespace
+
+ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent)
+    : TemplateDialog(templates::ViewerTemplate(), parent, ViewerControls())
+    , environment_(environment)
+    , pathField_(ControlAs<QLineEdit>(kPathField))
+    , list_(ControlAs<QTableWidget>(kResourceList))
+    , pictureArea_(ControlAs<QLabel>(kPictureArea))
+    , statusLine_(ControlAs<QLabel>(kStatusLine))
+{
+    LoadState();
+
+    pathField_->setMaxLength(kPathLimit);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(art::AppIcon());
+    SetUpHelp();
+    SetUpList();
+
+    connect(pathField_, &QLineEdit::textChanged, this, &ViewerDialog::OnPathChanged);
+    connect(ControlAs<QPushButton>(kPickButton), &QPushButton::clicked, this, &ViewerDialog::OnPickPacket);
+    connect(ControlAs<QPushButton>(kSaveAsButton), &QPushButton::clicked, this, &ViewerDialog::OnSaveAs);
+    connect(ControlAs<QPushButton>(kSaveAllButton), &QPushButton::clicked, this, &ViewerDialog::OnSaveAll);
+
+    if (!packetPath_.isEmpty())
+        pathField_->setText(packetPath_);
+    pathField_->setFocus();
+}
+
+ViewerDialog::~ViewerDialog()
+{
+    Finish();
+}
+
+// The Help button and, standing in for the system-menu item, F1 and the
+// window's context menu open the About window.
+void ViewerDialog::SetUpHelp()
+{
+    auto* help = ControlAs<shell::ImageTextButton>(kHelpButton);
+    help->SetImages(kHelpBitmap);
+    connect(help, &QPushButton::clicked, this, &ViewerDialog::OnHelp);
+
+    auto* about = new QAction(QStringLiteral("About Skinwright(&A) and Help ..."), this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(about, &QAction::triggered, this, &ViewerDialog::OnHelp);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void ViewerDialog::SetUpList()
+{
+    list_->setColumnCount(4);
+    for (int column = 0; column < 4; ++column) {
+        auto* heading = new QTableWidgetItem(QString::fromLatin1(kColumnHeadings[column]));
+        heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        list_->setHorizontalHeaderItem(column, heading);
+        list_->setColumnWidth(column, kColumnWidths[column]);
+    }
+    list_->setShowGrid(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setWordWrap(false);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
+    list_->horizontalHeader()->setSectionsMovable(true);
+    list_->horizontalHeader()->setHighlightSections(false);
+    list_->horizontalHeader()->setStretchLastSection(false);
+    list_->setContextMenuPolicy(Qt::NoContextMenu);
+    list_->viewport()->installEventFilter(this);
+    // The list's selection stays visible when it loses the focus.
+    QPalette palette = list_->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+        palette.color(QPalette::Active, QPalette::HighlightedText));
+    list_->setPalette(palette);
+}
+
+void ViewerDialog::LoadState()
+{
+    packetPath_ = shell::ReadSetting(environment_.settingsPath, "default", "LastResFile", "");
+    outputFolder_ = shell::ReadSetting(environment_.settingsPath, "default", "OutputFolder", platform::DefaultFolder());
+}
+
+void ViewerDialog::SaveState()
+{
+    shell::WriteSetting(environment_.settingsPath, "default", "LastResFile", packetPath_);
+    shell::WriteSetting(environment_.settingsPath, "default", "OutputFolder", outputFolder_);
+}
+
+void ViewerDialog::Finish()
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    preview_ = QPixmap();
+    reader_.Close();
+    SaveState();
+}
+
+void ViewerDialog::done(int result)
+{
+    Finish();
+    TemplateDialog::done(result);
+}
+
+// Enter on a focused push button clicks it, as on Windows; anywhere else it
+// closes the window, like Esc.
+void ViewerDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            accept();
+        return;
+    }
+    TemplateDialog::keyPressEvent(event);
+}
+
+// A left click in the list previews the selected row; a double click saves it.
+bool ViewerDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == list_->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+            listDoubleClicked_ = true;
+        } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+            if (listDoubleClicked_) {
+                listDoubleClicked_ = false;
+                OnSaveAs();
+            } else {
+                OnListClick();
+            }
+        }
+    }
+    return TemplateDialog::eventFilter(watched, event);
+}
+
+int ViewerDialog::GetSelectedRow() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = list_->selectedRanges();
+    return ranges.isEmpty() ? -1 : ranges.first().topRow();
+}
+
+void ViewerDialog::OnPathChanged(const QString& text)
+{
+    packetPath_ = text;
+    reader_.LoadPacket(platform::ToFileSystemPath(text), *this);
+}
+
+void ViewerDialog::OnPickPacket()
+{
+    platform::FileRequest request;
+    request.owner = this;
+    request.defaultExtension = QStringLiteral("ezx");
+    request.initialName = QStringLiteral("*.ezx");
+    request.filter = QStringLiteral("Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
+    const QStringList chosen = environment_.dialogs.AskForFiles(request);
+    if (!chosen.isEmpty()) {
+        // Picking the path the field already holds loads it all the same.
+        if (chosen.first() == pathField_->text())
+            OnPathChanged(chosen.first());
+        else
+            pathField_->setText(chosen.first());
+    }
+    update();
+}
+
+void ViewerDialog::OnHelp()
+{
+    shell::ShowAboutDialog(this);
+}
+
+platform::MessageAnswer ViewerDialog::Tell(const QString& text)
+{
+    platform::MessageRequest request;
+    request.owner = this;
+    request.text = text;
+    request.caption = environment_.applicationName;
+    return environment_.dialogs.ShowMessage(request);
+}
+
+void ViewerDialog::ShowDamagedWarning(std::string_view text)
+{
+    Tell(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void ViewerDialog::ClearList()
+{
+    list_->setUpdatesEnabled(false);
+    list_->clearContents();
+    list_->setRowCount(0);
+}
+
+void ViewerDialog::AddListRow(int index, const ResourceEntry& row)
+{
+    list_->setRowCount(index + 1);
+    list_->setItem(index, 0, new QTableWidgetItem(platform::DisplayName(row.Name())));
+    list_->setItem(index, 1, new QTableWidgetItem(HexText(row.id)));
+    list_->setItem(index, 2, new QTableWidgetItem(HexText(static_cast<std::uint32_t>(row.idOffset))));
+    list_->setItem(index, 3, new QTableWidgetItem(HexText(static_cast<std::uint32_t>(row.dataOffset))));
+}
+
+void ViewerDialog::SetStatus(std::string_view text)
+{
+    list_->setUpdatesEnabled(true);
+    statusLine_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace skinwright::viewer

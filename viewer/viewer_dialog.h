@@ -1,0 +1,87 @@
+// The main window: a packet path, the packet's resources in a four-column
+// list, a preview of the clicked picture, and export of one or all pictures.
+#pragma once
+
+#include <memory>
+
+#include <QPixmap>
+#include <QString>
+
+#include "core/packet.h"
+#include "platform/system_dialogs.h"
+#include "platform/template_dialog.h"
+
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+class QTemporaryDir;
+
+namespace skinwright::viewer {
+
+// What the Viewer takes from outside: where its settings live, the program
+// folder, the message caption and the system dialogs.
+struct ViewerEnvironment {
+    platform::SystemDialogs& dialogs;
+    QString settingsPath;
+    QString programFolder;    // ends in a separator
+    QString applicationName;  // caption of every message box
+};
+
+class ViewerDialog : public platform::TemplateDialog, private LoadTarget {
+    Q_OBJECT
+
+public:
+    explicit ViewerDialog(const ViewerEnvironment& environment, QWidget* parent = nullptr);
+    ~ViewerDialog() override;
+
+    // The selected row, or -1.
+    int GetSelectedRow() const;
+
+    const PacketReader& Reader() const { return reader_; }
+    const QString& PacketPath() const { return packetPath_; }
+    const QString& OutputFolder() const { return outputFolder_; }
+
+    void OnPickPacket();
+    void OnSaveAs();
+    void OnSaveAll();
+    void OnListClick();
+    void OnHelp();
+
+    // Closing in any way ends here: Esc, Enter, the close box.
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetUpList();
+    void SetUpHelp();
+    void OnPathChanged(const QString& text);
+    void LoadState();
+    void SaveState();
+    void Finish();
+    platform::MessageAnswer Tell(const QString& text);
+
+    // What a load shows.
+    void ShowDamagedWarning(std::string_view text) override;
+    void ClearList() override;
+    void AddListRow(int index, const ResourceEntry& row) override;
+    void SetStatus(std::string_view text) override;
+
+    ViewerEnvironment environment_;
+    QLineEdit* pathField_;
+    QTableWidget* list_;
+    QLabel* pictureArea_;
+    QLabel* statusLine_;
+
+    PacketReader reader_;
+    QString packetPath_;
+    QString outputFolder_;
+    QPixmap preview_;
+    std::unique_ptr<QTemporaryDir> previewFolder_;
+    bool listDoubleClicked_ = false;
+    bool finished_ = false;
+};
+
+}  // namespace skinwright::viewer
