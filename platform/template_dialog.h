@@ -1,0 +1,52 @@
+// A fixed-size dialog built from a dialog template. Every control with an id
+// can be looked up by it; push buttons 1 and 2 accept and reject the dialog.
+// Enter is left to the window: no push button is auto-default, and only a
+// default push button of the template reacts to it.
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include <QDialog>
+#include <QIcon>
+
+#include "dialog_template.h"
+#include "dialog_units.h"
+
+namespace skinwright::platform {
+
+// Makes the widget of one control in place of the standard one, for instance
+// the owner-drawn Help button.
+using ControlFactory = std::function<QWidget*(QWidget* parent)>;
+
+struct TemplateOptions {
+    std::map<int, ControlFactory> factories;  // by control id
+    QIcon icon;                               // shown by ControlKind::Icon controls
+};
+
+class TemplateDialog : public QDialog {
+public:
+    explicit TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr,
+                            const TemplateOptions& options = {});
+
+    // The control of that id, or nullptr.
+    QWidget* Control(int id) const;
+
+    template <class T>
+    T* ControlAs(int id) const
+    {
+        return dynamic_cast<T*>(Control(id));
+    }
+
+    int TemplateId() const { return templateId_; }
+    DialogBaseUnits BaseUnits() const { return baseUnits_; }
+
+private:
+    QWidget* MadeByFactory(const ControlTemplate& control, const TemplateOptions& options);
+
+    int templateId_;
+    DialogBaseUnits baseUnits_;
+    std::map<int, QWidget*> controls_;
+};
+
+}  // namespace skinwright::platform

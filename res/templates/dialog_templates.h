@@ -1,0 +1,33 @@
+// The dialog templates of the windows, and the ids of their controls.
+#pragma once
+
+#include "platform/dialog_template.h"
+
+namespace skinwright::templates {
+
+namespace about {
+inline constexpr int kTemplateId = 100;
+inline constexpr int kOkButton = 1;
+inline constexpr int kUsageText = 1004;
+}  // namespace about
+
+namespace viewer {
+inline constexpr int kTemplateId = 102;
+inline constexpr int kSaveAsButton = 3;
+inline constexpr int kSaveAllButton = 4;
+inline constexpr int kBuildButton = 5;
+inline constexpr int kPathField = 1000;
+inline constexpr int kPickPacketButton = 1001;
+inline constexpr int kResourceList = 1002;
+inline constexpr int kPictureArea = 1003;
+inline constexpr int kStatusLine = 1005;
+inline constexpr int kHelpButton = 1006;
+}  // namespace viewer
+
+// Template 100: "Motorola Skin Skinwright Editor".
+const platform::DialogTemplate& AboutTemplate();
+
+// Template 102: "Skinwright (Moto Skin)".
+const platform::DialogTemplate& ViewerTemplate();
+
+}  // namespace skinwright::templates
