@@ -16,17 +16,16 @@
 namespace skinwright::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 7> kOptions{{
+constexpr std::array<OptionSpec, 6> kOptions{{
     {"output", 'o', true},
     {"force", 'f', false},
     {"order", '\0', true},
-    {"hashtable", '\0', true},
     {"comment", '\0', true},
     {"comment-file", '\0', true},
     {"comment-from", '\0', true},
 }};
 
-// Order files and hashtables of 2048 rows stay far below this; so do comments.
+// Order files of 2048 rows stay far below this; so do comments.
 constexpr std::int64_t kMaxListFileSize = 4 << 20;
 constexpr std::int64_t kMaxCommentFileSize = 1 << 20;
 
@@ -40,15 +39,13 @@ int CountGiven(const CommandLine& line, std::initializer_list<std::string_view> 
 
 OrderResult FillResourceList(const CommandLine& line, const std::filesystem::path& workFolder, ResourceTable& table)
 {
-    const bool fromHashTable = line.Has("hashtable");
-    if (!fromHashTable && !line.Has("order"))
+    if (!line.Has("order"))
         return AddFolderPictures(table, workFolder);
-    const std::filesystem::path listFile = line.Value(fromHashTable ? "hashtable" : "order");
+    const std::filesystem::path listFile = line.Value("order");
     const FileText text = ReadWholeFile(listFile, kMaxListFileSize);
     if (!text.read)
         return {false, DisplayPath(listFile) + ": " + text.error};
-    const OrderResult added =
-        fromHashTable ? AddHashTableLines(table, text.bytes) : AddOrderLines(table, text.bytes);
+    const OrderResult added = AddOrderFile(table, text.bytes);
     if (!added.ok)
         return {false, DisplayPath(listFile) + ": " + added.error};
     return added;
@@ -68,7 +65,7 @@ CommentResult TakeComment(const CommandLine& line)
     if (line.Has("comment-file")) {
         const std::filesystem::path source = line.Value("comment-file");
         const FileText text = ReadWholeFile(source, kMaxCommentFileSize);
-        CommentResult taken = text.read ? CommentFromUtf8(text.bytes) : CommentResult{false, {}, text.error};
+        CommentResult taken = text.read ? CommentFromBytes(text.bytes) : CommentResult{false, {}, text.error};
         if (!taken.ok)
             taken.error = DisplayPath(source) + ": " + taken.error;
         return taken;
@@ -83,12 +80,12 @@ int RunBuild(std::span<const std::string> args, std::ostream& out, std::ostream&
     const CommandLine line = ParseCommandLine(args, kOptions);
     if (!line.error.empty())
         return UsageError(err, line.error);
+    if (const auto answered = AnswerHelpOrVersion(line, out))
+        return *answered;
     if (line.operands.size() != 1 || line.operands[0].empty())
         return UsageError(err, "build takes one work folder");
     if (line.Value("output").empty())
         return UsageError(err, "build needs the packet to write: -o PACKET");
-    if (CountGiven(line, {"order", "hashtable"}) > 1)
-        return UsageError(err, "give --order or --hashtable, not both");
     if (CountGiven(line, {"comment", "comment-file", "comment-from"}) > 1)
         return UsageError(err, "give one of --comment, --comment-file and --comment-from");
     const std::filesystem::path workFolder = line.operands[0];

@@ -1,18 +1,28 @@
 #include "command_line.h"
 
 #include <algorithm>
+#include <array>
 
 namespace skinwright::cli {
 namespace {
 
+// Every command answers these.
+constexpr std::array<OptionSpec, 2> kCommonOptions{{{"help", 'h', false}, {"version", '\0', false}}};
+
 const OptionSpec* FindLong(std::span<const OptionSpec> known, std::string_view name)
 {
+    for (const OptionSpec& common : kCommonOptions)
+        if (common.name == name)
+            return &common;
     const auto it = std::find_if(known.begin(), known.end(), [&](const OptionSpec& o) { return o.name == name; });
     return it == known.end() ? nullptr : &*it;
 }
 
 const OptionSpec* FindShort(std::span<const OptionSpec> known, char name)
 {
+    for (const OptionSpec& common : kCommonOptions)
+        if (common.shortName == name)
+            return &common;
     const auto it = std::find_if(known.begin(), known.end(), [&](const OptionSpec& o) { return o.shortName == name; });
     return it == known.end() ? nullptr : &*it;
 }

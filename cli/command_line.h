@@ -28,6 +28,7 @@ struct CommandLine {
 
 // Accepts "--name value", "--name=value", "-x value" and flags anywhere among
 // the operands; "--" ends the options. An option given twice is refused.
+// --help (-h) and --version are known to every command.
 CommandLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionSpec> known);
 
 }  // namespace skinwright::cli

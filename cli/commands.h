@@ -5,7 +5,10 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <optional>
 #include <string_view>
+
+#include "command_line.h"
 
 namespace skinwright::cli {
 
@@ -15,9 +18,14 @@ inline constexpr int kExitUsage = 2;    // the command line was wrong; nothing w
 
 int RunList(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostream& err);
-int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunBuild(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunHash(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunInfo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// The status of a command line that asked for --help or --version, after
+// answering it on `out`; none otherwise.
+std::optional<int> AnswerHelpOrVersion(const CommandLine& line, std::ostream& out);
 
 // Tells `err` what was wrong with the command line and returns kExitUsage.
 int UsageError(std::ostream& err, std::string_view message);

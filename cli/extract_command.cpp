@@ -1,4 +1,4 @@
-// export PACKET FOLDER: every picture and both side files, as "Save All ...".
+// extract PACKET FOLDER: both side files and every picture, as "Save All ..." writes them.
 #include <cstdio>
 #include <system_error>
 
@@ -12,13 +12,15 @@
 
 namespace skinwright::cli {
 
-int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
     const CommandLine line = ParseCommandLine(args, {});
     if (!line.error.empty())
         return UsageError(err, line.error);
+    if (const auto answered = AnswerHelpOrVersion(line, out))
+        return *answered;
     if (line.operands.size() != 2 || line.operands[1].empty())
-        return UsageError(err, "export takes a packet and a folder");
+        return UsageError(err, "extract takes a packet and a folder");
     const std::filesystem::path folder = line.operands[1];
 
     const auto reader = OpenPacket(line.operands[0], err);
@@ -48,7 +50,7 @@ int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream
     for (int i = 0; i < table.Count(); ++i) {
         const std::string_view name = table.rows[static_cast<std::size_t>(i)].Name();
         if (!IsSafeExportName(name)) {
-            err << "skinpack: the resource " << DisplayName(name) << " is not saved: its name would leave the folder\n";
+            err << "skinpack: " << DisplayName(name) << " is not saved: its name would leave the folder\n";
             ++failures;
             continue;
         }

@@ -1,6 +1,5 @@
 // hash NAME...: the resource id a name gets.
 #include "commands.h"
-#include "command_line.h"
 #include "core/codepage.h"
 #include "core/name_hash.h"
 #include "core/packet_format.h"
@@ -13,6 +12,8 @@ int RunHash(std::span<const std::string> args, std::ostream& out, std::ostream& 
     const CommandLine line = ParseCommandLine(args, {});
     if (!line.error.empty())
         return UsageError(err, line.error);
+    if (const auto answered = AnswerHelpOrVersion(line, out))
+        return *answered;
     if (line.operands.empty())
         return UsageError(err, "hash takes at least one name");
     int status = kExitSuccess;
@@ -23,7 +24,7 @@ int RunHash(std::span<const std::string> args, std::ostream& out, std::ostream& 
             status = kExitFailure;
             continue;
         }
-        out << FormatHex32(NameHash(*bytes)) << "  " << TerminalSafe(name) << '\n';
+        out << FormatHex32(NameHash(*bytes)) << '\t' << name << '\n';
     }
     return status;
 }

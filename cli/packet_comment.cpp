@@ -39,9 +39,14 @@ CommentResult CommentFromUtf8(std::string_view utf8)
     const auto bytes = Utf8ToCp1252(utf8);
     if (!bytes)
         return Failure("the comment is not UTF-8 text that Windows-1252 can represent");
-    if (bytes->find('\0') != std::string::npos)
+    return CommentFromBytes(*bytes);
+}
+
+CommentResult CommentFromBytes(std::string_view bytes)
+{
+    if (bytes.find('\0') != std::string_view::npos)
         return Failure("the comment holds a zero byte");
-    return {true, *bytes, {}};
+    return {true, std::string(bytes), {}};
 }
 
 std::optional<std::string> CommentInLeadingBytes(std::string_view leading)
@@ -76,12 +81,10 @@ CommentResult CommentOfPacketFile(const std::filesystem::path& path)
     leading.resize(static_cast<std::size_t>(length));
     if (!file.Seek(0) || file.Read(leading.data(), leading.size()) != leading.size())
         return Failure("cannot read it");
-    auto comment = CommentInLeadingBytes(leading);
+    const auto comment = CommentInLeadingBytes(leading);
     if (!comment)
         return Failure("holds no text header with \"Comments:\" and \"ID table:\"");
-    if (comment->find('\0') != std::string::npos)
-        return Failure("its comment holds a zero byte");
-    return {true, std::move(*comment), {}};
+    return CommentFromBytes(*comment);
 }
 
 }  // namespace skinwright::cli

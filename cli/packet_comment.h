@@ -18,6 +18,9 @@ struct CommentResult {
 // A comment given in UTF-8.
 CommentResult CommentFromUtf8(std::string_view utf8);
 
+// A comment given as the bytes to store; only a zero byte is refused.
+CommentResult CommentFromBytes(std::string_view bytes);
+
 // The comment in the leading bytes of a packet, up to and including its
 // packet header: the text between "Comments:" and "ID table:". None when the
 // bytes do not hold a text header laid out so.

@@ -7,24 +7,24 @@
 namespace skinwright::cli {
 namespace {
 
-// The packet's rows are read from its table; only the warning is shown.
+// The rows are read from the reader's table; only the warning is shown, as
+// one line: the path and the warning's sentence after its "Warning!" title.
 class WarningToStream : public LoadTarget {
 public:
-    explicit WarningToStream(std::ostream& err) : err_(err) {}
+    WarningToStream(const std::filesystem::path& path, std::ostream& err) : path_(path), err_(err) {}
 
     void ShowDamagedWarning(std::string_view text) override
     {
-        std::string lines;
-        for (char c : text)
-            if (c != '\r')
-                lines += c;
-        err_ << lines << '\n';
+        const std::size_t blankLine = text.rfind('\n');
+        err_ << "warning: " << DisplayPath(path_) << ": "
+             << text.substr(blankLine == std::string_view::npos ? 0 : blankLine + 1) << '\n';
     }
     void ClearList() override {}
     void AddListRow(int, const ResourceEntry&) override {}
     void SetStatus(std::string_view) override {}
 
 private:
+    const std::filesystem::path& path_;
     std::ostream& err_;
 };
 
@@ -33,7 +33,7 @@ private:
 std::unique_ptr<PacketReader> OpenPacket(const std::filesystem::path& path, std::ostream& err)
 {
     auto reader = std::make_unique<PacketReader>();
-    WarningToStream target(err);
+    WarningToStream target(path, err);
     const LoadResult result = reader->LoadPacket(path, target);
     if (result.loaded)
         return reader;

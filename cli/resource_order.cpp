@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <cstdint>
 #include <system_error>
 #include <vector>
 
+#include "core/name_hash.h"
 #include "core/resource_list.h"
 #include "terminal_text.h"
 
@@ -22,10 +24,15 @@ bool EndsInGif(std::string_view fileName)
     return ending == ".gif";
 }
 
-// Calls take(lineNumber, line) for every line, without its LF or a CR before it.
-template <typename Take>
-OrderResult ForEachLine(std::string_view text, Take take)
+struct OrderLine {
+    int number = 0;
+    std::string_view text;
+};
+
+// The lines that are not blank, without their LF or a CR before it.
+std::vector<OrderLine> SplitLines(std::string_view text)
 {
+    std::vector<OrderLine> lines;
     int number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -34,25 +41,66 @@ OrderResult ForEachLine(std::string_view text, Take take)
         ++number;
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        if (OrderResult result = take(number, line); !result.ok)
-            return result;
+        if (!line.empty())
+            lines.push_back({number, line});
+    }
+    return lines;
+}
+
+// Takes digits, with a minus sign before them when allowed, and the blank
+// after them; the digits as they stood, or empty when the line does not go on so.
+std::string_view TakeField(std::string_view& line, bool signedField)
+{
+    std::size_t at = signedField && line.starts_with('-') ? 1 : 0;
+    const std::size_t digitsAt = at;
+    while (at < line.size() && line[at] >= '0' && line[at] <= '9')
+        ++at;
+    if (at == digitsAt || at >= line.size() || line[at] != ' ')
+        return {};
+    const std::string_view field = line.substr(0, at);
+    line.remove_prefix(at + 1);
+    return field;
+}
+
+struct HashTableRow {
+    std::string_view id;
+    std::string_view name;
+};
+
+// A line "-?[0-9]+ -?[0-9]+ -?[0-9]+ [0-9]+ NAME", as "hashtable" files are written.
+std::optional<HashTableRow> ParseHashTableLine(std::string_view line)
+{
+    const std::string_view id = TakeField(line, true);
+    if (id.empty() || TakeField(line, true).empty() || TakeField(line, true).empty() || TakeField(line, false).empty())
+        return std::nullopt;
+    return HashTableRow{id, line};
+}
+
+OrderResult LineError(const OrderLine& line, std::string_view why)
+{
+    return {false, "line " + std::to_string(line.number) + ": " + std::string(why)};
+}
+
+OrderResult AddHashTableRows(ResourceTable& table, const std::vector<OrderLine>& lines)
+{
+    for (const OrderLine& line : lines) {
+        const HashTableRow row = *ParseHashTableLine(line.text);
+        std::int64_t id = 0;
+        const auto [end, error] = std::from_chars(row.id.data(), row.id.data() + row.id.size(), id);
+        if (error != std::errc() || id < INT32_MIN || id > UINT32_MAX)
+            return LineError(line, "the id does not fit in 32 bits");
+        if (const AddResult added = AddRow(table, row.name, static_cast<ResourceId>(id)); !added)
+            return LineError(line, added.message);
     }
     return {};
 }
 
-OrderResult LineError(int number, std::string_view why)
+OrderResult AddNamedRows(ResourceTable& table, const std::vector<OrderLine>& lines)
 {
-    return {false, "line " + std::to_string(number) + ": " + std::string(why)};
-}
-
-// A decimal number and the space after it; an id may be written signed or unsigned.
-bool TakeNumber(std::string_view& line, std::int64_t& value)
-{
-    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
-    if (error != std::errc() || end == line.data() + line.size() || *end != ' ')
-        return false;
-    line.remove_prefix(static_cast<std::size_t>(end - line.data()) + 1);
-    return true;
+    for (const OrderLine& line : lines)
+        if (const AddResult added = AddRow(table, line.text, NameHash(line.text)); !added)
+            return LineError(line, added.message);
+    return {};
 }
 
 }  // namespace
@@ -63,7 +111,8 @@ OrderResult AddFolderPictures(ResourceTable& table, const std::filesystem::path&
     std::vector<std::string> fileNames;
     for (std::filesystem::directory_iterator it(workFolder, error), end; !error && it != end; it.increment(error)) {
         std::string fileName = it->path().filename().string();
-        if (EndsInGif(fileName) && it->is_regular_file(error))
+        std::error_code typeError;
+        if (EndsInGif(fileName) && it->is_regular_file(typeError))
             fileNames.push_back(std::move(fileName));
     }
     if (error)
@@ -75,33 +124,12 @@ OrderResult AddFolderPictures(ResourceTable& table, const std::filesystem::path&
     return {};
 }
 
-OrderResult AddOrderLines(ResourceTable& table, std::string_view text)
+OrderResult AddOrderFile(ResourceTable& table, std::string_view text)
 {
-    return ForEachLine(text, [&](int number, std::string_view line) -> OrderResult {
-        if (line.empty())
-            return {};
-        if (const AddResult added = AddFromPath(table, line); !added)
-            return LineError(number, added.message);
-        return {};
-    });
-}
-
-OrderResult AddHashTableLines(ResourceTable& table, std::string_view text)
-{
-    return ForEachLine(text, [&](int number, std::string_view line) -> OrderResult {
-        if (line.empty())
-            return {};
-        std::int64_t id = 0;
-        std::int64_t ignored = 0;
-        if (!TakeNumber(line, id) || !TakeNumber(line, ignored) || !TakeNumber(line, ignored)
-            || !TakeNumber(line, ignored))
-            return LineError(number, "not a \"hashtable\" line (id, name offset, data offset, row, name)");
-        if (id < INT32_MIN || id > UINT32_MAX)
-            return LineError(number, "the id does not fit in 32 bits");
-        if (const AddResult added = AddRow(table, line, static_cast<ResourceId>(id)); !added)
-            return LineError(number, added.message);
-        return {};
-    });
+    const std::vector<OrderLine> lines = SplitLines(text);
+    const bool isHashTable = !lines.empty()
+        && std::all_of(lines.begin(), lines.end(), [](const OrderLine& line) { return ParseHashTableLine(line.text).has_value(); });
+    return isHashTable ? AddHashTableRows(table, lines) : AddNamedRows(table, lines);
 }
 
 }  // namespace skinwright::cli

@@ -1,5 +1,5 @@
 // Where build takes its resource list from: the pictures of the work folder,
-// an order file of picture file names, or a "hashtable" side file.
+// or an order file.
 #pragma once
 
 #include <filesystem>
@@ -16,14 +16,14 @@ struct OrderResult {
 };
 
 // Every regular file of the folder whose name ends in ".gif" in any case,
-// ordered by file name.
+// ordered by the bytes of the file names.
 OrderResult AddFolderPictures(ResourceTable& table, const std::filesystem::path& workFolder);
 
-// One picture file name a line, in UTF-8; blank lines are skipped.
-OrderResult AddOrderLines(ResourceTable& table, std::string_view text);
-
-// Lines "id idOffset dataOffset row name" of a "hashtable" side file: each row
-// keeps its name and id as they stand, so a placeholder row keeps its old id.
-OrderResult AddHashTableLines(ResourceTable& table, std::string_view text);
+// An order file, its bytes as they stand (a CR before an LF dropped, blank
+// lines skipped). When every line reads "id idOffset dataOffset row name" it
+// is a "hashtable" side file and each row keeps its name and id as they stand,
+// as a template's rows do; otherwise each line is a resource name whose id is
+// its NameHash.
+OrderResult AddOrderFile(ResourceTable& table, std::string_view text);
 
 }  // namespace skinwright::cli

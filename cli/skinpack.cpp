@@ -20,19 +20,21 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitSuccess;
     }
     if (command == "--version") {
-        out << "skinpack " << SKINPACK_VERSION << '\n';
+        out << VersionText();
         return kExitSuccess;
     }
     if (command == "list")
         return RunList(rest, out, err);
     if (command == "extract")
         return RunExtract(rest, out, err);
-    if (command == "export")
-        return RunExport(rest, out, err);
     if (command == "build")
         return RunBuild(rest, out, err);
     if (command == "hash")
         return RunHash(rest, out, err);
+    if (command == "info")
+        return RunInfo(rest, out, err);
+    if (command == "verify")
+        return RunVerify(rest, out, err);
     return UsageError(err, "unknown command " + TerminalSafe(command));
 }
 

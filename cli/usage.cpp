@@ -13,36 +13,51 @@ std::string_view UsageText()
            "Reads and writes iconres.ezx, the icon-resource packet of Motorola EZX phones.\n"
            "\n"
            "Commands:\n"
-           "  list PACKET                      list the resources: id, name offset, data offset, name\n"
-           "  extract PACKET NAME [-o FILE]    save one resource's picture (default: NAME with \"if\"\n"
-           "                                   appended, in the current folder)\n"
-           "  export PACKET FOLDER             save every picture and the side files \"headerfile\"\n"
-           "                                   and \"hashtable\" into FOLDER (created when missing)\n"
-           "  build WORK_FOLDER -o PACKET      generate a packet from the pictures in WORK_FOLDER\n"
-           "  hash NAME...                     print the resource id of each name\n"
-           "  help                             print this text\n"
+           "  list PACKET              one line per resource: name, id, name offset, data offset\n"
+           "  info PACKET              the packet header, the comment and the counts\n"
+           "  extract PACKET FOLDER    write \"headerfile\", \"hashtable\" and every picture (its\n"
+           "                           resource name with \"if\" appended) into FOLDER\n"
+           "  build FOLDER -o PACKET   generate a packet from the pictures in FOLDER\n"
+           "  verify PACKET            check the packet against the layout the writer makes\n"
+           "  hash NAME...             the resource id of each name\n"
            "\n"
            "Options of build:\n"
-           "  --order FILE          take the pictures in the order of FILE, one file name a line\n"
-           "                        (default: every *.gif of WORK_FOLDER, by file name)\n"
-           "  --hashtable FILE      take names and ids as they stand in a \"hashtable\" side file\n"
-           "  --comment TEXT        the packet's comment\n"
-           "  --comment-file FILE   the comment from a UTF-8 text file\n"
-           "  --comment-from FILE   the comment of a packet or \"headerfile\"\n"
+           "  -o, --output PACKET      the packet to write\n"
+           "  -f, --force              replace PACKET when it exists\n"
+           "  --order FILE             the resources in the order of FILE: a \"hashtable\" (names\n"
+           "                           and ids as they stand) or one resource name a line;\n"
+           "                           without it every *.gif of FOLDER, ordered by file name\n"
+           "  --comment TEXT           the comment, in UTF-8\n"
+           "  --comment-file FILE      the comment, the file's bytes as they stand\n"
+           "  --comment-from FILE      the comment of a packet or a \"headerfile\"\n"
            "\n"
-           "extract and build refuse to replace an existing file unless given -f (--force);\n"
-           "export replaces the files it writes.\n"
+           "Every command takes -h (--help) and --version.\n"
+           "Exit status: 0 done, 1 failed (or verify found faults), 2 wrong command line.\n"
            "\n"
-           "Exit status: 0 done, 1 failed, 2 wrong command line.\n"
-           "\n"
-           "Example: export a packet, then build it again from the exported folder:\n"
-           "  skinpack export iconres.ezx skin/\n"
-           "  skinpack build skin/ --hashtable skin/hashtable --comment-from skin/headerfile -o new.ezx\n";
+           "Take a packet apart and build it again:\n"
+           "  skinpack extract iconres.ezx skin\n"
+           "  skinpack build skin --order skin/hashtable --comment-from iconres.ezx -o new.ezx\n";
+}
+
+std::string VersionText()
+{
+    return std::string("skinpack ") + SKINPACK_VERSION + "\n";
+}
+
+std::optional<int> AnswerHelpOrVersion(const CommandLine& line, std::ostream& out)
+{
+    if (line.Has("help"))
+        out << UsageText();
+    else if (line.Has("version"))
+        out << VersionText();
+    else
+        return std::nullopt;
+    return kExitSuccess;
 }
 
 int UsageError(std::ostream& err, std::string_view message)
 {
-    err << "skinpack: " << message << "\nTry 'skinpack help'.\n";
+    err << "skinpack: " << message << "\nTry 'skinpack --help'.\n";
     return kExitUsage;
 }
 

@@ -1,0 +1,31 @@
+// verify PACKET: the findings of the strict check, one line each.
+#include "commands.h"
+#include "core/packet_format.h"
+#include "terminal_text.h"
+#include "text_file.h"
+#include "verify.h"
+
+namespace skinwright::cli {
+
+int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+{
+    const CommandLine line = ParseCommandLine(args, {});
+    if (!line.error.empty())
+        return UsageError(err, line.error);
+    if (const auto answered = AnswerHelpOrVersion(line, out))
+        return *answered;
+    if (line.operands.size() != 1)
+        return UsageError(err, "verify takes one packet");
+    const std::filesystem::path path = line.operands[0];
+    const FileText packet = ReadWholeFile(path, kMaxPacketSize);
+    if (!packet.read) {
+        err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << packet.error << '\n';
+        return kExitFailure;
+    }
+    const std::vector<std::string> findings = VerifyPacketBytes(packet.bytes);
+    for (const std::string& finding : findings)
+        out << finding << '\n';
+    return findings.empty() ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace skinwright::cli
