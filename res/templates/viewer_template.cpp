@@ -15,7 +15,7 @@ const DialogTemplate& ViewerTemplate()
         .controls = {
             {kNoId, ControlKind::StaticText, style::kNone, QStringLiteral("Resource Packet:"), 7, 10, 65, 8},
             {viewer::kPathField, ControlKind::Edit, style::kBorder | style::kAutoHScroll, {}, 80, 7, 381, 15},
-            {viewer::kPickPacketButton, ControlKind::PushButton, style::kNone, QStringLiteral("?"), 468, 7, 19, 16},
+            {viewer::kPickButton, ControlKind::PushButton, style::kNone, QStringLiteral("?"), 468, 7, 19, 16},
             {viewer::kResourceList, ControlKind::ListView,
              style::kSingleSelection | style::kShowSelectionAlways | style::kBorder, {}, 7, 27, 314, 179},
             {viewer::kSaveAsButton, ControlKind::PushButton, style::kNone, QStringLiteral("Save As ..."), 332, 28, 97,

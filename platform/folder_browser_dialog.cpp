@@ -1,0 +1,108 @@
+#include "folder_browser_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "modal.h"
+
+namespace skinwright::platform {
+
+FolderBrowserDialog::FolderBrowserDialog(const FolderRequest& request)
+    : QDialog(request.owner),
+      request_(request),
+      model_(new QFileSystemModel(this)),
+      tree_(new QTreeView(this)),
+      status_(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Browse for Folder"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* title = new QLabel(request.title, this);
+    title->setTextFormat(Qt::PlainText);
+    title->setWordWrap(true);
+    layout->addWidget(title);
+
+    status_->setTextFormat(Qt::PlainText);
+    status_->setVisible(request.statusLine);
+    layout->addWidget(status_);
+
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setRootPath(QStringLiteral("/"));
+    tree_->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        tree_->hideColumn(column);
+    tree_->header()->hide();
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    layout->addWidget(tree_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setEnabled(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { OnCurrentChanged(); });
+    resize(360, 420);
+}
+
+void FolderBrowserDialog::SetSelection(const QString& folder)
+{
+    const QModelIndex index = model_->index(folder);
+    if (!index.isValid())
+        return;
+    tree_->setCurrentIndex(index);
+    tree_->scrollTo(index);
+}
+
+void FolderBrowserDialog::SetStatusText(const QString& text)
+{
+    status_->setText(text);
+}
+
+std::optional<QString> FolderBrowserDialog::SelectedFolder() const
+{
+    const QModelIndex current = tree_->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return model_->filePath(current);
+}
+
+QString FolderBrowserDialog::StatusText() const
+{
+    return status_->text();
+}
+
+std::optional<QString> FolderBrowserDialog::Browse(const FolderRequest& request)
+{
+    FolderBrowserDialog dialog(request);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.SelectedFolder();
+}
+
+void FolderBrowserDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (initialized_)
+        return;
+    initialized_ = true;
+    if (request_.onInitialized)
+        request_.onInitialized(*this);
+}
+
+void FolderBrowserDialog::OnCurrentChanged()
+{
+    const std::optional<QString> selected = SelectedFolder();
+    ok_->setEnabled(selected.has_value());
+    if (selected && request_.onSelectionChanged)
+        request_.onSelectionChanged(*this, *selected);
+}
+
+}  // namespace skinwright::platform

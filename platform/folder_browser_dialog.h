@@ -1,0 +1,50 @@
+// The folder browser: the title above a tree of the file system's folders,
+// a status line, OK and Cancel. It reports its start and every change of
+// selection to the request's callbacks, which may set the selection and the
+// status text in turn.
+#pragma once
+
+#include <optional>
+
+#include <QDialog>
+
+#include "system_dialogs.h"
+
+class QFileSystemModel;
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+namespace skinwright::platform {
+
+class FolderBrowserDialog : public QDialog, public FolderBrowser {
+public:
+    explicit FolderBrowserDialog(const FolderRequest& request);
+
+    void SetSelection(const QString& folder) override;
+    void SetStatusText(const QString& text) override;
+
+    // The selected folder's path, or none while nothing is selected.
+    std::optional<QString> SelectedFolder() const;
+    QString StatusText() const;
+    QTreeView* Tree() const { return tree_; }
+
+    // Runs the browser through RunModal: the selected folder on OK, none
+    // on Cancel.
+    static std::optional<QString> Browse(const FolderRequest& request);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnCurrentChanged();
+
+    FolderRequest request_;
+    QFileSystemModel* model_;
+    QTreeView* tree_;
+    QLabel* status_;
+    QPushButton* ok_;
+    bool initialized_ = false;
+};
+
+}  // namespace skinwright::platform

@@ -1,0 +1,78 @@
+#include "private_profile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "profile_text.h"
+
+namespace skinwright::platform {
+namespace {
+
+std::optional<QByteArray> ReadWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+std::string_view View(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+bool IsUtf8Continuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+std::string_view Cut(std::string_view value, std::size_t limit, ProfileCut cut)
+{
+    if (limit == 0)
+        return {};
+    std::size_t length = std::min(value.size(), limit - 1);
+    if (cut == ProfileCut::Utf8 && length < value.size() && IsUtf8Continuation(value[length])) {
+        while (length > 0 && IsUtf8Continuation(value[length]))
+            --length;
+    }
+    return value.substr(0, length);
+}
+
+}  // namespace
+
+std::optional<std::string> FindProfileString(const QString& path, std::string_view section, std::string_view key)
+{
+    const auto contents = ReadWhole(path);
+    if (!contents)
+        return std::nullopt;
+    return FindProfileValue(View(*contents), section, key);
+}
+
+std::string ReadProfileString(const QString& path, std::string_view section, std::string_view key,
+                              std::string_view defaultValue, std::size_t limit, ProfileCut cut)
+{
+    const auto found = FindProfileString(path, section, key);
+    return std::string(Cut(found ? std::string_view(*found) : defaultValue, limit, cut));
+}
+
+bool WriteProfileString(const QString& path, std::string_view section, std::string_view key, std::string_view value)
+{
+    // A file that exists but cannot be read is not replaced: its other keys would be lost.
+    const auto existing = QFile::exists(path) ? ReadWhole(path) : QByteArray();
+    if (!existing)
+        return false;
+    const auto updated = WithProfileValue(View(*existing), section, key, value);
+    if (!updated)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = static_cast<qint64>(updated->size());
+    if (file.write(updated->data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace skinwright::platform

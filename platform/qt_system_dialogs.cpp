@@ -1,0 +1,72 @@
+#include "qt_system_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "file_filter.h"
+#include "folder_browser_dialog.h"
+#include "modal.h"
+
+namespace skinwright::platform {
+
+MessageAnswer QtSystemDialogs::ShowMessage(const MessageRequest& request)
+{
+    const bool yesNo = request.buttons == MessageButtons::YesNo;
+    QMessageBox box(request.icon == MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Warning,
+                    request.caption, request.text,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok),
+                    request.owner);
+    box.setTextFormat(Qt::PlainText);
+    RunModal(box);
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    // Closed without a button (Esc, the close box): the answer No.
+    return box.standardButton(box.clickedButton()) == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QStringList QtSystemDialogs::AskForFiles(const FileRequest& request)
+{
+    QFileDialog dialog(request.owner);
+    ConfigureFileDialog(dialog, request);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> QtSystemDialogs::BrowseForFolder(const FolderRequest& request)
+{
+    return FolderBrowserDialog::Browse(request);
+}
+
+void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request)
+{
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    }
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    const QStringList filters = ToQtNameFilters(request.filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(request.defaultExtension);
+
+    // A name with a folder in it starts the dialog in that folder.
+    QString name = request.initialName;
+    QString folder = request.initialFolder;
+    if (name.contains(u'/')) {
+        const QFileInfo info(name);
+        folder = info.path();
+        name = info.fileName();
+    }
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (!name.isEmpty())
+        dialog.selectFile(name);
+}
+
+}  // namespace skinwright::platform

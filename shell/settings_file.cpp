@@ -1,0 +1,50 @@
+#include "settings_file.h"
+
+#include "application_name.h"
+#include "platform/private_profile.h"
+
+namespace skinwright::shell {
+namespace {
+
+std::string_view View(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+}  // namespace
+
+QString SettingsFilePath()
+{
+    return ProgramFolder() + ApplicationName() + QStringLiteral(".ini");
+}
+
+QString ReadSetting(const QString& path, std::string_view section, std::string_view key,
+                    const QString& defaultValue)
+{
+    const QByteArray fallback = defaultValue.toUtf8();
+    return QString::fromStdString(platform::ReadProfileString(path, section, key, View(fallback), kReadLimit,
+                                                              platform::ProfileCut::Utf8));
+}
+
+bool WriteSetting(const QString& path, std::string_view section, std::string_view key, const QString& value)
+{
+    return platform::WriteProfileString(path, section, key, View(value.toUtf8()));
+}
+
+QString EncodeComments(const QString& comments)
+{
+    QString stored = comments;
+    stored.replace(u'\r', QChar(2));
+    stored.replace(u'\n', QChar(3));
+    return stored;
+}
+
+QString DecodeComments(const QString& stored)
+{
+    QString comments = stored;
+    comments.replace(QChar(2), u'\r');
+    comments.replace(QChar(3), u'\n');
+    return comments;
+}
+
+}  // namespace skinwright::shell

@@ -1,0 +1,39 @@
+// The settings file beside the executable: the windows' remembered paths and
+// the Builder's comments, read when a window is created and written when it
+// is destroyed. Values are UTF-8 text, one line each.
+#pragma once
+
+#include <string_view>
+
+#include <QString>
+
+namespace skinwright::shell {
+
+inline constexpr std::string_view kDefaultSection = "default";
+inline constexpr std::string_view kBuildSection = "build";
+inline constexpr std::string_view kLastResFileKey = "LastResFile";
+inline constexpr std::string_view kOutputFolderKey = "OutputFolder";
+inline constexpr std::string_view kWorkFolderKey = "WorkFolder";
+inline constexpr std::string_view kCommentsKey = "Commnets";
+inline constexpr std::string_view kResToSaveKey = "ResToSave";
+
+// At most this many bytes less one come back from a read.
+inline constexpr std::size_t kReadLimit = 1024;
+
+// The executable's folder, the application name and ".ini".
+QString SettingsFilePath();
+
+// The key's value, or the default when the file, section or key is missing;
+// a key with an empty value reads as empty. Cut to 1023 bytes, back to a
+// whole UTF-8 character.
+QString ReadSetting(const QString& path, std::string_view section, std::string_view key,
+                    const QString& defaultValue);
+
+// Failures are for the caller to ignore; they are not reported.
+bool WriteSetting(const QString& path, std::string_view section, std::string_view key, const QString& value);
+
+// The comments on one line: CR becomes byte 2, then LF byte 3; and back.
+QString EncodeComments(const QString& comments);
+QString DecodeComments(const QString& stored);
+
+}  // namespace skinwright::shell
