@@ -1,0 +1,337 @@
+// skinpack as a user runs it: exact output, error text and exit status.
+#include <gtest/gtest.h>
+
+#include "packet_fixtures.h"
+#include "skinpack_process.h"
+
+namespace skinwright::cli::test {
+namespace {
+
+const std::string kTwoRows = "ok.g\t0x000002EF\t0x00000000\t0x00000000\n"
+                             "back.g\t0x000008DF\t0x00000005\t0x00000033\n";
+const std::string kDamagedWarning =
+    "This resource packet may be damaged, continue to use may cause error!\n";
+
+class SkinpackTest : public ::testing::Test {
+protected:
+    void WritePictures(const std::string& folder)
+    {
+        std::filesystem::create_directories(scratch / folder);
+        WriteFile(scratch / folder / "ok.gif", OkPicture());
+        WriteFile(scratch / folder / "back.gif", BackPicture());
+    }
+
+    ScratchFolder scratch;
+};
+
+TEST_F(SkinpackTest, ListsTheTwoResourcePacketInNameListOrder)
+{
+    std::string packet = TwoResourcePacket();
+    WriteFile(scratch / "two.ezx", packet);
+    const ProcessResult listed = scratch.Run({"list", "two.ezx"});
+    EXPECT_EQ(0, listed.exitCode);
+    EXPECT_EQ(kTwoRows, listed.out);
+    EXPECT_EQ("", listed.err);
+
+    // The same rows stored in the other order in the ID table list the same way.
+    const std::string first = packet.substr(84, 12);
+    packet.replace(84, 12, packet.substr(96, 12));
+    packet.replace(96, 12, first);
+    WriteFile(scratch / "swapped.ezx", packet);
+    const ProcessResult swapped = scratch.Run({"list", "swapped.ezx"});
+    EXPECT_EQ(0, swapped.exitCode);
+    EXPECT_EQ(kTwoRows, swapped.out);
+    EXPECT_EQ("", swapped.err);
+}
+
+TEST_F(SkinpackTest, DamagedPacketListsPlaceholderAndWarnsOnce)
+{
+    std::string packet = TwoResourcePacket();
+    packet.replace(50, 6, "OK.g\nB");  // both names now miss their ids
+    WriteFile(scratch / "damaged.ezx", packet);
+    const ProcessResult result = scratch.Run({"list", "damaged.ezx"});
+    EXPECT_EQ(0, result.exitCode);
+    EXPECT_EQ("!!!0x000002EF.g\t0x000002EF\t0x00000000\t0x00000000\n"
+              "!!!0x000008DF.g\t0x000008DF\t0x00000005\t0x00000033\n",
+        result.out);
+    EXPECT_EQ("warning: damaged.ezx: " + kDamagedWarning, result.err);
+}
+
+TEST_F(SkinpackTest, ControlCharactersInNamesAreWrittenOut)
+{
+    // A hostile name: an escape sequence and a tab; the id is the name's own hash.
+    std::string packet = "motoskin\n\nv1.00\n00000040\n\nComments:\n\n\n\nID table:\n\n\x1b[2J\tx.g\n";
+    packet.resize(64, '\0');
+    const ProcessResult hashed = scratch.Run({"hash", "\x1b[2J\tx.g"});
+    const std::uint32_t id = static_cast<std::uint32_t>(std::stoul(hashed.out.substr(2, 8), nullptr, 16));
+    std::string header(32, '\0');
+    PutLe32(header, 0, 0xABCDDCBA);
+    PutLe32(header, 4, 50);
+    PutLe32(header, 8, 1);
+    PutLe32(header, 20, id);
+    WriteFile(scratch / "hostile.ezx", packet + header);
+    const ProcessResult result = scratch.Run({"list", "hostile.ezx"});
+    EXPECT_EQ(0, result.exitCode);
+    EXPECT_EQ("\\x1B[2J\\x09x.g\t" + hashed.out.substr(0, 10) + "\t0x00000000\t0x00000000\n", result.out);
+}
+
+TEST_F(SkinpackTest, PacketsThatDoNotLoadSayWhy)
+{
+    const std::string good = TwoResourcePacket();
+    std::string headerBeyondEnd = good;
+    headerBeyondEnd.replace(16, 8, "00000400");
+    std::string noNameList = "motoskin\n\nv1.00\n00000034\n\nComments:\n\nab\n\nID table:\n\n";
+    std::string header(20, '\0');
+    PutLe32(header, 0, 0xABCDDCBA);
+    PutLe32(header, 4, 52);
+    noNameList += header;
+    const struct {
+        const char* file;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"short.ezx", good.substr(0, 23), "shorter than 24 bytes"},
+        {"far.ezx", headerBeyondEnd, "header past end of file"},
+        {"cut.ezx", good.substr(0, 100), "ID table cut off"},
+        {"nonames.ezx", noNameList, "empty name list"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(scratch / c.file, c.bytes);
+        const ProcessResult result = scratch.Run({"list", c.file});
+        EXPECT_EQ(1, result.exitCode) << c.file;
+        EXPECT_EQ("", result.out) << c.file;
+        EXPECT_EQ(std::string("skinpack: cannot read packet ") + c.file + ": " + c.reason + "\n", result.err);
+    }
+    std::filesystem::create_directory(scratch / "folder.ezx");
+    EXPECT_EQ("skinpack: cannot read packet folder.ezx: not a regular file\n",
+        scratch.Run({"info", "folder.ezx"}).err);
+    EXPECT_EQ("skinpack: cannot read packet missing.ezx: no such file\n",
+        scratch.Run({"extract", "missing.ezx", "out"}).err);
+    EXPECT_FALSE(std::filesystem::exists(scratch / "out"));
+}
+
+TEST_F(SkinpackTest, WrongCommandLinesExitTwoAndDoNothing)
+{
+    WriteFile(scratch / "two.ezx", TwoResourcePacket());
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frob"},
+        {"list"},
+        {"list", "two.ezx", "more"},
+        {"list", "--bogus", "two.ezx"},
+        {"extract", "two.ezx"},
+        {"build", "pictures"},
+        {"build", "pictures", "-o"},
+        {"build", "pictures", "-o", "a.ezx", "-o", "b.ezx"},
+        {"build", "pictures", "-o", "a.ezx", "--comment", "x", "--comment-file", "y"},
+        {"build", "pictures", "-o", "a.ezx", "--force=yes"},
+        {"hash"},
+        {"verify"},
+    };
+    for (const auto& args : cases) {
+        const ProcessResult result = scratch.Run(args);
+        EXPECT_EQ(2, result.exitCode) << ::testing::PrintToString(args);
+        EXPECT_EQ("", result.out);
+        EXPECT_TRUE(result.err.starts_with("skinpack: ")) << result.err;
+        EXPECT_TRUE(result.err.ends_with("\nTry 'skinpack --help'.\n")) << result.err;
+    }
+    EXPECT_EQ("skinpack: unknown option --bogus\nTry 'skinpack --help'.\n",
+        scratch.Run({"list", "--bogus", "two.ezx"}).err);
+    EXPECT_EQ((std::vector<std::string>{"two.ezx"}), ListFolder(scratch.work()));
+}
+
+TEST_F(SkinpackTest, EveryCommandAnswersHelpAndVersion)
+{
+    for (const char* command : {"list", "info", "extract", "build", "verify", "hash"}) {
+        const ProcessResult help = scratch.Run({command, "--help"});
+        EXPECT_EQ(0, help.exitCode) << command;
+        EXPECT_TRUE(help.out.starts_with("Usage: skinpack COMMAND")) << command;
+        const ProcessResult version = scratch.Run({command, "--version"});
+        EXPECT_EQ(0, version.exitCode) << command;
+        EXPECT_EQ("skinpack 1.0.0\n", version.out) << command;
+    }
+    EXPECT_EQ("skinpack 1.0.0\n", scratch.Run({"--version"}).out);
+    EXPECT_EQ(scratch.Run({"--help"}).out, scratch.Run({"-h"}).out);
+}
+
+TEST_F(SkinpackTest, HashesNamesAsWindows1252Bytes)
+{
+    const ProcessResult result = scratch.Run({"hash", "ok.g", "OK.g", "status_bar_battery_level_3.g", "\xC3\xA9.g", ""});
+    EXPECT_EQ(0, result.exitCode);
+    EXPECT_EQ("0x000002EF\tok.g\n0x0000036F\tOK.g\n0xD7BBCA85\tstatus_bar_battery_level_3.g\n"
+              "0x00000061\t\xC3\xA9.g\n0x00000000\t\n",
+        result.out);
+    const ProcessResult unrepresentable = scratch.Run({"hash", "\xC5\x82.g", "ok.g"});
+    EXPECT_EQ(1, unrepresentable.exitCode);
+    EXPECT_EQ("0x000002EF\tok.g\n", unrepresentable.out);
+}
+
+TEST_F(SkinpackTest, InfoShowsHeaderCommentAndCounts)
+{
+    WritePictures("pictures");
+    WriteFile(scratch / "no-rows", "");
+    ASSERT_EQ(0, scratch.Run({"build", "pictures", "--order", "no-rows", "-o", "empty.ezx", "--comment",
+                                 "Theme \xE2\x82\xAC\r\nby me"}).exitCode);
+    const ProcessResult result = scratch.Run({"info", "empty.ezx"});
+    EXPECT_EQ(0, result.exitCode);
+    EXPECT_EQ("file size\t84\nheader offset\t0x00000040\nmagic\t0xABCDDCBA\nname list offset\t0x0000003F\n"
+              "ID table offset\t0x00000054\ndata area offset\t0x00000054\nresources\t0\n"
+              "names not matching their id\t0\ncomment\tTheme \xE2\x82\xAC\\x0Aby me\n",
+        result.out);
+}
+
+TEST_F(SkinpackTest, BuildsTheTwoResourcePacketByteForByte)
+{
+    WritePictures("pictures");
+    WriteFile(scratch / "order", "ok.g\r\n\nback.g\n");
+    const ProcessResult result = scratch.Run({"build", "pictures", "--order", "order", "-o", "two.ezx"});
+    EXPECT_EQ(0, result.exitCode) << result.err;
+    EXPECT_EQ("Successfully built two.ezx!\n", result.out);
+    EXPECT_EQ("", result.err);
+    EXPECT_EQ(TwoResourcePacket(), ReadFile(scratch / "two.ezx"));
+}
+
+TEST_F(SkinpackTest, BuildTakesEveryGifOfTheFolderByFileName)
+{
+    std::filesystem::create_directories(scratch / "pictures" / "sub.gif");
+    WriteFile(scratch / "pictures" / "ok.GIF", OkPicture());
+    WriteFile(scratch / "pictures" / "back.gif", BackPicture());
+    WriteFile(scratch / "pictures" / "notes.txt", "not a picture");
+    ASSERT_EQ(0, scratch.Run({"build", "pictures", "-o", "two.ezx"}).exitCode);
+    EXPECT_EQ("back.g\t0x000008DF\t0x00000000\t0x00000000\n"
+              "ok.g\t0x000002EF\t0x00000007\t0x0000002B\n",
+        scratch.Run({"list", "two.ezx"}).out);
+}
+
+TEST_F(SkinpackTest, BuildStoresTheCommentAsGiven)
+{
+    WritePictures("pictures");
+    WriteFile(scratch / "order", "ok.g\nback.g\n");
+    WriteFile(scratch / "comment.txt", "Theme A\r\nby me");
+    ASSERT_EQ(0, scratch.Run({"build", "pictures", "--order", "order", "--comment-file", "comment.txt", "-o",
+                                 "a.ezx"}).exitCode);
+    ASSERT_EQ(0, scratch.Run({"build", "pictures", "--order", "order", "--comment", "Theme A\nby me", "-o",
+                                 "b.ezx"}).exitCode);
+    ASSERT_EQ(0, scratch.Run({"build", "pictures", "--order", "order", "--comment-from", "a.ezx", "-o",
+                                 "c.ezx"}).exitCode);
+    const std::string packet = ReadFile(scratch / "a.ezx");
+    EXPECT_EQ(214u, packet.size());
+    EXPECT_EQ("0000004c\n\nComments:\n\nTheme A\nby me\n\nID table:\n\nok.g\n", packet.substr(16, 52));
+    EXPECT_EQ(packet, ReadFile(scratch / "b.ezx"));
+    EXPECT_EQ(packet, ReadFile(scratch / "c.ezx"));
+
+    const ProcessResult unrepresentable =
+        scratch.Run({"build", "pictures", "--comment", "\xC5\x82", "-o", "d.ezx"});
+    EXPECT_EQ(1, unrepresentable.exitCode);
+    EXPECT_EQ("skinpack: the comment is not UTF-8 text that Windows-1252 can represent\n", unrepresentable.err);
+    const ProcessResult notAPacket = scratch.Run({"build", "pictures", "--comment-from", "order", "-o", "d.ezx"});
+    EXPECT_EQ(1, notAPacket.exitCode);
+    EXPECT_EQ("skinpack: order: shorter than 24 bytes\n", notAPacket.err);
+    EXPECT_FALSE(std::filesystem::exists(scratch / "d.ezx"));
+}
+
+TEST_F(SkinpackTest, BuildRefusesMissingOrEmptyPicturesAndLeavesNoPacket)
+{
+    WritePictures("pictures");
+    WriteFile(scratch / "pictures" / "empty.gif", "");
+    WriteFile(scratch / "two.ezx", "old");
+    const struct {
+        const char* order;
+        const char* message;
+    } cases[] = {
+        {"ok.g\nmissing.g\n", "Resource File: missing.g does not exist or empty, cannot continue!\n"},
+        {"empty.g\nok.g\n", "Resource File: empty.g does not exist or empty, cannot continue!\n"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(scratch / "order", c.order);
+        const ProcessResult result = scratch.Run({"build", "pictures", "--order", "order", "-f", "-o", "two.ezx"});
+        EXPECT_EQ(1, result.exitCode);
+        EXPECT_EQ("", result.out);
+        EXPECT_EQ(c.message, result.err);
+        EXPECT_EQ("old", ReadFile(scratch / "two.ezx"));
+    }
+    const ProcessResult noFolder = scratch.Run({"build", "nowhere", "-o", "new.ezx"});
+    EXPECT_EQ(1, noFolder.exitCode);
+    EXPECT_EQ("skinpack: nowhere is not a folder\n", noFolder.err);
+    EXPECT_EQ((std::vector<std::string>{"order", "pictures", "two.ezx"}), ListFolder(scratch.work()));
+}
+
+TEST_F(SkinpackTest, BuildReplacesAnExistingPacketOnlyWhenForced)
+{
+    WritePictures("pictures");
+    WriteFile(scratch / "two.ezx", "old");
+    const ProcessResult refused = scratch.Run({"build", "pictures", "-o", "two.ezx"});
+    EXPECT_EQ(1, refused.exitCode);
+    EXPECT_EQ("skinpack: two.ezx already exists; give -f to replace it\n", refused.err);
+    EXPECT_EQ("old", ReadFile(scratch / "two.ezx"));
+    EXPECT_EQ(0, scratch.Run({"build", "pictures", "--force", "-o", "two.ezx"}).exitCode);
+    EXPECT_EQ(202u, ReadFile(scratch / "two.ezx").size());
+}
+
+TEST_F(SkinpackTest, FailedWriteLeavesTheOldPacketAndNoTemporaryFile)
+{
+    std::filesystem::create_directories(scratch / "pictures");
+    WriteFile(scratch / "pictures" / "big.gif", Picture(4096, 0));
+    WriteFile(scratch / "new.ezx", "old");
+    const ProcessResult result = scratch.Run({"build", "pictures", "-f", "-o", "new.ezx"}, 2);
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("", result.out);
+    EXPECT_EQ("Failed to write new resource packet new.ezx!\n", result.err);
+    EXPECT_EQ("old", ReadFile(scratch / "new.ezx"));
+    EXPECT_EQ((std::vector<std::string>{"new.ezx", "pictures"}), ListFolder(scratch.work()));
+}
+
+TEST_F(SkinpackTest, ExtractWritesSideFilesAndEveryPicture)
+{
+    WriteFile(scratch / "two.ezx", TwoResourcePacket());
+    const ProcessResult result = scratch.Run({"extract", "two.ezx", "out/skin"});
+    EXPECT_EQ(0, result.exitCode);
+    EXPECT_EQ("Successfully exported!\n", result.out);
+    EXPECT_EQ("", result.err);
+    EXPECT_EQ((std::vector<std::string>{"back.gif", "hashtable", "headerfile", "ok.gif"}),
+        ListFolder(scratch / "out/skin"));
+    EXPECT_EQ(TwoResourcePacket().substr(0, 84), ReadFile(scratch / "out/skin/headerfile"));
+    EXPECT_EQ("751 0 0 1 ok.g\n2271 5 51 2 back.g\n", ReadFile(scratch / "out/skin/hashtable"));
+    EXPECT_EQ(OkPicture(), ReadFile(scratch / "out/skin/ok.gif"));
+    EXPECT_EQ(BackPicture(), ReadFile(scratch / "out/skin/back.gif"));
+}
+
+TEST_F(SkinpackTest, ExtractCountsRecordsThatCannotBeReadAndLeavesNoEmptyFile)
+{
+    std::string packet = TwoResourcePacket();
+    packet.pop_back();  // back.g's record now runs past the end
+    WriteFile(scratch / "cut.ezx", packet);
+    std::filesystem::create_directory(scratch / "out");
+    WriteFile(scratch / "out" / "back.gif", "keep");
+    const ProcessResult result = scratch.Run({"extract", "cut.ezx", "out"});
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("", result.out);
+    EXPECT_EQ("out/back.gif Failed to save\n1 of 2 Failed to save\n", result.err);
+    EXPECT_EQ((std::vector<std::string>{"back.gif", "hashtable", "headerfile", "ok.gif"}), ListFolder(scratch / "out"));
+    EXPECT_EQ("keep", ReadFile(scratch / "out" / "back.gif"));
+}
+
+TEST_F(SkinpackTest, ExtractKeepsNamesThatWouldLeaveTheFolderInside)
+{
+    WritePictures("pictures");
+    std::filesystem::create_directories(scratch / "pictures" / "sub");
+    WriteFile(scratch / "pictures" / "sub" / "evil.gif", OkPicture());
+    WriteFile(scratch / "order", "ok.g\nsub/evil.g\n");
+    ASSERT_EQ(0, scratch.Run({"build", "pictures", "--order", "order", "-o", "odd.ezx"}).exitCode);
+    const ProcessResult result = scratch.Run({"extract", "odd.ezx", "out"});
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("skinpack: sub/evil.g is not saved: its name would leave the folder\n1 of 2 Failed to save\n", result.err);
+    EXPECT_EQ((std::vector<std::string>{"hashtable", "headerfile", "ok.gif"}), ListFolder(scratch / "out"));
+}
+
+TEST_F(SkinpackTest, ExtractIntoAFolderThatCannotBeMadeFails)
+{
+    WriteFile(scratch / "two.ezx", TwoResourcePacket());
+    WriteFile(scratch / "taken", "a file");
+    const ProcessResult result = scratch.Run({"extract", "two.ezx", "taken"});
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("skinpack: cannot create the folder taken\n", result.err);
+}
+
+}  // namespace
+}  // namespace skinwright::cli::test

@@ -1,0 +1,105 @@
+// The strict check: writer output passes; each planted fault is found; no
+// bytes whatever make it read outside the packet.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "cli/verify.h"
+#include "packet_fixtures.h"
+
+namespace skinwright::cli::test {
+namespace {
+
+TEST(VerifyPacketBytes, WriterLayoutHasNoFindings)
+{
+    EXPECT_EQ(std::vector<std::string>{}, VerifyPacketBytes(TwoResourcePacket()));
+}
+
+TEST(VerifyPacketBytes, FindsEachPlantedFault)
+{
+    const struct {
+        const char* fault;
+        std::function<void(std::string&)> plant;
+        std::string finding;
+    } cases[] = {
+        {"upper-case digits", [](std::string& p) { p.replace(16, 8, "0000004C"); },
+            "text header: the header offset is not 8 lower-case hexadecimal digits"},
+        {"no v1.00", [](std::string& p) { p.replace(10, 5, "v2.00"); },
+            "text header: does not begin with \"motoskin\", a blank line and \"v1.00\""},
+        {"packet magic", [](std::string& p) { PutLe32(p, 64, 1); },
+            "packet header: magic 0x00000001, expected 0xABCDDCBA"},
+        {"ID table offset", [](std::string& p) { PutLe32(p, 76, 88); },
+            "packet header: ID table offset 0x00000058, expected 0x00000054"},
+        {"padding not zero", [](std::string& p) { p[63] = 'x'; },
+            "name list: followed by 2 bytes before the packet header instead of 0 to 3 zero bytes"},
+        {"name and id", [](std::string& p) { p.replace(50, 4, "OK.g"); },
+            "row 1 (id 0x000002EF): its name hashes to 0x0000036F"},
+        {"empty row", [](std::string& p) { PutLe32(p, 96, 0xFFFFFFFF); },
+            "row 2 (id 0xFFFFFFFF): an empty row"},
+        {"name offset", [](std::string& p) { PutLe32(p, 100, 4); },
+            "row 2 (id 0x000008DF): name offset 0x00000004, expected 0x00000005"},
+        {"data offset", [](std::string& p) { PutLe32(p, 104, 52); },
+            "row 2 (id 0x000008DF): data offset 0x00000034, expected 0x00000033"},
+        {"record magic", [](std::string& p) { PutLe32(p, 108, 0); },
+            "row 1 (id 0x000002EF): record magic 0x00000000, expected 0xDCBAABCD"},
+        {"not a GIF", [](std::string& p) { p.replace(116, 3, "PNG"); },
+            "row 1 (id 0x000002EF): its record does not hold a GIF picture"},
+        {"bytes after the last record", [](std::string& p) { p += '\0'; },
+            "data area: 1 bytes follow the last record"},
+        {"cut inside a record", [](std::string& p) { p.pop_back(); },
+            "row 2 (id 0x000008DF): its record is cut off by the end of the file"},
+        {"empty record", [](std::string& p) { PutLe32(p, 112, 0); },
+            "row 1 (id 0x000002EF): its record is empty"},
+    };
+    for (const auto& c : cases) {
+        std::string packet = TwoResourcePacket();
+        c.plant(packet);
+        const std::vector<std::string> findings = VerifyPacketBytes(packet);
+        EXPECT_NE(std::find(findings.begin(), findings.end(), c.finding), findings.end())
+            << c.fault << ": " << ::testing::PrintToString(findings);
+    }
+}
+
+TEST(VerifyPacketBytes, EveryTruncationIsFound)
+{
+    const std::string packet = TwoResourcePacket();
+    for (std::size_t size = 0; size < packet.size(); ++size)
+        EXPECT_FALSE(VerifyPacketBytes(packet.substr(0, size)).empty()) << "cut at " << size;
+}
+
+TEST(VerifyPacketBytes, CorruptedBytesNeverLeadOutOfThePacket)
+{
+    std::mt19937 random(20240607);
+    const std::string packet = TwoResourcePacket();
+    for (int round = 0; round < 5000; ++round) {
+        std::string bytes = packet.substr(0, random() % (packet.size() + 1));
+        for (int flips = 1 + static_cast<int>(random() % 4); flips > 0 && !bytes.empty(); --flips)
+            bytes[random() % bytes.size()] = static_cast<char>(random());
+        EXPECT_LE(VerifyPacketBytes(bytes).size(), kMaxListedFindings + 1);
+    }
+}
+
+TEST(VerifyPacketBytes, ListsAtMostFiftyFindings)
+{
+    std::string packet = TwoResourcePacket();
+    PutLe32(packet, 72, 1000);  // an entry count far past the rows the file holds
+    const std::vector<std::string> cutOff = VerifyPacketBytes(packet);
+    EXPECT_EQ("ID table: cut off by the end of the file", cutOff.back());
+
+    // 60 rows named a.g whose ids are all 0.
+    std::string many = "motoskin\n\nv1.00\n00000124\n\nComments:\n\n\n\nID table:\n\n";
+    for (int i = 0; i < 60; ++i)
+        many += "a.g\n";
+    many.resize(0x124, '\0');
+    std::string header(20 + 60 * 12, '\0');
+    PutLe32(header, 0, 0xABCDDCBA);
+    PutLe32(header, 4, 50);
+    PutLe32(header, 8, 60);
+    const std::vector<std::string> findings = VerifyPacketBytes(many + header);
+    ASSERT_EQ(kMaxListedFindings + 1, findings.size());
+    EXPECT_TRUE(findings.back().ends_with(" more findings"));
+}
+
+}  // namespace
+}  // namespace skinwright::cli::test
