@@ -1,0 +1,39 @@
+#include "allocation_count.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<std::size_t> allocations{0};
+
+}  // namespace
+
+namespace skinwright::bench {
+
+std::size_t AllocationCount()
+{
+    return allocations.load(std::memory_order_relaxed);
+}
+
+}  // namespace skinwright::bench
+
+// The array and nothrow forms of the standard library call these.
+void* operator new(std::size_t size)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size == 0 ? 1 : size))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}

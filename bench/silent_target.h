@@ -1,0 +1,16 @@
+// A load target that shows nothing, so only the reader's own work is measured.
+#pragma once
+
+#include "core/packet_reader.h"
+
+namespace skinwright::bench {
+
+class SilentTarget final : public LoadTarget {
+public:
+    void ShowDamagedWarning(std::string_view) override {}
+    void ClearList() override {}
+    void AddListRow(int, const ResourceEntry&) override {}
+    void SetStatus(std::string_view) override {}
+};
+
+}  // namespace skinwright::bench
