@@ -1,0 +1,150 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "platform/private_profile.h"
+
+namespace skinwright::platform {
+namespace {
+
+class PrivateProfile : public ::testing::Test {
+protected:
+    void Put(const std::string& contents)
+    {
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents.data(), static_cast<qint64>(contents.size()));
+    }
+    std::string Contents() const
+    {
+        QFile file(path_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<missing>");
+    }
+    std::string Read(std::string_view section, std::string_view key, std::string_view fallback = "<default>",
+                     std::size_t limit = 1024) const
+    {
+        return ReadProfileString(path_, section, key, fallback, limit);
+    }
+
+    QTemporaryDir folder_;
+    QString path_ = folder_.filePath("skinwright.ini");
+};
+
+TEST_F(PrivateProfile, FindsSectionsAndKeysWithoutRegardToCase)
+{
+    Put("[Default]\r\nlastresfile=/a/b.ezx\r\n [ BUILD ] \nWorkFolder = /w/\nCommnets=x=y\n");
+    const struct {
+        const char* section;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"default", "LastResFile", "/a/b.ezx"},
+        {"DEFAULT", "LASTRESFILE", "/a/b.ezx"},
+        {"build", "workfolder", " /w/"},
+        {"build", "Commnets", "x=y"},
+        {"build", "LastResFile", "<default>"},
+        {"missing", "LastResFile", "<default>"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Read(c.section, c.key), c.value) << c.section << "/" << c.key;
+}
+
+TEST_F(PrivateProfile, EmptyValueIsNotMissing)
+{
+    Put("[default]\nLastResFile=\n");
+    EXPECT_EQ(Read("default", "LastResFile"), "");
+    EXPECT_EQ(Read("default", "OutputFolder"), "<default>");
+}
+
+TEST_F(PrivateProfile, MissingFileReadsAsDefaults)
+{
+    EXPECT_EQ(Read("default", "OutputFolder", "/home/"), "/home/");
+    EXPECT_EQ(FindProfileString(path_, "default", "OutputFolder"), std::nullopt);
+}
+
+TEST_F(PrivateProfile, WriteCreatesFileSectionAndKey)
+{
+    ASSERT_TRUE(WriteProfileString(path_, "default", "LastResFile", "/a.ezx"));
+    ASSERT_TRUE(WriteProfileString(path_, "default", "OutputFolder", "/out/"));
+    ASSERT_TRUE(WriteProfileString(path_, "build", "WorkFolder", "/w/"));
+    EXPECT_EQ(Contents(), "[default]\nLastResFile=/a.ezx\nOutputFolder=/out/\n[build]\nWorkFolder=/w/\n");
+}
+
+TEST_F(PrivateProfile, WriteReplacesTheValueAndKeepsEverythingElse)
+{
+    Put("; mine\r\n[default]\r\nlastresfile=old\r\nOther=1\r\n\r\n[build]\r\nWorkFolder=/w/\r\n");
+    ASSERT_TRUE(WriteProfileString(path_, "Default", "LastResFile", "new"));
+    ASSERT_TRUE(WriteProfileString(path_, "default", "OutputFolder", "/out/"));
+    EXPECT_EQ(Contents(),
+              "; mine\r\n[default]\r\nLastResFile=new\r\nOther=1\r\nOutputFolder=/out/\r\n\r\n"
+              "[build]\r\nWorkFolder=/w/\r\n");
+}
+
+TEST_F(PrivateProfile, EveryByteButLineBreaksAndNulRoundTrips)
+{
+    std::string value;
+    for (int byte = 1; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n')
+            value += static_cast<char>(byte);
+    }
+    ASSERT_TRUE(WriteProfileString(path_, "build", "Commnets", value));
+    EXPECT_EQ(Read("build", "Commnets"), value);
+    ASSERT_TRUE(WriteProfileString(path_, "build", "Commnets", "a\x02\x03" "b"));
+    EXPECT_EQ(Read("build", "Commnets"), "a\x02\x03" "b");
+}
+
+TEST_F(PrivateProfile, AValueCannotStartLinesOfItsOwn)
+{
+    ASSERT_TRUE(WriteProfileString(path_, "default", "LastResFile", "/a.ezx\n[build]\nWorkFolder=/evil/"));
+    EXPECT_EQ(Read("default", "LastResFile"), "/a.ezx");
+    EXPECT_EQ(Read("build", "WorkFolder"), "<default>");
+    EXPECT_FALSE(WriteProfileString(path_, "default", "Key=", "x"));
+    EXPECT_FALSE(WriteProfileString(path_, "de]fault", "Key", "x"));
+}
+
+TEST_F(PrivateProfile, LimitKeepsLimitLessOneBytes)
+{
+    Put("[default]\nLastResFile=" + std::string(1500, 'p') + "\n");
+    EXPECT_EQ(Read("default", "LastResFile"), std::string(1023, 'p'));
+    EXPECT_EQ(Read("default", "LastResFile", "", 1), "");
+    EXPECT_EQ(Read("default", "Missing", "abcdef", 4), "abc");
+}
+
+TEST_F(PrivateProfile, Utf8CutEndsAtAWholeCharacter)
+{
+    struct Case {
+        std::string value;
+        std::string bytesCut;
+        std::string utf8Cut;
+    };
+    const std::string a1021(1021, 'a');
+    const Case cases[] = {
+        {a1021 + "\xC3\xA9\xC3\xA9", a1021 + "\xC3\xA9", a1021 + "\xC3\xA9"},   // cut between characters
+        {a1021 + "a\xC3\xA9", a1021 + "a\xC3", a1021 + "a"},                    // inside a 2-byte one
+        {a1021 + "\xE2\x82\xAC", a1021 + "\xE2\x82", a1021},                    // inside a 3-byte one
+    };
+    for (const Case& c : cases) {
+        Put("[s]\nk=" + c.value + "\n");
+        EXPECT_EQ(ReadProfileString(path_, "s", "k", "", 1024, ProfileCut::Bytes), c.bytesCut);
+        EXPECT_EQ(ReadProfileString(path_, "s", "k", "", 1024, ProfileCut::Utf8), c.utf8Cut);
+    }
+}
+
+TEST_F(PrivateProfile, ReplacingLeavesNoTemporaryFileBehind)
+{
+    Put("[default]\nLastResFile=old\n");
+    ASSERT_TRUE(WriteProfileString(path_, "default", "LastResFile", "new"));
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"skinwright.ini"});
+}
+
+TEST_F(PrivateProfile, WriteIntoAMissingFolderFails)
+{
+    const QString path = folder_.filePath("missing/skinwright.ini");
+    EXPECT_FALSE(WriteProfileString(path, "default", "LastResFile", "x"));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+}  // namespace
+}  // namespace skinwright::platform
