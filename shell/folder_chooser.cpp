@@ -1,0 +1,81 @@
+#include "folder_chooser.h"
+
+#include <QDir>
+
+namespace skinwright::shell {
+
+namespace {
+
+constexpr qsizetype kStatusLength = 35;
+
+QString Title()
+{
+    return QStringLiteral("Please select folder:");
+}
+
+}  // namespace
+
+FolderChooser::FolderChooser(const QString& initialFolder, unsigned flags, QWidget* parent,
+                             platform::SystemDialogs& dialogs)
+    : initialFolder_(initialFolder.isEmpty() ? DefaultInitialFolder() : initialFolder),
+      flags_(flags | StatusText),
+      parent_(parent),
+      dialogs_(dialogs)
+{
+}
+
+FolderChooser::~FolderChooser() = default;
+
+int FolderChooser::Show()
+{
+    chosenPath_ = initialFolder_;
+    platform::FolderRequest request;
+    request.owner = parent_;
+    request.title = Title();
+    request.statusLine = (flags_ & StatusText) != 0;
+    request.onInitialized = [this](platform::FolderBrowser& browser) { OnInitialized(browser); };
+    request.onSelectionChanged = [this](platform::FolderBrowser& browser, const QString& path) {
+        OnSelectionChanged(browser, path);
+    };
+    const std::optional<QString> chosen = dialogs_.BrowseForFolder(request);
+    if (!chosen)
+        return Cancel;
+    chosenPath_ = *chosen;
+    return Ok;
+}
+
+QString FolderChooser::GetPath() const
+{
+    return chosenPath_;
+}
+
+void FolderChooser::OnInitialized(platform::FolderBrowser& browser)
+{
+    browser.SetSelection(initialFolder_);
+    browser.SetStatusText(ShortenForStatus(initialFolder_));
+}
+
+void FolderChooser::OnSelectionChanged(platform::FolderBrowser& browser, const QString& path)
+{
+    chosenPath_ = path;
+    browser.SetStatusText(ShortenForStatus(path));
+}
+
+QString FolderChooser::ShortenForStatus(const QString& text)
+{
+    if (text.size() <= kStatusLength)
+        return text;
+    return text.left(kStatusLength) + QStringLiteral("...");
+}
+
+QString FolderChooser::DefaultInitialFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("c:\\");
+#else
+    const QString home = QDir::homePath();
+    return home.endsWith(QLatin1Char('/')) ? home : home + QLatin1Char('/');
+#endif
+}
+
+}  // namespace skinwright::shell
