@@ -51,8 +51,8 @@ void ViewerDialog::OnSaveAll()
     if (!reader_.IsLoaded())
         return;
     const QString start = outputFolder_.isEmpty() ? environment_.programFolder : outputFolder_;
-    shell::FolderChooser chooser(environment_.dialogs, start, 0, this);
-    if (chooser.Show() != shell::FolderChooser::kOk)
+    shell::FolderChooser chooser(start, 0, this, environment_.dialogs);
+    if (chooser.Show() != shell::FolderChooser::Ok)
         return;
     const QString chosen = chooser.GetPath();
     if (platform::IsNetworkPath(chosen))

@@ -23,7 +23,6 @@ namespace {
 using namespace templates::viewer;
 
 constexpr int kPathLimit = 1024;
-constexpr int kHelpBitmap = 131;
 constexpr int kColumnWidths[] = {200, 80, 80, 80};
 const char* const kColumnHeadings[] = {"Possible Resource Name", "Resource ID", "ID Offset", "Data Offset"};
 
@@ -79,7 +78,7 @@ ViewerDialog::~ViewerDialog()
 void ViewerDialog::SetUpHelp()
 {
     auto* help = ControlAs<shell::ImageTextButton>(kHelpButton);
-    help->SetImages(kHelpBitmap);
+    help->SetImages(art::kHelpBitmapId);
     connect(help, &QPushButton::clicked, this, &ViewerDialog::OnHelp);
 
     auto* about = new QAction(QStringLiteral("About Skinwright(&A) and Help ..."), this);
