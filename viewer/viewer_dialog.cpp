@@ -73,8 +73,8 @@ ViewerDialog::~ViewerDialog()
     Finish();
 }
 
-// The Help button and, standing in for the system-menu item, F1 and the
-// window's context menu open the About window.
+// The Help button and, standing in for the system-menu item, the window's
+// context menu (and F1, see keyPressEvent) open the About window.
 void ViewerDialog::SetUpHelp()
 {
     auto* help = ControlAs<shell::ImageTextButton>(kHelpButton);
@@ -82,7 +82,6 @@ void ViewerDialog::SetUpHelp()
     connect(help, &QPushButton::clicked, this, &ViewerDialog::OnHelp);
 
     auto* about = new QAction(QStringLiteral("About Skinwright(&A) and Help ..."), this);
-    about->setShortcut(QKeySequence(Qt::Key_F1));
     connect(about, &QAction::triggered, this, &ViewerDialog::OnHelp);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -119,14 +118,16 @@ void ViewerDialog::SetUpList()
 
 void ViewerDialog::LoadState()
 {
-    packetPath_ = shell::ReadSetting(environment_.settingsPath, "default", "LastResFile", "");
-    outputFolder_ = shell::ReadSetting(environment_.settingsPath, "default", "OutputFolder", platform::DefaultFolder());
+    const QString& settings = environment_.settingsPath;
+    packetPath_ = shell::ReadSetting(settings, shell::kDefaultSection, shell::kLastResFileKey, {});
+    outputFolder_ = shell::ReadSetting(settings, shell::kDefaultSection, shell::kOutputFolderKey, platform::DefaultFolder());
 }
 
 void ViewerDialog::SaveState()
 {
-    shell::WriteSetting(environment_.settingsPath, "default", "LastResFile", packetPath_);
-    shell::WriteSetting(environment_.settingsPath, "default", "OutputFolder", outputFolder_);
+    const QString& settings = environment_.settingsPath;
+    shell::WriteSetting(settings, shell::kDefaultSection, shell::kLastResFileKey, packetPath_);
+    shell::WriteSetting(settings, shell::kDefaultSection, shell::kOutputFolderKey, outputFolder_);
 }
 
 void ViewerDialog::Finish()
@@ -146,9 +147,13 @@ void ViewerDialog::done(int result)
 }
 
 // Enter on a focused push button clicks it, as on Windows; anywhere else it
-// closes the window, like Esc.
+// closes the window, like Esc. F1 opens the About window.
 void ViewerDialog::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F1) {
+        OnHelp();
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->click();
@@ -159,20 +164,29 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
     TemplateDialog::keyPressEvent(event);
 }
 
-// A left click in the list previews the selected row; a double click saves it.
+// A left click in the list previews the selected row; a double click saves
+// it. The release that ends a double click is no second click.
 bool ViewerDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == list_->viewport()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
-            listDoubleClicked_ = true;
-        } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-            if (listDoubleClicked_) {
-                listDoubleClicked_ = false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            listDoubleClicked_ = false;
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (mouse->button() == Qt::LeftButton) {
+                listDoubleClicked_ = true;
                 OnSaveAs();
-            } else {
-                OnListClick();
             }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (mouse->button() == Qt::LeftButton && !listDoubleClicked_)
+                OnListClick();
+            listDoubleClicked_ = false;
+            break;
+        default:
+            break;
         }
     }
     return TemplateDialog::eventFilter(watched, event);

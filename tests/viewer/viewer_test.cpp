@@ -1,0 +1,396 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/packet.h"
+#include "platform/modal.h"
+#include "platform/scripted_dialogs.h"
+#include "res/templates/dialog_templates.h"
+#include "shell/settings_file.h"
+#include "viewer/viewer_dialog.h"
+
+namespace skinwright::viewer {
+namespace {
+
+using namespace templates::viewer;
+using platform::MessageIcon;
+
+}  // namespace
+}  // namespace skinwright::viewer
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace skinwright::viewer {
+namespace {
+
+const QString kDemoTheme = QStringLiteral(SKINWRIGHT_DEMO_THEME);
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ViewerTest : public ::testing::Test {
+protected:
+    ViewerTest()
+    {
+        QDir().mkpath(program);
+        QDir().mkpath(work);
+    }
+    ~ViewerTest() override { platform::SetModalRunner({}); }
+
+    ViewerDialog& Open()
+    {
+        viewer = std::make_unique<ViewerDialog>(ViewerEnvironment{dialogs, settings, program, "Skinwright"});
+        viewer->show();
+        return *viewer;
+    }
+
+    // A packet of demo pictures under the given names, in this order.
+    QString MakePacket(const QStringList& names, const QString& fileName = "iconres.ezx")
+    {
+        const QStringList demo = QDir(kDemoTheme).entryList({"*.gif"}, QDir::Files, QDir::Name);
+        ResourceTable table;
+        for (int i = 0; i < names.size(); ++i) {
+            const std::string name = names[i].toStdString();
+            QFile::remove(work + "/" + names[i] + "if");
+            QFile::copy(kDemoTheme + "/" + demo[i % demo.size()], work + "/" + names[i] + "if");
+            EXPECT_TRUE(AddRow(table, name, NameHash(name)));
+        }
+        const QString path = root.filePath(fileName);
+        EXPECT_TRUE(GeneratePacketFile(table, "test", work.toStdString(), path.toStdString()));
+        return path;
+    }
+
+    QLineEdit* PathField() const { return viewer->ControlAs<QLineEdit>(kPathField); }
+    QTableWidget* List() const { return viewer->ControlAs<QTableWidget>(kResourceList); }
+    QString Status() const { return viewer->ControlAs<QLabel>(kStatusLine)->text(); }
+    QPixmap Preview() const { return viewer->ControlAs<QLabel>(kPictureArea)->pixmap(); }
+    QString Cell(int row, int column) const { return List()->item(row, column)->text(); }
+    QString Setting(std::string_view key) const { return shell::ReadSetting(settings, "default", key, "<missing>"); }
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const auto& call : dialogs.Messages())
+            texts << call.request.text;
+        return texts;
+    }
+
+    void ClickRow(int row)
+    {
+        const QRect cell = List()->visualRect(List()->model()->index(row, 0));
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    // The events of a real double click: press, release, double click, release.
+    void DoubleClickRow(int row)
+    {
+        const QRect cell = List()->visualRect(List()->model()->index(row, 0));
+        QTest::mousePress(List()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(List()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(List()->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    QTemporaryDir root;
+    QString program = root.filePath("program") + "/";
+    QString work = root.filePath("work");
+    QString settings = root.filePath("Skinwright.ini");
+    platform::ScriptedDialogs dialogs;
+    std::unique_ptr<ViewerDialog> viewer;
+};
+
+TEST_F(ViewerTest, FirstStartAndClosingWritesBothKeys)
+{
+    Open();
+    EXPECT_EQ(PathField()->text(), "");
+    EXPECT_EQ(Status(), "No opened resource packet.");
+    EXPECT_EQ(viewer->OutputFolder(), QDir::homePath() + "/");
+    EXPECT_EQ(viewer->focusWidget(), PathField());
+    QTest::keyClick(viewer.get(), Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_EQ(Setting("LastResFile"), "");
+    EXPECT_EQ(Setting("OutputFolder"), QDir::homePath() + "/");
+}
+
+TEST_F(ViewerTest, TypingAPathListsThePacketAndEnterClosesTheWindow)
+{
+    const QString packet = MakePacket({"ok.g", "back.g", "status_bar_battery_level_3.g"});
+    Open();
+    QTest::keyClicks(PathField(), packet);
+    ASSERT_EQ(List()->rowCount(), 3);
+    EXPECT_EQ(Status(), "Loaded 3 valid resource(single click preview).");
+    EXPECT_EQ(List()->columnCount(), 4);
+    const QStringList headings = {"Possible Resource Name", "Resource ID", "ID Offset", "Data Offset"};
+    const int widths[] = {200, 80, 80, 80};
+    for (int column = 0; column < 4; ++column) {
+        EXPECT_EQ(List()->horizontalHeaderItem(column)->text(), headings[column]);
+        EXPECT_EQ(List()->columnWidth(column), widths[column]);
+    }
+    EXPECT_EQ(QStringList({Cell(0, 0), Cell(0, 1), Cell(0, 2), Cell(0, 3)}),
+        QStringList({"ok.g", "0x000002EF", "0x00000000", "0x00000000"}));
+    EXPECT_EQ(Cell(1, 2), "0x00000005");
+    EXPECT_EQ(Cell(2, 1), "0xD7BBCA85");
+    EXPECT_TRUE(dialogs.Messages().empty());
+
+    QTest::keyClick(PathField(), Qt::Key_Return);
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_EQ(viewer->result(), QDialog::Accepted);
+    EXPECT_EQ(Setting("LastResFile"), packet);
+}
+
+TEST_F(ViewerTest, ARememberedDamagedPacketWarnsOnceAtStart)
+{
+    const QString packet = MakePacket({"ok.g", "back.g"});
+    QByteArray bytes = ReadAll(packet);
+    bytes.replace("ok.g\nback.g\n", "OK.g\nBACK.g\n");
+    QFile file(packet);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    shell::WriteSetting(settings, "default", "LastResFile", packet);
+
+    Open();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    const auto& warning = dialogs.Messages()[0].request;
+    EXPECT_EQ(warning.text, "Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!");
+    EXPECT_EQ(warning.caption, "Skinwright");
+    EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(warning.buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(Cell(0, 0), "!!!0x000002EF.g");
+    EXPECT_EQ(Cell(1, 0), "!!!0x000008DF.g");
+}
+
+TEST_F(ViewerTest, APathThatDoesNotLoadLeavesTheListButDisablesIt)
+{
+    const QString packet = MakePacket({"ok.g", "back.g"});
+    Open();
+    PathField()->setText(packet);
+    ASSERT_EQ(List()->rowCount(), 2);
+    const QString loaded = Status();
+
+    ASSERT_EQ(mkfifo(root.filePath("fifo").toUtf8().constData(), 0600), 0);
+    for (const QString& bad : {packet + "x", root.path(), root.filePath("fifo"), QStringLiteral("/dev/zero")}) {
+        PathField()->setText(bad);
+        EXPECT_EQ(List()->rowCount(), 2) << bad.toStdString();
+        EXPECT_EQ(Status(), loaded);
+        EXPECT_FALSE(viewer->Reader().IsLoaded());
+    }
+    ClickRow(0);
+    EXPECT_TRUE(Preview().isNull());
+    viewer->OnSaveAs();
+    viewer->OnSaveAll();
+    EXPECT_TRUE(dialogs.FileCalls().empty());
+    EXPECT_TRUE(dialogs.FolderCalls().empty());
+}
+
+TEST_F(ViewerTest, ClearingThePathKeepsThePacketButForgetsIt)
+{
+    Open();
+    PathField()->setText(MakePacket({"ok.g"}));
+    PathField()->clear();
+    EXPECT_TRUE(viewer->Reader().IsLoaded());
+    EXPECT_EQ(List()->rowCount(), 1);
+    viewer->reject();
+    EXPECT_EQ(Setting("LastResFile"), "");
+}
+
+TEST_F(ViewerTest, AClickPreviewsTheRowAndKeysDoNot)
+{
+    Open();
+    PathField()->setText(MakePacket({"ok.g", "back.g"}));
+    ClickRow(1);
+    const QImage expected(work + "/back.gif");
+    ASSERT_FALSE(Preview().isNull());
+    EXPECT_EQ(Preview().size(), expected.size());
+    EXPECT_TRUE(QDir(program).isEmpty());
+
+    QTest::keyClick(List(), Qt::Key_Up);
+    EXPECT_EQ(viewer->GetSelectedRow(), 0);
+    EXPECT_EQ(Preview().size(), expected.size());
+
+    // Opening another packet leaves the last picture on screen.
+    PathField()->setText(MakePacket({"a.g"}, "other.ezx"));
+    EXPECT_FALSE(Preview().isNull());
+}
+
+TEST_F(ViewerTest, ARowThatIsNoPictureEmptiesThePictureArea)
+{
+    Open();
+    const QString packet = MakePacket({"ok.g", "junk.g"});
+    QByteArray bytes = ReadAll(packet);
+    bytes.replace(bytes.lastIndexOf("GIF8"), 4, "JUNK");
+    QFile file(packet);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    PathField()->setText(packet);
+    ClickRow(0);
+    EXPECT_FALSE(Preview().isNull());
+    ClickRow(1);
+    EXPECT_TRUE(Preview().isNull());
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+TEST_F(ViewerTest, ADoubleClickSavesTheRowUnderAProposedName)
+{
+    Open();
+    PathField()->setText(MakePacket({"ok.g", "back.g"}));
+    const QString target = root.filePath("saved.gif");
+    dialogs.QueueFiles({target});
+    DoubleClickRow(1);
+    ASSERT_EQ(dialogs.FileCalls().size(), 1u);
+    const auto& request = dialogs.FileCalls()[0].request;
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.defaultExtension, "gif");
+    EXPECT_EQ(request.initialName, program + "back.gif");
+    EXPECT_EQ(request.filter, "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||");
+    EXPECT_TRUE(request.confirmOverwrite);
+    EXPECT_EQ(ReadAll(target), ReadAll(work + "/back.gif"));
+
+    const QString unwritable = root.filePath("missing/saved.gif");
+    dialogs.QueueFiles({unwritable});
+    viewer->OnSaveAs();
+    EXPECT_EQ(MessageTexts(), QStringList({unwritable + " Failed to save"}));
+}
+
+TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
+{
+    Open();
+    const QString packet = MakePacket({"a.g", "b.g", "c.g"});
+    PathField()->setText(packet);
+    const QString out = root.filePath("out");
+    QDir().mkpath(out);
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+
+    ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
+    const auto& browse = dialogs.FolderCalls()[0];
+    EXPECT_EQ(browse.request.title, "Please select folder:");
+    EXPECT_EQ(browse.selections.value(0), QDir::homePath() + "/");
+    EXPECT_EQ(viewer->OutputFolder(), out + "/");
+    EXPECT_EQ(MessageTexts(), QStringList({"Successfully exported!"}));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
+        QStringList({"a.gif", "b.gif", "c.gif", "hashtable", "headerfile"}));
+    EXPECT_EQ(ReadAll(out + "/b.gif"), ReadAll(work + "/b.gif"));
+    EXPECT_EQ(ReadAll(out + "/hashtable").count('\n'), 3);
+
+    viewer->reject();
+    EXPECT_EQ(Setting("OutputFolder"), out + "/");
+}
+
+TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
+{
+    Open();
+    QDir().mkpath(work + "/sub");
+    const QString packet = MakePacket({"ok.g", "..", "sub/evil.g"});
+    PathField()->setText(packet);
+    const QString out = root.filePath("out");
+    QDir().mkpath(out + "/sub");
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+    EXPECT_EQ(MessageTexts(),
+        QStringList({out + "/..if Failed to save", out + "/sub/evil.gif Failed to save", "2 of 3 Failed to save"}));
+    EXPECT_FALSE(QFile::exists(out + "/sub/evil.gif"));
+    EXPECT_TRUE(QFile::exists(out + "/ok.gif"));
+}
+
+TEST_F(ViewerTest, ASideFileThatCannotBeWrittenIsReported)
+{
+    Open();
+    PathField()->setText(MakePacket({"ok.g"}));
+    const QString out = root.filePath("out");
+    QDir().mkpath(out + "/headerfile");
+    dialogs.QueueFolder(out + "/");
+    viewer->OnSaveAll();
+    EXPECT_EQ(MessageTexts(), QStringList({out + "/headerfile Failed to save", "0 of 1 Failed to save"}));
+}
+
+TEST_F(ViewerTest, PickingAPacketLoadsItEvenWhenTheFieldHoldsItAlready)
+{
+    Open();
+    const QString packet = MakePacket({"ok.g"});
+    dialogs.QueueFiles({packet});
+    QTest::mouseClick(viewer->ControlAs<QPushButton>(kPickButton), Qt::LeftButton);
+    ASSERT_EQ(dialogs.FileCalls().size(), 1u);
+    const auto& request = dialogs.FileCalls()[0].request;
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.initialName, "*.ezx");
+    EXPECT_EQ(request.defaultExtension, "ezx");
+    EXPECT_EQ(request.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
+    EXPECT_EQ(List()->rowCount(), 1);
+
+    MakePacket({"ok.g", "back.g"});
+    dialogs.QueueFiles({packet});
+    viewer->OnPickPacket();
+    EXPECT_EQ(List()->rowCount(), 2);
+
+    viewer->OnPickPacket();  // cancelled
+    EXPECT_EQ(PathField()->text(), packet);
+}
+
+TEST_F(ViewerTest, HelpButtonAndF1OpenTheAboutWindow)
+{
+    QStringList opened;
+    platform::SetModalRunner([&](QDialog& dialog) {
+        opened << dialog.windowTitle();
+        return int(QDialog::Accepted);
+    });
+    Open();
+    QTest::mouseClick(viewer->ControlAs<QPushButton>(kHelpButton), Qt::LeftButton);
+    QTest::keyClick(viewer.get(), Qt::Key_F1);
+    EXPECT_EQ(opened, QStringList({"Motorola Skin Skinwright Editor", "Motorola Skin Skinwright Editor"}));
+    EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(ViewerTest, EnterOnAFocusedButtonClicksIt)
+{
+    QStringList opened;
+    platform::SetModalRunner([&](QDialog& dialog) {
+        opened << dialog.windowTitle();
+        return int(QDialog::Accepted);
+    });
+    Open();
+    auto* help = viewer->ControlAs<QPushButton>(kHelpButton);
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_Return);
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(ViewerTest, TheWindowFollowsItsTemplate)
+{
+    Open();
+    EXPECT_EQ(viewer->windowTitle(), "Skinwright (Moto Skin)");
+    const auto units = viewer->BaseUnits();
+    const QRect list = platform::MapDialogRect(QRect(7, 27, 314, 179), units);
+    EXPECT_EQ(List()->geometry(), list);
+    EXPECT_EQ(viewer->size(), platform::MapDialogRect(QRect(0, 0, 494, 231), units).size());
+    EXPECT_TRUE(List()->showGrid());
+    EXPECT_TRUE(List()->horizontalHeader()->sectionsMovable());
+    EXPECT_EQ(List()->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(List()->selectionMode(), QAbstractItemView::SingleSelection);
+
+    PathField()->setText(MakePacket({"ok.g", "back.g", "battery_full.g", "signal_3.g"}));
+    ClickRow(0);
+    if (const QByteArray shot = qgetenv("SKINWRIGHT_SCREENSHOT"); !shot.isEmpty())
+        viewer->grab().save(QString::fromLocal8Bit(shot));
+}
+
+}  // namespace
+}  // namespace skinwright::viewer
