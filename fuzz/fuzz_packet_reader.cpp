@@ -1,22 +1,30 @@
 // Feeds arbitrary bytes to the packet reader as a packet file. When they load,
 // every row is extracted and both side files are written, as "Save All" does.
+// The strict check of `skinpack verify` runs on the same bytes, and where it
+// finds nothing wrong the reader must take the packet whole: loaded, no
+// damage warning, every row kept and extractable.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "cli/verify.h"
 #include "core/packet_reader.h"
 
 namespace {
 
-class SilentTarget final : public skinwright::LoadTarget {
+class QuietTarget final : public skinwright::LoadTarget {
 public:
-    void ShowDamagedWarning(std::string_view) override {}
+    bool warned = false;
+
+    void ShowDamagedWarning(std::string_view) override { warned = true; }
     void ClearList() override {}
     void AddListRow(int, const skinwright::ResourceEntry&) override {}
     void SetStatus(std::string_view) override {}
@@ -44,25 +52,66 @@ private:
     std::filesystem::path folder_;
 };
 
+void Require(bool holds, const char* what)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "verify found nothing wrong, yet the reader %s\n", what);
+    std::abort();
+}
+
+// The header values of a packet that verify passed, so laid out as the writer does.
+struct WrittenHeader {
+    std::uint32_t headerOffset;
+    std::uint32_t nameListOffset;
+    std::uint32_t entryCount;
+};
+
+WrittenHeader HeaderOf(std::string_view bytes)
+{
+    std::uint32_t headerOffset = 0;
+    for (std::size_t k = 0; k < 8; ++k)
+        headerOffset = headerOffset << 4
+            | static_cast<std::uint32_t>(skinwright::HexDigitValue(bytes[skinwright::kHeaderOffsetDigitsAt + k]));
+    const auto* header = reinterpret_cast<const unsigned char*>(bytes.data() + headerOffset);
+    return {headerOffset, skinwright::ReadLe32(header + 4), skinwright::ReadLe32(header + 8)};
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const Scratch scratch;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const bool clean = skinwright::cli::VerifyPacketBytes(bytes).empty();
+
     const std::filesystem::path packet = scratch / "iconres.ezx";
     {
         std::ofstream out(packet, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-
     auto reader = std::make_unique<skinwright::PacketReader>();
-    SilentTarget target;
-    if (!reader->LoadPacket(packet, target).loaded)
+    QuietTarget target;
+    const bool loaded = reader->LoadPacket(packet, target).loaded;
+    if (clean) {
+        // The one packet the writer makes and the reader refuses: no rows and
+        // a comment that leaves no padding, so the name list is zero bytes long.
+        const WrittenHeader header = HeaderOf(bytes);
+        const bool emptyNameList = header.nameListOffset == header.headerOffset;
+        Require(loaded || emptyNameList, "did not load it");
+        Require(!target.warned, "warned that it is damaged");
+        Require(!loaded || reader->Table().Count() == static_cast<int>(header.entryCount), "dropped rows");
+    }
+    if (!loaded)
         return 0;
+
     const std::filesystem::path resource = scratch / "resource.gif";
     // One past the last row too: that extraction must be refused.
-    for (int row = 0; row <= reader->Table().Count(); ++row)
-        reader->ExtractResource(row, resource);
+    for (int row = 0; row <= reader->Table().Count(); ++row) {
+        const bool extracted = reader->ExtractResource(row, resource);
+        if (clean)
+            Require(extracted == (row < reader->Table().Count()), "failed to extract a row");
+    }
     reader->WriteHeaderFile(scratch / "headerfile");
     reader->WriteHashTable(scratch / "hashtable");
     return 0;

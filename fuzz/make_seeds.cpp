@@ -76,6 +76,7 @@ int main(int argc, char** argv)
 
     bool written = WriteSeed(folder, work, "worked_example.ezx", "", {Named("ok.g", 43), Named("back.g", 35)})
         && WriteSeed(folder, work, "no_rows.ezx", "", {})
+        && WriteSeed(folder, work, "no_rows_no_padding.ezx", "ab", {})
         && WriteSeed(folder, work, "comment.ezx", "Demo theme\r\nsecond line", {Named("a.g", 1)})
         && WriteSeed(folder, work, "theme.ezx", "twelve icons", theme)
         && WriteSeed(folder, work, "damaged.ezx", "", {Named("ok.g", 5), {"OK.g", skinwright::NameHash("ok.g"), 6}})
