@@ -19,9 +19,13 @@ QString DefaultFolder()
     return EnsureTrailingSeparator(QDir::homePath());
 }
 
-bool IsNetworkPath(const QString& path)
+bool IsNetworkPath([[maybe_unused]] const QString& path)
 {
-    return path.startsWith(QStringLiteral("\\\\")) || path.startsWith(QStringLiteral("//"));
+#ifdef _WIN32
+    return path.startsWith(u'\\');
+#else
+    return false;
+#endif
 }
 
 std::filesystem::path ToFileSystemPath(const QString& path)
@@ -33,18 +37,6 @@ std::filesystem::path ToFileSystemPath(const QString& path)
 QString DisplayName(std::string_view cp1252)
 {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
-
-QString ResourceFileName(std::string_view cp1252)
-{
-    QString name = DisplayName(cp1252);
-    name.replace(u'/', u'_');
-    return name;
-}
-
-std::optional<std::string> ToCp1252(const QString& text)
-{
-    return Utf8ToCp1252(text.toStdString());
 }
 
 }  // namespace skinwright::platform

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include <QString>
@@ -17,8 +15,9 @@ QString EnsureTrailingSeparator(const QString& folder);
 // Where a folder setting starts when it has none: the home folder, with '/'.
 QString DefaultFolder();
 
-// A path that names a network share ("\\server" or "//server"); such
-// folders are refused where the user picks one.
+// On Windows, a path that begins with a backslash (a network share such as
+// "\\server\share"); such folders are refused where the user picks one.
+// Elsewhere no path is refused.
 bool IsNetworkPath(const QString& path);
 
 // The path in the file system's own encoding.
@@ -26,13 +25,5 @@ std::filesystem::path ToFileSystemPath(const QString& path);
 
 // A name stored in Windows-1252, for showing it.
 QString DisplayName(std::string_view cp1252);
-
-// A resource name as a file name to create inside a folder: like
-// DisplayName, with '/' replaced by '_' so the name can never reach
-// outside the folder.
-QString ResourceFileName(std::string_view cp1252);
-
-// Text to Windows-1252; none when a character has no place in it.
-std::optional<std::string> ToCp1252(const QString& text);
 
 }  // namespace skinwright::platform

