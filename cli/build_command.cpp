@@ -78,9 +78,7 @@ CommentResult TakeComment(const CommandLine& line)
 int RunBuild(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
     const CommandLine line = ParseCommandLine(args, kOptions);
-    if (!line.error.empty())
-        return UsageError(err, line.error);
-    if (const auto answered = AnswerHelpOrVersion(line, out))
+    if (const auto answered = AnswerOrRefuse(line, out, err))
         return *answered;
     if (line.operands.size() != 1 || line.operands[0].empty())
         return UsageError(err, "build takes one work folder");

@@ -23,9 +23,10 @@ int RunHash(std::span<const std::string> args, std::ostream& out, std::ostream& 
 int RunInfo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
-// The status of a command line that asked for --help or --version, after
-// answering it on `out`; none otherwise.
-std::optional<int> AnswerHelpOrVersion(const CommandLine& line, std::ostream& out);
+// The status of a command line that ends before its command runs: one that
+// was refused (told on `err`) or asked for --help or --version (answered on
+// `out`); none otherwise.
+std::optional<int> AnswerOrRefuse(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Tells `err` what was wrong with the command line and returns kExitUsage.
 int UsageError(std::ostream& err, std::string_view message);

@@ -15,9 +15,7 @@ namespace skinwright::cli {
 int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
     const CommandLine line = ParseCommandLine(args, {});
-    if (!line.error.empty())
-        return UsageError(err, line.error);
-    if (const auto answered = AnswerHelpOrVersion(line, out))
+    if (const auto answered = AnswerOrRefuse(line, out, err))
         return *answered;
     if (line.operands.size() != 2 || line.operands[1].empty())
         return UsageError(err, "extract takes a packet and a folder");

@@ -11,9 +11,7 @@ namespace skinwright::cli {
 int RunInfo(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
     const CommandLine line = ParseCommandLine(args, {});
-    if (!line.error.empty())
-        return UsageError(err, line.error);
-    if (const auto answered = AnswerHelpOrVersion(line, out))
+    if (const auto answered = AnswerOrRefuse(line, out, err))
         return *answered;
     if (line.operands.size() != 1)
         return UsageError(err, "info takes one packet");

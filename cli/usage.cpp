@@ -44,8 +44,10 @@ std::string VersionText()
     return std::string("skinpack ") + SKINPACK_VERSION + "\n";
 }
 
-std::optional<int> AnswerHelpOrVersion(const CommandLine& line, std::ostream& out)
+std::optional<int> AnswerOrRefuse(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
+    if (!line.error.empty())
+        return UsageError(err, line.error);
     if (line.Has("help"))
         out << UsageText();
     else if (line.Has("version"))
