@@ -27,6 +27,16 @@ BinaryFile BinaryFile::CreateNew(const std::filesystem::path& path)
     return BinaryFile(std::fopen(path.c_str(), "wbx"));
 }
 
+void BinaryFile::DisableBuffering()
+{
+    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+}
+
+void BinaryFile::SetBufferSize(std::size_t size)
+{
+    std::setvbuf(file_.get(), nullptr, _IOFBF, size);
+}
+
 std::int64_t BinaryFile::Size() const
 {
     std::FILE* file = file_.get();

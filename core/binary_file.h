@@ -24,6 +24,11 @@ public:
     bool IsOpen() const { return file_ != nullptr; }
     explicit operator bool() const { return IsOpen(); }
 
+    // Reads go straight into the caller's buffer; for files read in large pieces.
+    void DisableBuffering();
+    // The stream's buffer for writes in small pieces; set before the first write.
+    void SetBufferSize(std::size_t size);
+
     // Size at the moment of asking, or -1.
     std::int64_t Size() const;
     bool Seek(std::int64_t position);

@@ -1,5 +1,6 @@
 #include "packet_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdio>
@@ -153,22 +154,22 @@ LoadResult PacketReader::ReadIdTable()
 void PacketReader::SortRowsByIdOffset()
 {
     const auto count = static_cast<std::size_t>(table_.header.entryCount);
+    const auto byOffset = [](const ResourceEntry& a, const ResourceEntry& b) { return a.idOffset < b.idOffset; };
+    // Rows already in order stay where they are; so does every packet the writer makes.
+    if (std::is_sorted(table_.rows.begin(), table_.rows.begin() + static_cast<std::ptrdiff_t>(count), byOffset))
+        return;
     std::array<std::int32_t, kTableCapacity> keys;
     std::array<std::uint16_t, kTableCapacity> from;
     for (std::size_t i = 0; i < count; ++i) {
         keys[i] = table_.rows[i].idOffset;
         from[i] = static_cast<std::uint16_t>(i);
     }
-    bool moved = false;
     for (std::size_t i = 0; i < count; ++i)
         for (std::size_t j = i; j < count; ++j)
             if (keys[j] < keys[i]) {
                 std::swap(keys[i], keys[j]);
                 std::swap(from[i], from[j]);
-                moved = true;
             }
-    if (!moved)
-        return;
     // Row i takes the row that stood at from[i]: follow each cycle once.
     std::bitset<kTableCapacity> placed;
     for (std::size_t start = 0; start < count; ++start) {

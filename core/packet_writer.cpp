@@ -83,13 +83,15 @@ std::string FrontOfPacket(const ResourceTable& table, std::string_view comment)
 }
 
 // Copies exactly `length` bytes of a picture; false when the picture cannot
-// be opened or no longer has the size it was measured with.
+// be opened or no longer has the size it was measured with (it ends early,
+// or bytes follow the measured length).
 bool CopyPicture(const std::filesystem::path& picture, std::uint32_t length, std::vector<char>& buffer, BinaryFile& out,
     bool& writeFailed)
 {
     BinaryFile in = BinaryFile::OpenForReading(picture);
-    if (!in || in.Size() != length)
+    if (!in)
         return false;
+    in.DisableBuffering();
     unsigned char record[kRecordHeaderSize];
     WriteLe32(record, kRecordMagic);
     WriteLe32(record + 4, length);
@@ -181,8 +183,9 @@ WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std
     std::int64_t dataLength = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const auto picture = FindPicture(workFolder, table.rows[i].Name());
-        const std::int64_t size = picture ? BinaryFile::OpenForReading(*picture).Size() : -1;
-        if (size <= 0)
+        std::error_code error;
+        const auto size = picture ? static_cast<std::int64_t>(std::filesystem::file_size(*picture, error)) : 0;
+        if (!picture || error || size <= 0)
             return PictureFailure(table, static_cast<int>(i));
         table.rows[i].dataOffset = static_cast<std::int32_t>(dataLength);
         dataLength += kRecordHeaderSize + size;
@@ -200,6 +203,7 @@ WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, cons
     const std::filesystem::path temporary = CreateTemporaryBeside(packetPath, out);
     if (temporary.empty())
         return {WriteStatus::CannotCreate, -1, "Cannot create new resource packet" + PathText(packetPath) + "!"};
+    out.SetBufferSize(kCopyBufferSize);
     const auto discard = [&](WriteResult result) {
         out = BinaryFile();
         std::error_code ignored;
