@@ -169,19 +169,18 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
 bool ViewerDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == list_->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             listDoubleClicked_ = false;
             break;
         case QEvent::MouseButtonDblClick:
-            if (mouse->button() == Qt::LeftButton) {
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 listDoubleClicked_ = true;
                 OnSaveAs();
             }
             break;
         case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::LeftButton && !listDoubleClicked_)
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !listDoubleClicked_)
                 OnListClick();
             listDoubleClicked_ = false;
             break;

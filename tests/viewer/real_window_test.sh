@@ -19,7 +19,7 @@ export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 "$work/Skinwright" &
 program=$!
 window=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   window=$(xdotool search --name '^Skinwright \(Moto Skin\)$' 2>/dev/null | head -n 1) || true
   [ -n "$window" ] && break
   sleep 0.1
@@ -31,7 +31,7 @@ xdotool type --delay 2 "$work/iconres.ezx"
 sleep 0.5
 [ -z "$screenshot" ] || import -window root "$screenshot"
 xdotool key Return
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   kill -0 "$program" 2>/dev/null || break
   sleep 0.1
 done
