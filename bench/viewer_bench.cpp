@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "core/packet.h"
 #include "platform/scripted_dialogs.h"
@@ -58,7 +58,7 @@ struct OpenViewer {
     viewer::ViewerDialog window{{dialogs, Fixture().settings, QDir::tempPath() + "/", "Skinwright"}};
 
     QLineEdit* PathField() { return window.ControlAs<QLineEdit>(templates::viewer::kPathField); }
-    QTableWidget* List() { return window.ControlAs<QTableWidget>(templates::viewer::kResourceList); }
+    QTableView* List() { return window.ControlAs<QTableView>(templates::viewer::kResourceList); }
 };
 
 void BM_ViewerListsPacket(benchmark::State& state)
@@ -70,7 +70,7 @@ void BM_ViewerListsPacket(benchmark::State& state)
         viewer.PathField()->setText(Fixture().packets[copy ^= 1]);
         QApplication::processEvents();
     }
-    if (viewer.List()->rowCount() != kRows)
+    if (viewer.List()->model()->rowCount() != kRows)
         state.SkipWithError("the packet was not listed");
 }
 BENCHMARK(BM_ViewerListsPacket)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "platform/paths.h"
@@ -26,7 +25,7 @@ void ViewerDialog::OnListClick()
         return;
 
     // Named after the row's "Resource ID" column.
-    const QString temporary = previewFolder_->filePath(list_->item(row, 1)->text() + ".gif");
+    const QString temporary = previewFolder_->filePath(rows_->CellText(row, ResourceListModel::kResourceId) + ".gif");
     if (!reader_.ExtractResource(row, platform::ToFileSystemPath(temporary)))
         return;
     preview_ = platform::LoadPictureFile(temporary);

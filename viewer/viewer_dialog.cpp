@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include "platform/paths.h"
@@ -24,19 +24,13 @@ using namespace templates::viewer;
 
 constexpr int kPathLimit = 1024;
 constexpr int kColumnWidths[] = {200, 80, 80, 80};
-const char* const kColumnHeadings[] = {"Possible Resource Name", "Resource ID", "ID Offset", "Data Offset"};
 
 platform::TemplateOptions ViewerControls()
 {
     platform::TemplateOptions options;
     options.factories[kHelpButton] = [](QWidget* parent) { return new shell::ImageTextButton(parent); };
-    options.factories[kResourceList] = [](QWidget* parent) { return new QTableWidget(parent); };
+    options.factories[kResourceList] = [](QWidget* parent) { return new QTableView(parent); };
     return options;
-}
-
-QString HexText(std::uint32_t value)
-{
-    return QString::fromStdString(FormatHex32(value));
 }
 
 }  // namespace
@@ -45,7 +39,8 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     : TemplateDialog(templates::ViewerTemplate(), parent, ViewerControls())
     , environment_(environment)
     , pathField_(ControlAs<QLineEdit>(kPathField))
-    , list_(ControlAs<QTableWidget>(kResourceList))
+    , list_(ControlAs<QTableView>(kResourceList))
+    , rows_(new ResourceListModel(this))
     , pictureArea_(ControlAs<QLabel>(kPictureArea))
     , statusLine_(ControlAs<QLabel>(kStatusLine))
 {
@@ -89,13 +84,9 @@ void ViewerDialog::SetUpHelp()
 
 void ViewerDialog::SetUpList()
 {
-    list_->setColumnCount(4);
-    for (int column = 0; column < 4; ++column) {
-        auto* heading = new QTableWidgetItem(QString::fromLatin1(kColumnHeadings[column]));
-        heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        list_->setHorizontalHeaderItem(column, heading);
+    list_->setModel(rows_);
+    for (int column = 0; column < ResourceListModel::kColumnCount; ++column)
         list_->setColumnWidth(column, kColumnWidths[column]);
-    }
     list_->setShowGrid(true);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -106,6 +97,7 @@ void ViewerDialog::SetUpList()
     list_->horizontalHeader()->setSectionsMovable(true);
     list_->horizontalHeader()->setHighlightSections(false);
     list_->horizontalHeader()->setStretchLastSection(false);
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->setContextMenuPolicy(Qt::NoContextMenu);
     list_->viewport()->installEventFilter(this);
     // The list's selection stays visible when it loses the focus.
@@ -193,8 +185,8 @@ bool ViewerDialog::eventFilter(QObject* watched, QEvent* event)
 
 int ViewerDialog::GetSelectedRow() const
 {
-    const QList<QTableWidgetSelectionRange> ranges = list_->selectedRanges();
-    return ranges.isEmpty() ? -1 : ranges.first().topRow();
+    const QModelIndexList selected = list_->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void ViewerDialog::OnPathChanged(const QString& text)
@@ -242,23 +234,17 @@ void ViewerDialog::ShowDamagedWarning(std::string_view text)
 
 void ViewerDialog::ClearList()
 {
-    list_->setUpdatesEnabled(false);
-    list_->clearContents();
-    list_->setRowCount(0);
+    rows_->BeginFilling();
 }
 
-void ViewerDialog::AddListRow(int index, const ResourceEntry& row)
+void ViewerDialog::AddListRow(int, const ResourceEntry& row)
 {
-    list_->setRowCount(index + 1);
-    list_->setItem(index, 0, new QTableWidgetItem(platform::DisplayName(row.Name())));
-    list_->setItem(index, 1, new QTableWidgetItem(HexText(row.id)));
-    list_->setItem(index, 2, new QTableWidgetItem(HexText(static_cast<std::uint32_t>(row.idOffset))));
-    list_->setItem(index, 3, new QTableWidgetItem(HexText(static_cast<std::uint32_t>(row.dataOffset))));
+    rows_->Append(row);
 }
 
 void ViewerDialog::SetStatus(std::string_view text)
 {
-    list_->setUpdatesEnabled(true);
+    rows_->EndFilling();
     statusLine_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 

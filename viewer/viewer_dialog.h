@@ -10,10 +10,11 @@
 #include "core/packet.h"
 #include "platform/system_dialogs.h"
 #include "platform/template_dialog.h"
+#include "resource_list_model.h"
 
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 class QTemporaryDir;
 
 namespace skinwright::viewer {
@@ -38,6 +39,7 @@ public:
     int GetSelectedRow() const;
 
     const PacketReader& Reader() const { return reader_; }
+    const ResourceListModel& ListedRows() const { return *rows_; }
     const QString& PacketPath() const { return packetPath_; }
     const QString& OutputFolder() const { return outputFolder_; }
 
@@ -71,7 +73,8 @@ private:
 
     ViewerEnvironment environment_;
     QLineEdit* pathField_;
-    QTableWidget* list_;
+    QTableView* list_;
+    ResourceListModel* rows_;
     QLabel* pictureArea_;
     QLabel* statusLine_;
 

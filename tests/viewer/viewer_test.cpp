@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,10 +79,11 @@ protected:
     }
 
     QLineEdit* PathField() const { return viewer->ControlAs<QLineEdit>(kPathField); }
-    QTableWidget* List() const { return viewer->ControlAs<QTableWidget>(kResourceList); }
+    QTableView* List() const { return viewer->ControlAs<QTableView>(kResourceList); }
+    int Rows() const { return List()->model()->rowCount(); }
     QString Status() const { return viewer->ControlAs<QLabel>(kStatusLine)->text(); }
     QPixmap Preview() const { return viewer->ControlAs<QLabel>(kPictureArea)->pixmap(); }
-    QString Cell(int row, int column) const { return List()->item(row, column)->text(); }
+    QString Cell(int row, int column) const { return List()->model()->index(row, column).data().toString(); }
     QString Setting(std::string_view key) const { return shell::ReadSetting(settings, "default", key, "<missing>"); }
     QStringList MessageTexts() const
     {
@@ -133,13 +134,13 @@ TEST_F(ViewerTest, TypingAPathListsThePacketAndEnterClosesTheWindow)
     const QString packet = MakePacket({"ok.g", "back.g", "status_bar_battery_level_3.g"});
     Open();
     QTest::keyClicks(PathField(), packet);
-    ASSERT_EQ(List()->rowCount(), 3);
+    ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(Status(), "Loaded 3 valid resource(single click preview).");
-    EXPECT_EQ(List()->columnCount(), 4);
+    EXPECT_EQ(List()->model()->columnCount(), 4);
     const QStringList headings = {"Possible Resource Name", "Resource ID", "ID Offset", "Data Offset"};
     const int widths[] = {200, 80, 80, 80};
     for (int column = 0; column < 4; ++column) {
-        EXPECT_EQ(List()->horizontalHeaderItem(column)->text(), headings[column]);
+        EXPECT_EQ(List()->model()->headerData(column, Qt::Horizontal).toString(), headings[column]);
         EXPECT_EQ(List()->columnWidth(column), widths[column]);
     }
     EXPECT_EQ(QStringList({Cell(0, 0), Cell(0, 1), Cell(0, 2), Cell(0, 3)}),
@@ -181,13 +182,13 @@ TEST_F(ViewerTest, APathThatDoesNotLoadLeavesTheListButDisablesIt)
     const QString packet = MakePacket({"ok.g", "back.g"});
     Open();
     PathField()->setText(packet);
-    ASSERT_EQ(List()->rowCount(), 2);
+    ASSERT_EQ(Rows(), 2);
     const QString loaded = Status();
 
     ASSERT_EQ(mkfifo(root.filePath("fifo").toUtf8().constData(), 0600), 0);
     for (const QString& bad : {packet + "x", root.path(), root.filePath("fifo"), QStringLiteral("/dev/zero")}) {
         PathField()->setText(bad);
-        EXPECT_EQ(List()->rowCount(), 2) << bad.toStdString();
+        EXPECT_EQ(Rows(), 2) << bad.toStdString();
         EXPECT_EQ(Status(), loaded);
         EXPECT_FALSE(viewer->Reader().IsLoaded());
     }
@@ -205,7 +206,7 @@ TEST_F(ViewerTest, ClearingThePathKeepsThePacketButForgetsIt)
     PathField()->setText(MakePacket({"ok.g"}));
     PathField()->clear();
     EXPECT_TRUE(viewer->Reader().IsLoaded());
-    EXPECT_EQ(List()->rowCount(), 1);
+    EXPECT_EQ(Rows(), 1);
     viewer->reject();
     EXPECT_EQ(Setting("LastResFile"), "");
 }
@@ -333,12 +334,12 @@ TEST_F(ViewerTest, PickingAPacketLoadsItEvenWhenTheFieldHoldsItAlready)
     EXPECT_EQ(request.initialName, "*.ezx");
     EXPECT_EQ(request.defaultExtension, "ezx");
     EXPECT_EQ(request.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
-    EXPECT_EQ(List()->rowCount(), 1);
+    EXPECT_EQ(Rows(), 1);
 
     MakePacket({"ok.g", "back.g"});
     dialogs.QueueFiles({packet});
     viewer->OnPickPacket();
-    EXPECT_EQ(List()->rowCount(), 2);
+    EXPECT_EQ(Rows(), 2);
 
     viewer->OnPickPacket();  // cancelled
     EXPECT_EQ(PathField()->text(), packet);
