@@ -18,7 +18,7 @@ enum class ControlKind {
     PushButton,
     DefaultPushButton,  // the button that Enter clicks
     OwnerDrawButton,    // a QPushButton unless the caller supplies the widget
-    ListView,           // report view: QTreeWidget without root decoration
+    ListView,           // report view: QTableView with whole-row selection
     Icon,               // static picture showing the dialog's icon
     Picture,            // static picture area: image centred at its own size
 };

@@ -16,7 +16,11 @@ QString EnsureTrailingSeparator(const QString& folder)
 
 QString DefaultFolder()
 {
+#ifdef _WIN32
+    return QStringLiteral("C:\\");
+#else
     return EnsureTrailingSeparator(QDir::homePath());
+#endif
 }
 
 bool IsNetworkPath([[maybe_unused]] const QString& path)

@@ -6,12 +6,11 @@
 
 namespace skinwright::platform {
 
-QImage DecodePicture(QByteArrayView bytes)
+QImage DecodePicture(QByteArray bytes)
 {
     if (bytes.isEmpty())
         return {};
-    QByteArray data = bytes.toByteArray();
-    QBuffer buffer(&data);
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);

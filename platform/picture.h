@@ -10,7 +10,7 @@
 namespace skinwright::platform {
 
 // A null image when the bytes are not a picture.
-QImage DecodePicture(QByteArrayView bytes);
+QImage DecodePicture(QByteArray bytes);
 
 // A null pixmap when the file cannot be read or is not a picture.
 QPixmap LoadPictureFile(const QString& path);

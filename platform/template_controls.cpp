@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableView>
 
 namespace skinwright::platform {
 namespace {
@@ -57,17 +57,16 @@ QWidget* CreateButton(const ControlTemplate& control, QWidget* parent)
 
 QWidget* CreateListView(const ControlTemplate& control, QWidget* parent)
 {
-    auto* list = new QTreeWidget(parent);
+    auto* list = new QTableView(parent);
     list->setFrameShape(Has(control, style::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setWordWrap(false);
+    list->verticalHeader()->hide();
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(Has(control, style::kSingleSelection) ? QAbstractItemView::SingleSelection
                                                                  : QAbstractItemView::ExtendedSelection);
-    list->header()->setStretchLastSection(false);
+    list->horizontalHeader()->setStretchLastSection(false);
+    list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (Has(control, style::kShowSelectionAlways)) {
         QPalette palette = list->palette();
         for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})

@@ -1,6 +1,6 @@
 #include "folder_chooser.h"
 
-#include <QDir>
+#include "platform/paths.h"
 
 namespace skinwright::shell {
 
@@ -73,8 +73,7 @@ QString FolderChooser::DefaultInitialFolder()
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\");
 #else
-    const QString home = QDir::homePath();
-    return home.endsWith(QLatin1Char('/')) ? home : home + QLatin1Char('/');
+    return platform::DefaultFolder();
 #endif
 }
 

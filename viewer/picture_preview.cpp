@@ -28,9 +28,8 @@ void ViewerDialog::OnListClick()
     const QString temporary = previewFolder_->filePath(rows_->CellText(row, ResourceListModel::kResourceId) + ".gif");
     if (!reader_.ExtractResource(row, platform::ToFileSystemPath(temporary)))
         return;
-    preview_ = platform::LoadPictureFile(temporary);
     pictureArea_->setAlignment(Qt::AlignCenter);
-    pictureArea_->setPixmap(preview_);
+    pictureArea_->setPixmap(platform::LoadPictureFile(temporary));
     QFile::remove(temporary);
 }
 

@@ -29,7 +29,6 @@ platform::TemplateOptions ViewerControls()
 {
     platform::TemplateOptions options;
     options.factories[kHelpButton] = [](QWidget* parent) { return new shell::ImageTextButton(parent); };
-    options.factories[kResourceList] = [](QWidget* parent) { return new QTableView(parent); };
     return options;
 }
 
@@ -47,8 +46,6 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     LoadState();
 
     pathField_->setMaxLength(kPathLimit);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(art::AppIcon());
     SetUpHelp();
     SetUpList();
@@ -87,25 +84,13 @@ void ViewerDialog::SetUpList()
     list_->setModel(rows_);
     for (int column = 0; column < ResourceListModel::kColumnCount; ++column)
         list_->setColumnWidth(column, kColumnWidths[column]);
+    // Grid lines, whole-row selection and headers the user can drag.
     list_->setShowGrid(true);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setWordWrap(false);
-    list_->verticalHeader()->hide();
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
     list_->horizontalHeader()->setSectionsMovable(true);
     list_->horizontalHeader()->setHighlightSections(false);
-    list_->horizontalHeader()->setStretchLastSection(false);
-    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->setContextMenuPolicy(Qt::NoContextMenu);
     list_->viewport()->installEventFilter(this);
-    // The list's selection stays visible when it loses the focus.
-    QPalette palette = list_->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-        palette.color(QPalette::Active, QPalette::HighlightedText));
-    list_->setPalette(palette);
 }
 
 void ViewerDialog::LoadState()
@@ -127,7 +112,6 @@ void ViewerDialog::Finish()
     if (finished_)
         return;
     finished_ = true;
-    preview_ = QPixmap();
     reader_.Close();
     SaveState();
 }

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include <QPixmap>
 #include <QString>
 
 #include "core/packet.h"
@@ -81,7 +80,6 @@ private:
     PacketReader reader_;
     QString packetPath_;
     QString outputFolder_;
-    QPixmap preview_;
     std::unique_ptr<QTemporaryDir> previewFolder_;
     bool listDoubleClicked_ = false;
     bool finished_ = false;

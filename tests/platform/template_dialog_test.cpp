@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -90,7 +90,7 @@ TEST(TemplateDialog, FindsEachViewerControlByIdWithItsKindAndText)
 {
     TemplateDialog dialog(ViewerTemplate());
     EXPECT_NE(dialog.ControlAs<QLineEdit>(viewer::kPathField), nullptr);
-    EXPECT_NE(dialog.ControlAs<QTreeWidget>(viewer::kResourceList), nullptr);
+    EXPECT_NE(dialog.ControlAs<QTableView>(viewer::kResourceList), nullptr);
     EXPECT_NE(dialog.ControlAs<QLabel>(viewer::kPictureArea), nullptr);
 
     const std::pair<int, QString> buttons[] = {

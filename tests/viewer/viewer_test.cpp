@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -270,6 +271,18 @@ TEST_F(ViewerTest, ADoubleClickSavesTheRowUnderAProposedName)
     EXPECT_EQ(MessageTexts(), QStringList({unwritable + " Failed to save"}));
 }
 
+TEST_F(ViewerTest, SaveAsProposesOnlyANameThatStaysInItsFolder)
+{
+    Open();
+    QDir().mkpath(work + "/sub");
+    PathField()->setText(MakePacket({"sub/evil.g"}));
+    ClickRow(0);
+    viewer->OnSaveAs();
+    ASSERT_EQ(dialogs.FileCalls().size(), 1u);
+    EXPECT_EQ(dialogs.FileCalls()[0].request.initialName, "");
+    EXPECT_EQ(dialogs.FileCalls()[0].request.initialFolder, program);
+}
+
 TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
 {
     Open();
@@ -357,6 +370,33 @@ TEST_F(ViewerTest, HelpButtonAndF1OpenTheAboutWindow)
     QTest::keyClick(viewer.get(), Qt::Key_F1);
     EXPECT_EQ(opened, QStringList({"Motorola Skin Skinwright Editor", "Motorola Skin Skinwright Editor"}));
     EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(ViewerTest, TheContextMenuHoldsTheAboutCommand)
+{
+    QStringList opened;
+    platform::SetModalRunner([&](QDialog& dialog) {
+        opened << dialog.windowTitle();
+        return int(QDialog::Accepted);
+    });
+    Open();
+    EXPECT_EQ(viewer->contextMenuPolicy(), Qt::ActionsContextMenu);
+    ASSERT_EQ(viewer->actions().size(), 1);
+    EXPECT_EQ(viewer->actions()[0]->text(), "About Skinwright(&A) and Help ...");
+    viewer->actions()[0]->trigger();
+    EXPECT_EQ(opened, QStringList({"Motorola Skin Skinwright Editor"}));
+}
+
+TEST_F(ViewerTest, SaveAllIntoAFolderHoldingAFifoDoesNotBlock)
+{
+    Open();
+    PathField()->setText(MakePacket({"ok.g"}));
+    const QString out = root.filePath("out");
+    QDir().mkpath(out);
+    ASSERT_EQ(mkfifo((out + "/ok.gif").toUtf8().constData(), 0600), 0);
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+    EXPECT_EQ(MessageTexts(), QStringList({out + "/ok.gif Failed to save", "1 of 1 Failed to save"}));
 }
 
 TEST_F(ViewerTest, EnterOnAFocusedButtonClicksIt)
