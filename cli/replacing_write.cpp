@@ -1,7 +1,5 @@
 #include "replacing_write.h"
 
-#include <random>
-#include <string>
 #include <system_error>
 
 #include "core/binary_file.h"
@@ -12,16 +10,9 @@ namespace {
 // Reserves a fresh name beside the target; empty when none could be created.
 std::filesystem::path ReserveTemporary(const std::filesystem::path& target)
 {
-    std::random_device random;
-    const std::filesystem::path folder = target.parent_path();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path candidate =
-            folder / ("." + target.filename().string() + "." + std::to_string(random()) + ".tmp");
-        BinaryFile file = BinaryFile::CreateNew(candidate);
-        if (file && file.Close())
-            return candidate;
-    }
-    return {};
+    std::filesystem::path temporary;
+    BinaryFile file = BinaryFile::CreateTemporaryIn(target.parent_path(), temporary);
+    return file && file.Close() ? temporary : std::filesystem::path();
 }
 
 }  // namespace

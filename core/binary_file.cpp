@@ -1,8 +1,28 @@
 #include "binary_file.h"
 
+#include <random>
+#include <string>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace skinwright {
+namespace {
+
+bool SyncToDisk(std::FILE* file)
+{
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+}  // namespace
 
 bool IsRegularFile(const std::filesystem::path& path)
 {
@@ -19,12 +39,24 @@ BinaryFile BinaryFile::OpenForReading(const std::filesystem::path& path)
 
 BinaryFile BinaryFile::CreateForWriting(const std::filesystem::path& path)
 {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return {};
     return BinaryFile(std::fopen(path.c_str(), "wb"));
 }
 
-BinaryFile BinaryFile::CreateNew(const std::filesystem::path& path)
+BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created)
 {
-    return BinaryFile(std::fopen(path.c_str(), "wbx"));
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate = folder / (".skinwright-" + std::to_string(random()) + ".tmp");
+        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+            created = candidate;
+            return BinaryFile(file);
+        }
+    }
+    return {};
 }
 
 void BinaryFile::DisableBuffering()
@@ -72,6 +104,14 @@ bool BinaryFile::Close()
     const bool flushed = std::fflush(file_.get()) == 0;
     const bool closed = std::fclose(file_.release()) == 0;
     return flushed && closed && !failed_;
+}
+
+bool BinaryFile::CloseDurably()
+{
+    if (!file_)
+        return false;
+    const bool synced = std::fflush(file_.get()) == 0 && SyncToDisk(file_.get());
+    return Close() && synced;
 }
 
 }  // namespace skinwright

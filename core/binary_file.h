@@ -16,10 +16,12 @@ public:
     // Opens an existing regular file for reading. Folders, FIFOs and devices
     // are refused before they are opened, so opening never blocks.
     static BinaryFile OpenForReading(const std::filesystem::path& path);
-    // Creates the file or empties an existing one.
+    // Creates the file or empties an existing regular file; anything else
+    // standing at the path (a folder, FIFO or device) is refused.
     static BinaryFile CreateForWriting(const std::filesystem::path& path);
-    // Creates the file only when nothing stands at the path yet.
-    static BinaryFile CreateNew(const std::filesystem::path& path);
+    // Creates a new file of a fresh, short name in the folder, for writing a
+    // file that is renamed over its target when complete; `created` names it.
+    static BinaryFile CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created);
 
     bool IsOpen() const { return file_ != nullptr; }
     explicit operator bool() const { return IsOpen(); }
@@ -37,6 +39,9 @@ public:
     bool Write(const void* data, std::size_t count);
     // Flushes and closes; false when anything written was lost.
     bool Close();
+    // Like Close, but the data reaches the disk first, so that a file renamed
+    // over another afterwards never stands there empty after a crash.
+    bool CloseDurably();
 
 private:
     struct Closer {

@@ -20,6 +20,14 @@ void ResourceEntry::SetName(std::string_view text)
     name[text.size()] = '\0';
 }
 
+std::uint32_t HeaderOffsetFromDigits(const char* digits)
+{
+    std::uint32_t offset = 0;
+    for (int k = 0; k < 8; ++k)
+        offset += static_cast<std::uint32_t>(HexDigitValue(digits[k])) << (4 * (7 - k));
+    return offset;
+}
+
 std::string FormatHex32(std::uint32_t value)
 {
     char text[11];

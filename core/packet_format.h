@@ -66,6 +66,10 @@ struct ResourceTable {
     int Count() const { return header.entryCount; }
 };
 
+// The header offset from the eight digits at kHeaderOffsetDigitsAt, most
+// significant first, summed in unsigned 32-bit arithmetic.
+std::uint32_t HeaderOffsetFromDigits(const char* digits);
+
 // "0x%08X", as the lists show ids and offsets.
 std::string FormatHex32(std::uint32_t value);
 

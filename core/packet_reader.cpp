@@ -43,10 +43,12 @@ LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarge
     table_.header = PacketHeader{};
     nameList_.clear();
 
-    if (!IsRegularFile(path)) {
-        std::error_code error;
-        return Stop(std::filesystem::exists(path, error) ? "not a regular file" : "no such file");
-    }
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return Stop("no such file");
+    if (!std::filesystem::is_regular_file(status))
+        return Stop("not a regular file");
     file_ = BinaryFile::OpenForReading(path);
     if (!file_)
         return Stop("cannot open file");
@@ -64,11 +66,8 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     unsigned char text[kTextHeaderLength];
     if (file_.Read(text, sizeof text) != sizeof text)
         return Stop("shorter than 24 bytes");
-    std::uint32_t headerOffset = 0;
-    for (int k = 0; k < 8; ++k)
-        headerOffset += static_cast<std::uint32_t>(HexDigitValue(static_cast<char>(text[kHeaderOffsetDigitsAt + k])))
-            << (4 * (7 - k));
-    table_.headerOffset = static_cast<std::int32_t>(headerOffset);
+    table_.headerOffset = static_cast<std::int32_t>(
+        HeaderOffsetFromDigits(reinterpret_cast<const char*>(text) + kHeaderOffsetDigitsAt));
 
     // The packet header.
     if (table_.headerOffset < 0)

@@ -1,6 +1,5 @@
 #include "packet_writer.h"
 
-#include <random>
 #include <system_error>
 #include <vector>
 
@@ -38,16 +37,6 @@ unsigned char FoldCase(unsigned char c)
     case 0x9F: return 0xFF;
     default: return c;
     }
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 void AppendLe32(std::string& out, std::uint32_t value)
@@ -113,19 +102,23 @@ bool CopyPicture(const std::filesystem::path& picture, std::uint32_t length, std
     return in.Read(&more, 1) == 0;
 }
 
-// A new file beside the target, so the final rename stays on one file system.
-std::filesystem::path CreateTemporaryBeside(const std::filesystem::path& target, BinaryFile& file)
+std::string FoldedCase(std::string_view cp1252)
 {
-    std::random_device random;
-    const std::filesystem::path folder = target.parent_path();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path candidate =
-            folder / ("." + target.filename().string() + "." + std::to_string(random()) + ".tmp");
-        file = BinaryFile::CreateNew(candidate);
-        if (file)
-            return candidate;
-    }
-    return {};
+    std::string folded(cp1252);
+    for (char& c : folded)
+        c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+// An existing file at the target that Windows would not let us replace.
+bool CannotReplace(const std::filesystem::path& target)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(target, error);
+    if (!std::filesystem::exists(status))
+        return false;
+    return !std::filesystem::is_regular_file(status)
+        || (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
 
 }  // namespace
@@ -156,19 +149,30 @@ bool LayoutPacket(ResourceTable& table, std::string_view storedComment)
     return true;
 }
 
-std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& workFolder, std::string_view name)
+PictureFolder::PictureFolder(std::filesystem::path folder)
+    : folder_(std::move(folder))
 {
+}
+
+std::optional<std::filesystem::path> PictureFolder::Find(std::string_view name)
+{
+    if (!IsSafeExportName(name))
+        return std::nullopt;
     const std::string fileName = PictureFileName(name);
-    std::filesystem::path exact = workFolder / Cp1252ToUtf8(fileName);
+    std::filesystem::path exact = folder_ / Cp1252ToUtf8(fileName);
     if (IsRegularFile(exact))
         return exact;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(workFolder, error)) {
-        const auto candidate = Utf8ToCp1252(entry.path().filename().string());
-        if (candidate && SameIgnoringCase(*candidate, fileName) && IsRegularFile(entry.path()))
-            return entry.path();
+    if (!indexed_) {
+        indexed_ = true;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_, error))
+            if (const auto bytes = Utf8ToCp1252(entry.path().filename().string()))
+                byFoldedName_[FoldedCase(*bytes)].push_back(entry.path());
     }
-    return std::nullopt;
+    const auto found = byFoldedName_.find(FoldedCase(fileName));
+    if (found == byFoldedName_.end() || found->second.size() != 1 || !IsRegularFile(found->second.front()))
+        return std::nullopt;
+    return found->second.front();
 }
 
 WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std::filesystem::path& workFolder,
@@ -181,8 +185,9 @@ WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std
     plan.pictures.assign(count, {});
     plan.lengths.assign(count, 0);
     std::int64_t dataLength = 0;
+    PictureFolder folder(workFolder);
     for (std::size_t i = 0; i < count; ++i) {
-        const auto picture = FindPicture(workFolder, table.rows[i].Name());
+        const auto picture = folder.Find(table.rows[i].Name());
         std::error_code error;
         const auto size = picture ? static_cast<std::int64_t>(std::filesystem::file_size(*picture, error)) : 0;
         if (!picture || error || size <= 0)
@@ -199,9 +204,12 @@ WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std
 
 WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, const std::filesystem::path& packetPath)
 {
+    // The temporary file stands beside the target, so the rename stays on one file system.
+    std::filesystem::path temporary;
     BinaryFile out;
-    const std::filesystem::path temporary = CreateTemporaryBeside(packetPath, out);
-    if (temporary.empty())
+    if (!CannotReplace(packetPath))
+        out = BinaryFile::CreateTemporaryIn(packetPath.parent_path(), temporary);
+    if (!out)
         return {WriteStatus::CannotCreate, -1, "Cannot create new resource packet" + PathText(packetPath) + "!"};
     out.SetBufferSize(kCopyBufferSize);
     const auto discard = [&](WriteResult result) {
@@ -222,7 +230,7 @@ WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, cons
         if (!CopyPicture(plan.pictures[i], plan.lengths[i], buffer, out, failedWriting))
             return discard(failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i)));
     }
-    if (!out.Close())
+    if (!out.CloseDurably())
         return discard(writeFailed);
     std::error_code error;
     std::filesystem::rename(temporary, packetPath, error);

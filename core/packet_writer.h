@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,10 +35,20 @@ std::string StoredComment(std::string_view comment);
 // a comment without CRs. Returns false when the header cannot stay below 2 GiB.
 bool LayoutPacket(ResourceTable& table, std::string_view storedComment);
 
-// The picture file of a resource: its name with "if" appended, in the work
-// folder. Where the file system tells case apart, a file whose name differs
-// only in case is found too, as on Windows.
-std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& workFolder, std::string_view name);
+// The pictures of a work folder. A resource's picture is its name with "if"
+// appended. Where the file system tells case apart, a file whose name differs
+// only in case is found too, as on Windows, unless several do (Windows could
+// not hold them side by side). A name that could leave the folder finds none.
+class PictureFolder {
+public:
+    explicit PictureFolder(std::filesystem::path folder);
+    std::optional<std::filesystem::path> Find(std::string_view name);
+
+private:
+    std::filesystem::path folder_;
+    bool indexed_ = false;
+    std::map<std::string, std::vector<std::filesystem::path>> byFoldedName_;
+};
 
 // What measuring found: each row's picture file and its length.
 struct PacketPlan {

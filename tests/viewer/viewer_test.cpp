@@ -47,6 +47,20 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray Le32(std::uint32_t value)
+{
+    unsigned char bytes[4];
+    WriteLe32(bytes, value);
+    return QByteArray(reinterpret_cast<const char*>(bytes), 4);
+}
+
 class ViewerTest : public ::testing::Test {
 protected:
     ViewerTest()
@@ -63,19 +77,39 @@ protected:
         return *viewer;
     }
 
-    // A packet of demo pictures under the given names, in this order.
+    // A packet of demo pictures under the given names, in this order. A name
+    // the writer refuses (one that could leave a folder) goes in under a
+    // stand-in of the same length and is then put into the packet's bytes,
+    // with its own id, as a stranger's packet would hold it.
     QString MakePacket(const QStringList& names, const QString& fileName = "iconres.ezx")
     {
         const QStringList demo = QDir(kDemoTheme).entryList({"*.gif"}, QDir::Files, QDir::Name);
         ResourceTable table;
+        QList<std::pair<std::string, std::string>> standIns;
         for (int i = 0; i < names.size(); ++i) {
-            const std::string name = names[i].toStdString();
-            QFile::remove(work + "/" + names[i] + "if");
-            QFile::copy(kDemoTheme + "/" + demo[i % demo.size()], work + "/" + names[i] + "if");
+            std::string name = names[i].toStdString();
+            if (!IsSafeExportName(name)) {
+                std::string standIn = name;
+                std::replace(standIn.begin(), standIn.end(), '/', '_');
+                std::replace(standIn.begin(), standIn.end(), '.', name.find('/') == std::string::npos ? 'x' : '.');
+                standIns.append({standIn, name});
+                name = standIn;
+            }
+            const QString picture = work + "/" + QString::fromStdString(name) + "if";
+            QFile::remove(picture);
+            QFile::copy(kDemoTheme + "/" + demo[i % demo.size()], picture);
             EXPECT_TRUE(AddRow(table, name, NameHash(name)));
         }
         const QString path = root.filePath(fileName);
         EXPECT_TRUE(GeneratePacketFile(table, "test", work.toStdString(), path.toStdString()));
+        if (!standIns.isEmpty()) {
+            QByteArray bytes = ReadAll(path);
+            for (const auto& [standIn, name] : standIns) {
+                bytes.replace(QByteArray::fromStdString("\n" + standIn + "\n"), QByteArray::fromStdString("\n" + name + "\n"));
+                bytes.replace(Le32(NameHash(standIn)), Le32(NameHash(name)));
+            }
+            WriteAll(path, bytes);
+        }
         return path;
     }
 
@@ -161,10 +195,7 @@ TEST_F(ViewerTest, ARememberedDamagedPacketWarnsOnceAtStart)
     const QString packet = MakePacket({"ok.g", "back.g"});
     QByteArray bytes = ReadAll(packet);
     bytes.replace("ok.g\nback.g\n", "OK.g\nBACK.g\n");
-    QFile file(packet);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    WriteAll(packet, bytes);
     shell::WriteSetting(settings, "default", "LastResFile", packet);
 
     Open();
@@ -237,10 +268,7 @@ TEST_F(ViewerTest, ARowThatIsNoPictureEmptiesThePictureArea)
     const QString packet = MakePacket({"ok.g", "junk.g"});
     QByteArray bytes = ReadAll(packet);
     bytes.replace(bytes.lastIndexOf("GIF8"), 4, "JUNK");
-    QFile file(packet);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    WriteAll(packet, bytes);
     PathField()->setText(packet);
     ClickRow(0);
     EXPECT_FALSE(Preview().isNull());
@@ -274,7 +302,6 @@ TEST_F(ViewerTest, ADoubleClickSavesTheRowUnderAProposedName)
 TEST_F(ViewerTest, SaveAsProposesOnlyANameThatStaysInItsFolder)
 {
     Open();
-    QDir().mkpath(work + "/sub");
     PathField()->setText(MakePacket({"sub/evil.g"}));
     ClickRow(0);
     viewer->OnSaveAs();
@@ -311,7 +338,6 @@ TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
 TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
 {
     Open();
-    QDir().mkpath(work + "/sub");
     const QString packet = MakePacket({"ok.g", "..", "sub/evil.g"});
     PathField()->setText(packet);
     const QString out = root.filePath("out");
