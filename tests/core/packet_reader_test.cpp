@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sys/stat.h>
 
 #include "core/packet.h"
@@ -225,9 +226,51 @@ TEST_F(ReaderTest, ExtractionRefusesBadRowsAndRecords)
 TEST_F(ReaderTest, FailedWritesOfOutputsAreFailures)
 {
     ASSERT_TRUE(Load(Put(WorkedExamplePacket())).loaded);
-    EXPECT_FALSE(reader.ExtractResource(0, "/dev/full"));
-    EXPECT_FALSE(reader.WriteHeaderFile("/dev/full"));
-    EXPECT_FALSE(reader.WriteHashTable("/dev/full"));
+    WithFileSizeLimit(10, [&] {
+        EXPECT_FALSE(reader.ExtractResource(0, folder / "ok.gif"));
+        EXPECT_FALSE(reader.WriteHeaderFile(folder / "headerfile"));
+        EXPECT_FALSE(reader.WriteHashTable(folder / "hashtable"));
+    });
+}
+
+TEST_F(ReaderTest, OutputsAreNeverFifosOrDevices)
+{
+    ASSERT_TRUE(Load(Put(WorkedExamplePacket())).loaded);
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    for (const auto& output : {folder / "fifo", std::filesystem::path("/dev/null"), folder.Path()}) {
+        EXPECT_FALSE(reader.ExtractResource(0, output)) << output;
+        EXPECT_FALSE(reader.WriteHeaderFile(output)) << output;
+        EXPECT_FALSE(reader.WriteHashTable(output)) << output;
+    }
+}
+
+TEST_F(ReaderTest, HeaderOffsetDigitsOfEitherCaseAndBlanks)
+{
+    for (const char* digits : {"0000004c", "0000004C", "000 004C", "0g0z004C"}) {
+        std::string packet = HandMadePacket("ok.g\nback.g\n", 63, 0, {}, "");
+        packet.replace(16, 8, digits);
+        EXPECT_TRUE(Load(Put(packet)).loaded) << digits;
+        EXPECT_EQ(reader.Table().headerOffset, 0x4C) << digits;
+    }
+}
+
+// The listed order is that of a plain exchange sort, also among equal offsets.
+TEST_F(ReaderTest, RowsAreOrderedAsTheExchangeSortOrdersThem)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<PacketRow> rows;
+        for (std::uint32_t id = 1; id <= 300; ++id)
+            rows.push_back({id, static_cast<std::int32_t>(random() % 40) - 5, 0});
+        std::vector<PacketRow> expected = rows;
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            for (std::size_t j = i; j < expected.size(); ++j)
+                if (expected[j].idOffset < expected[i].idOffset)
+                    std::swap(expected[i], expected[j]);
+        ASSERT_TRUE(Load(Put(HandMadePacket("x", 50, 300, rows, ""))).loaded);
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(reader.Table().rows[i].id, expected[i].id) << "round " << round << " row " << i;
+    }
 }
 
 TEST(ExportNames, OnlyNamesThatStayInTheirFolder)

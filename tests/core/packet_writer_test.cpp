@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include "core/packet.h"
 #include "test_files.h"
 
@@ -133,15 +130,62 @@ TEST_F(WriterTest, LargePicturesAreCopiedInPieces)
     EXPECT_EQ(ReadFile(out / "big.gif"), big);
 }
 
-TEST_F(WriterTest, APacketBeyond2GiBIsRefusedBeforeWriting)
+TEST_F(WriterTest, APacketMayEndAt2GiBLessOneByteAndNoFurther)
+{
+    // One row "big.g", no comment: the data area starts at 88, the record's
+    // data at 96, so a picture of 2^31 - 1 - 96 bytes ends the file exactly there.
+    ASSERT_TRUE(AddRow(table, "big.g", NameHash("big.g")));
+    WriteFile(work / "big.gif", "GIF89a");
+    PacketPlan plan;
+    std::filesystem::resize_file(work / "big.gif", 0x7FFFFFFF - 96);  // sparse
+    EXPECT_TRUE(PlanPacket(table, "", work.Path(), plan));
+    EXPECT_EQ(table.header.dataAreaOffset, 88);
+    std::filesystem::resize_file(work / "big.gif", 0x7FFFFFFF - 95);
+    EXPECT_EQ(PlanPacket(table, "", work.Path(), plan).status, WriteStatus::TooLarge);
+    EXPECT_EQ(Generate().status, WriteStatus::TooLarge);
+    EXPECT_TRUE(OutputFiles().empty());
+}
+
+TEST_F(WriterTest, AFailedWriteInsideALargePictureIsAWriteFailure)
+{
+    AddPicture("big.g", Picture(3 * 1024 * 1024, 'x'));
+    WriteResult result;
+    WithFileSizeLimit(2 * 1024 * 1024, [&] { result = Generate(); });
+    EXPECT_EQ(result.status, WriteStatus::WriteFailed);
+    EXPECT_EQ(result.message, "Failed to write new resource packet " + (out / "iconres.ezx").string() + "!");
+    EXPECT_TRUE(OutputFiles().empty());
+}
+
+TEST_F(WriterTest, AmbiguousOrOutsidePicturesAreRefused)
+{
+    WriteFile(work / "E.GIF", OkPicture());
+    WriteFile(work / "e.gif", BackPicture());
+    WriteFile(out / "x.gif", OkPicture());
+    for (std::string_view name : {"E.g", "../x.g", "..", "sub/x.g", "sub\\x.g"}) {
+        Clear(table);
+        ASSERT_TRUE(AddRow(table, name, NameHash(name)));
+        const WriteResult result = Generate();
+        EXPECT_EQ(result.status, WriteStatus::PictureMissing) << name;
+        EXPECT_EQ(result.message, "Resource File: " + std::string(name) + " does not exist or empty, cannot continue!");
+    }
+    Clear(table);
+    ASSERT_TRUE(AddRow(table, "e.g", NameHash("e.g")));
+    EXPECT_TRUE(Generate());
+}
+
+TEST_F(WriterTest, ATargetThatCannotBeReplacedIsNotCreated)
 {
     AddPicture("ok.g", OkPicture());
-    ASSERT_TRUE(AddRow(table, "huge.g", NameHash("huge.g")));
-    WriteFile(work / "huge.gif", "GIF89a");
-    std::filesystem::resize_file(work / "huge.gif", 0x7FFFFFFF - 100);  // sparse
-    const WriteResult result = Generate();
-    EXPECT_EQ(result.status, WriteStatus::TooLarge);
-    EXPECT_TRUE(OutputFiles().empty());
+    std::filesystem::create_directory(out / "folder.ezx");
+    WriteFile(out / "locked.ezx", "the old packet");
+    std::filesystem::permissions(out / "locked.ezx", std::filesystem::perms::owner_read);
+    for (const char* target : {"folder.ezx", "locked.ezx"}) {
+        const WriteResult result = GeneratePacketFile(table, "", work.Path(), out / target);
+        EXPECT_EQ(result.status, WriteStatus::CannotCreate) << target;
+        EXPECT_EQ(result.message, "Cannot create new resource packet" + (out / target).string() + "!");
+    }
+    EXPECT_EQ(ReadFile(out / "locked.ezx"), "the old packet");
+    EXPECT_EQ(OutputFiles().size(), 2u);
 }
 
 TEST_F(WriterTest, AFailedWriteIsAFailureAndLeavesNothingBehind)
@@ -149,15 +193,8 @@ TEST_F(WriterTest, AFailedWriteIsAFailureAndLeavesNothingBehind)
     AddPicture("ok.g", OkPicture());
     AddPicture("back.g", BackPicture());
     WriteFile(out / "iconres.ezx", "the old packet");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const WriteResult result = Generate();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    WriteResult result;
+    WithFileSizeLimit(100, [&] { result = Generate(); });
 
     EXPECT_EQ(result.status, WriteStatus::WriteFailed);
     EXPECT_EQ(ReadFile(out / "iconres.ezx"), "the old packet");

@@ -1,9 +1,11 @@
 #include "test_files.h"
 
+#include <csignal>
 #include <fstream>
 #include <random>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace skinwright::test {
 
@@ -93,6 +95,19 @@ std::string WorkedExamplePacket()
     AppendLe32(data, 35);
     data += BackPicture();
     return HandMadePacket("ok.g\nback.g\n", 50, 2, {{0x2EF, 0, 0}, {0x8DF, 5, 51}}, data);
+}
+
+void WithFileSizeLimit(std::uint64_t bytes, const std::function<void()>& run)
+{
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = bytes;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    run();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
 }
 
 void RecordingTarget::ShowDamagedWarning(std::string_view text)

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,10 @@ std::string HandMadePacket(std::string_view nameList, std::int32_t nameListOffse
 std::string WorkedExamplePacket();
 std::string OkPicture();    // 43 bytes
 std::string BackPicture();  // 35 bytes
+
+// Runs `run` with writes limited to `bytes` per file, so that writes beyond
+// fail as on a full disk.
+void WithFileSizeLimit(std::uint64_t bytes, const std::function<void()>& run);
 
 // Records what a load shows.
 struct RecordingTarget : LoadTarget {
