@@ -128,6 +128,16 @@ protected:
         return texts;
     }
 
+    // Our own modal windows are closed at once; their titles are kept.
+    const QStringList& RecordModalWindows()
+    {
+        platform::SetModalRunner([this](QDialog& dialog) {
+            modalWindows << dialog.windowTitle();
+            return int(QDialog::Accepted);
+        });
+        return modalWindows;
+    }
+
     void ClickRow(int row)
     {
         const QRect cell = List()->visualRect(List()->model()->index(row, 0));
@@ -148,6 +158,7 @@ protected:
     QString work = root.filePath("work");
     QString settings = root.filePath("Skinwright.ini");
     platform::ScriptedDialogs dialogs;
+    QStringList modalWindows;
     std::unique_ptr<ViewerDialog> viewer;
 };
 
@@ -386,11 +397,7 @@ TEST_F(ViewerTest, PickingAPacketLoadsItEvenWhenTheFieldHoldsItAlready)
 
 TEST_F(ViewerTest, HelpButtonAndF1OpenTheAboutWindow)
 {
-    QStringList opened;
-    platform::SetModalRunner([&](QDialog& dialog) {
-        opened << dialog.windowTitle();
-        return int(QDialog::Accepted);
-    });
+    const QStringList& opened = RecordModalWindows();
     Open();
     QTest::mouseClick(viewer->ControlAs<QPushButton>(kHelpButton), Qt::LeftButton);
     QTest::keyClick(viewer.get(), Qt::Key_F1);
@@ -400,11 +407,7 @@ TEST_F(ViewerTest, HelpButtonAndF1OpenTheAboutWindow)
 
 TEST_F(ViewerTest, TheContextMenuHoldsTheAboutCommand)
 {
-    QStringList opened;
-    platform::SetModalRunner([&](QDialog& dialog) {
-        opened << dialog.windowTitle();
-        return int(QDialog::Accepted);
-    });
+    const QStringList& opened = RecordModalWindows();
     Open();
     EXPECT_EQ(viewer->contextMenuPolicy(), Qt::ActionsContextMenu);
     ASSERT_EQ(viewer->actions().size(), 1);
@@ -427,11 +430,7 @@ TEST_F(ViewerTest, SaveAllIntoAFolderHoldingAFifoDoesNotBlock)
 
 TEST_F(ViewerTest, EnterOnAFocusedButtonClicksIt)
 {
-    QStringList opened;
-    platform::SetModalRunner([&](QDialog& dialog) {
-        opened << dialog.windowTitle();
-        return int(QDialog::Accepted);
-    });
+    const QStringList& opened = RecordModalWindows();
     Open();
     auto* help = viewer->ControlAs<QPushButton>(kHelpButton);
     help->setFocus();
