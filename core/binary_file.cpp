@@ -24,6 +24,14 @@ bool SyncToDisk(std::FILE* file)
 
 }  // namespace
 
+BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept
+{
+    file_ = std::move(other.file_);
+    buffer_ = std::move(other.buffer_);
+    failed_ = other.failed_;
+    return *this;
+}
+
 bool IsRegularFile(const std::filesystem::path& path)
 {
     std::error_code error;
@@ -66,7 +74,8 @@ void BinaryFile::DisableBuffering()
 
 void BinaryFile::SetBufferSize(std::size_t size)
 {
-    std::setvbuf(file_.get(), nullptr, _IOFBF, size);
+    buffer_ = std::make_unique<char[]>(size);
+    std::setvbuf(file_.get(), buffer_.get(), _IOFBF, size);
 }
 
 std::int64_t BinaryFile::Size() const

@@ -12,6 +12,9 @@ namespace skinwright {
 class BinaryFile {
 public:
     BinaryFile() = default;
+    BinaryFile(BinaryFile&&) noexcept = default;
+    // Closes the file held so far before its buffer goes.
+    BinaryFile& operator=(BinaryFile&& other) noexcept;
 
     // Opens an existing regular file for reading. Folders, FIFOs and devices
     // are refused before they are opened, so opening never blocks.
@@ -49,6 +52,8 @@ private:
     };
     explicit BinaryFile(std::FILE* file) : file_(file) {}
 
+    // Declared before the file, so that it outlives the file's last flush.
+    std::unique_ptr<char[]> buffer_;
     std::unique_ptr<std::FILE, Closer> file_;
     bool failed_ = false;
 };
