@@ -17,7 +17,7 @@ int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostrea
     const CommandLine line = ParseCommandLine(args, {});
     if (const auto answered = AnswerOrRefuse(line, out, err))
         return *answered;
-    if (line.operands.size() != 2 || line.operands[1].empty())
+    if (line.operands.size() != 2 || line.operands[0].empty() || line.operands[1].empty())
         return UsageError(err, "extract takes a packet and a folder");
     const std::filesystem::path folder = line.operands[1];
 

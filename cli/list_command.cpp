@@ -12,7 +12,7 @@ int RunList(std::span<const std::string> args, std::ostream& out, std::ostream& 
     const CommandLine line = ParseCommandLine(args, {});
     if (const auto answered = AnswerOrRefuse(line, out, err))
         return *answered;
-    if (line.operands.size() != 1)
+    if (line.operands.size() != 1 || line.operands[0].empty())
         return UsageError(err, "list takes one packet");
     const auto reader = OpenPacket(line.operands[0], err);
     if (!reader)

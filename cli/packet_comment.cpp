@@ -6,14 +6,10 @@
 #include "core/codepage.h"
 #include "core/name_hash.h"
 #include "core/packet_format.h"
+#include "text_header.h"
 
 namespace skinwright::cli {
 namespace {
-
-constexpr std::string_view kCommentsCaption = "Comments:\n\n";
-constexpr std::size_t kCommentsCaptionAt = 26;
-constexpr std::size_t kCommentAt = kCommentsCaptionAt + kCommentsCaption.size();
-constexpr std::string_view kIdTableCaption = "\n\nID table:\n\n";
 
 // The text header, name list and packet header together stay far below this
 // for any packet the writer can make from 2048 names and an edited comment.
@@ -21,10 +17,7 @@ constexpr std::int64_t kMaxLeadingBytes = 64 << 20;
 
 std::uint32_t HeaderOffsetOf(std::string_view leading)
 {
-    std::uint32_t offset = 0;
-    for (std::size_t k = 0; k < 8; ++k)
-        offset = offset << 4 | static_cast<std::uint32_t>(HexDigitValue(leading[kHeaderOffsetDigitsAt + k]));
-    return offset;
+    return HeaderOffsetFromDigits(leading.data() + kHeaderOffsetDigitsAt);
 }
 
 CommentResult Failure(std::string error)
@@ -61,7 +54,7 @@ std::optional<std::string> CommentInLeadingBytes(std::string_view leading)
     if (nameListOffset < kTextHeaderFixedLength || nameListOffset > headerOffset)
         return std::nullopt;
     const std::size_t commentEnd = nameListOffset - kIdTableCaption.size();
-    if (leading.substr(kCommentsCaptionAt, kCommentsCaption.size()) != kCommentsCaption
+    if (leading.substr(kTextHeaderLength, kCommentsCaption.size()) != kCommentsCaption
         || leading.substr(commentEnd, kIdTableCaption.size()) != kIdTableCaption)
         return std::nullopt;
     return std::string(leading.substr(kCommentAt, commentEnd - kCommentAt));

@@ -1,6 +1,6 @@
 #include "packet_loading.h"
 
-#include <string>
+#include <string_view>
 
 #include "terminal_text.h"
 
@@ -37,8 +37,7 @@ std::unique_ptr<PacketReader> OpenPacket(const std::filesystem::path& path, std:
     const LoadResult result = reader->LoadPacket(path, target);
     if (result.loaded)
         return reader;
-    err << "skinpack: cannot read packet " << DisplayPath(path) << ": "
-        << (result.reason.empty() ? std::string("no path given") : result.reason) << '\n';
+    err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << result.reason << '\n';
     return nullptr;
 }
 

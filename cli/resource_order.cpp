@@ -81,16 +81,26 @@ OrderResult LineError(const OrderLine& line, std::string_view why)
     return {false, "line " + std::to_string(line.number) + ": " + std::string(why)};
 }
 
-OrderResult AddHashTableRows(ResourceTable& table, const std::vector<OrderLine>& lines)
+// The id as it stands in a "hashtable" row: a signed or unsigned 32-bit number.
+std::optional<ResourceId> ParseId(std::string_view digits)
 {
-    for (const OrderLine& line : lines) {
-        const HashTableRow row = *ParseHashTableLine(line.text);
-        std::int64_t id = 0;
-        const auto [end, error] = std::from_chars(row.id.data(), row.id.data() + row.id.size(), id);
-        if (error != std::errc() || id < INT32_MIN || id > UINT32_MAX)
-            return LineError(line, "the id does not fit in 32 bits");
-        if (const AddResult added = AddRow(table, row.name, static_cast<ResourceId>(id)); !added)
-            return LineError(line, added.message);
+    std::int64_t id = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), id);
+    if (error != std::errc() || id < INT32_MIN || id > UINT32_MAX)
+        return std::nullopt;
+    return static_cast<ResourceId>(id);
+}
+
+// rows[i] is lines[i] as parsed.
+OrderResult AddHashTableRows(ResourceTable& table, const std::vector<OrderLine>& lines,
+    const std::vector<HashTableRow>& rows)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<ResourceId> id = ParseId(rows[i].id);
+        if (!id)
+            return LineError(lines[i], "the id does not fit in 32 bits");
+        if (const AddResult added = AddRow(table, rows[i].name, *id); !added)
+            return LineError(lines[i], added.message);
     }
     return {};
 }
@@ -127,9 +137,15 @@ OrderResult AddFolderPictures(ResourceTable& table, const std::filesystem::path&
 OrderResult AddOrderFile(ResourceTable& table, std::string_view text)
 {
     const std::vector<OrderLine> lines = SplitLines(text);
-    const bool isHashTable = !lines.empty()
-        && std::all_of(lines.begin(), lines.end(), [](const OrderLine& line) { return ParseHashTableLine(line.text).has_value(); });
-    return isHashTable ? AddHashTableRows(table, lines) : AddNamedRows(table, lines);
+    std::vector<HashTableRow> rows;
+    rows.reserve(lines.size());
+    for (const OrderLine& line : lines) {
+        const std::optional<HashTableRow> row = ParseHashTableLine(line.text);
+        if (!row)
+            return AddNamedRows(table, lines);
+        rows.push_back(*row);
+    }
+    return AddHashTableRows(table, lines, rows);
 }
 
 }  // namespace skinwright::cli

@@ -5,14 +5,10 @@
 
 #include "core/name_hash.h"
 #include "core/packet_format.h"
+#include "text_header.h"
 
 namespace skinwright::cli {
 namespace {
-
-constexpr std::string_view kLeadingLiteral = "motoskin\n\nv1.00\n";
-constexpr std::string_view kCommentsCaption = "\n\nComments:\n\n";
-constexpr std::string_view kIdTableCaption = "\n\nID table:\n\n";
-constexpr std::size_t kCommentAt = kTextHeaderLength + kCommentsCaption.size();
 
 class Findings {
 public:
@@ -63,7 +59,7 @@ struct Header {
 
 void CheckTextHeader(std::string_view bytes, Findings& findings)
 {
-    if (bytes.substr(0, kLeadingLiteral.size()) != kLeadingLiteral)
+    if (bytes.substr(0, kTextHeaderOpening.size()) != kTextHeaderOpening)
         findings.Add("text header: does not begin with \"motoskin\", a blank line and \"v1.00\"");
     for (std::size_t k = 0; k < 8; ++k) {
         const char c = bytes[kHeaderOffsetDigitsAt + k];
@@ -231,9 +227,7 @@ std::vector<std::string> VerifyPacketBytes(std::string_view bytes)
         return findings.Take();
     }
     CheckTextHeader(bytes, findings);
-    std::uint64_t headerOffset = 0;
-    for (std::size_t k = 0; k < 8; ++k)
-        headerOffset = headerOffset << 4 | static_cast<std::uint64_t>(HexDigitValue(bytes[kHeaderOffsetDigitsAt + k]));
+    const std::uint64_t headerOffset = HeaderOffsetFromDigits(bytes.data() + kHeaderOffsetDigitsAt);
     if (headerOffset < kTextHeaderFixedLength || headerOffset + kPacketHeaderSize > bytes.size()) {
         findings.Add("text header: header offset " + Hex(headerOffset) + " leaves no room for the packet header");
         return findings.Take();

@@ -12,7 +12,7 @@ int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream
     const CommandLine line = ParseCommandLine(args, {});
     if (const auto answered = AnswerOrRefuse(line, out, err))
         return *answered;
-    if (line.operands.size() != 1)
+    if (line.operands.size() != 1 || line.operands[0].empty())
         return UsageError(err, "verify takes one packet");
     const std::filesystem::path path = line.operands[0];
     const FileText packet = ReadWholeFile(path, kMaxPacketSize);

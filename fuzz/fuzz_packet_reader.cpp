@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "cli/verify.h"
+#include "core/packet_format.h"
 #include "core/packet_reader.h"
 
 namespace {
@@ -69,10 +70,7 @@ struct WrittenHeader {
 
 WrittenHeader HeaderOf(std::string_view bytes)
 {
-    std::uint32_t headerOffset = 0;
-    for (std::size_t k = 0; k < 8; ++k)
-        headerOffset = headerOffset << 4
-            | static_cast<std::uint32_t>(skinwright::HexDigitValue(bytes[skinwright::kHeaderOffsetDigitsAt + k]));
+    const std::uint32_t headerOffset = skinwright::HeaderOffsetFromDigits(bytes.data() + skinwright::kHeaderOffsetDigitsAt);
     const auto* header = reinterpret_cast<const unsigned char*>(bytes.data() + headerOffset);
     return {headerOffset, skinwright::ReadLe32(header + 4), skinwright::ReadLe32(header + 8)};
 }

@@ -1,6 +1,8 @@
 // skinpack as a user runs it: exact output, error text and exit status.
 #include <gtest/gtest.h>
 
+#include "core/name_hash.h"
+#include "core/packet_format.h"
 #include "packet_fixtures.h"
 #include "skinpack_process.h"
 
@@ -59,11 +61,12 @@ TEST_F(SkinpackTest, DamagedPacketListsPlaceholderAndWarnsOnce)
 
 TEST_F(SkinpackTest, ControlCharactersInNamesAreWrittenOut)
 {
-    // A hostile name: an escape sequence and a tab; the id is the name's own hash.
-    std::string packet = "motoskin\n\nv1.00\n00000040\n\nComments:\n\n\n\nID table:\n\n\x1b[2J\tx.g\n";
+    // A hostile name: an escape sequence, a tab and a byte Windows-1252 leaves
+    // undefined; the id is the name's own hash.
+    const std::string name = "\x1b[2J\tx\x81.g";
+    std::string packet = "motoskin\n\nv1.00\n00000040\n\nComments:\n\n\n\nID table:\n\n" + name + "\n";
     packet.resize(64, '\0');
-    const ProcessResult hashed = scratch.Run({"hash", "\x1b[2J\tx.g"});
-    const std::uint32_t id = static_cast<std::uint32_t>(std::stoul(hashed.out.substr(2, 8), nullptr, 16));
+    const ResourceId id = NameHash(name);
     std::string header(32, '\0');
     PutLe32(header, 0, 0xABCDDCBA);
     PutLe32(header, 4, 50);
@@ -72,7 +75,8 @@ TEST_F(SkinpackTest, ControlCharactersInNamesAreWrittenOut)
     WriteFile(scratch / "hostile.ezx", packet + header);
     const ProcessResult result = scratch.Run({"list", "hostile.ezx"});
     EXPECT_EQ(0, result.exitCode);
-    EXPECT_EQ("\\x1B[2J\\x09x.g\t" + hashed.out.substr(0, 10) + "\t0x00000000\t0x00000000\n", result.out);
+    EXPECT_EQ("\\x1B[2J\\x09x\\u0081.g\t" + FormatHex32(id) + "\t0x00000000\t0x00000000\n", result.out);
+    EXPECT_EQ("", result.err);
 }
 
 TEST_F(SkinpackTest, PacketsThatDoNotLoadSayWhy)
@@ -119,7 +123,11 @@ TEST_F(SkinpackTest, WrongCommandLinesExitTwoAndDoNothing)
         {"list"},
         {"list", "two.ezx", "more"},
         {"list", "--bogus", "two.ezx"},
+        {"list", ""},
+        {"info", ""},
         {"extract", "two.ezx"},
+        {"extract", "", "out"},
+        {"extract", "two.ezx", ""},
         {"build", "pictures"},
         {"build", "pictures", "-o"},
         {"build", "pictures", "-o", "a.ezx", "-o", "b.ezx"},
@@ -127,6 +135,7 @@ TEST_F(SkinpackTest, WrongCommandLinesExitTwoAndDoNothing)
         {"build", "pictures", "-o", "a.ezx", "--force=yes"},
         {"hash"},
         {"verify"},
+        {"verify", ""},
     };
     for (const auto& args : cases) {
         const ProcessResult result = scratch.Run(args);
@@ -234,6 +243,9 @@ TEST_F(SkinpackTest, BuildRefusesMissingOrEmptyPicturesAndLeavesNoPacket)
 {
     WritePictures("pictures");
     WriteFile(scratch / "pictures" / "empty.gif", "");
+    // What a name leaving the work folder would reach, were it followed.
+    WriteFile(scratch / "x.gif", OkPicture());
+    WriteFile(scratch / "pictures" / "..\\y.gif", OkPicture());
     WriteFile(scratch / "two.ezx", "old");
     const struct {
         const char* order;
@@ -241,6 +253,8 @@ TEST_F(SkinpackTest, BuildRefusesMissingOrEmptyPicturesAndLeavesNoPacket)
     } cases[] = {
         {"ok.g\nmissing.g\n", "Resource File: missing.g does not exist or empty, cannot continue!\n"},
         {"empty.g\nok.g\n", "Resource File: empty.g does not exist or empty, cannot continue!\n"},
+        {"ok.g\n../x.g\n", "Resource File: ../x.g does not exist or empty, cannot continue!\n"},
+        {"..\\y.g\n", "Resource File: ..\\y.g does not exist or empty, cannot continue!\n"},
     };
     for (const auto& c : cases) {
         WriteFile(scratch / "order", c.order);
@@ -253,7 +267,19 @@ TEST_F(SkinpackTest, BuildRefusesMissingOrEmptyPicturesAndLeavesNoPacket)
     const ProcessResult noFolder = scratch.Run({"build", "nowhere", "-o", "new.ezx"});
     EXPECT_EQ(1, noFolder.exitCode);
     EXPECT_EQ("skinpack: nowhere is not a folder\n", noFolder.err);
-    EXPECT_EQ((std::vector<std::string>{"order", "pictures", "two.ezx"}), ListFolder(scratch.work()));
+    EXPECT_EQ((std::vector<std::string>{"order", "pictures", "two.ezx", "x.gif"}), ListFolder(scratch.work()));
+}
+
+TEST_F(SkinpackTest, BuildRefusesARowWhosePictureMatchesTwoFilesByCase)
+{
+    std::filesystem::create_directories(scratch / "pictures");
+    WriteFile(scratch / "pictures" / "E.GIF", OkPicture());
+    WriteFile(scratch / "pictures" / "e.gif", BackPicture());
+    const ProcessResult result = scratch.Run({"build", "pictures", "-o", "new.ezx"});
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("", result.out);
+    EXPECT_EQ("Resource File: E.g does not exist or empty, cannot continue!\n", result.err);
+    EXPECT_FALSE(std::filesystem::exists(scratch / "new.ezx"));
 }
 
 TEST_F(SkinpackTest, BuildReplacesAnExistingPacketOnlyWhenForced)
@@ -313,15 +339,38 @@ TEST_F(SkinpackTest, ExtractCountsRecordsThatCannotBeReadAndLeavesNoEmptyFile)
 
 TEST_F(SkinpackTest, ExtractKeepsNamesThatWouldLeaveTheFolderInside)
 {
+    // The writer refuses such names, so the packet is built with stand-ins of
+    // the same length whose names and ids are then overwritten.
+    const struct {
+        std::string standIn;
+        std::string name;
+    } renamed[] = {{"sub_evil.g", "sub/evil.g"}, {"dd_up.g", "..\\up.g"}};
     WritePictures("pictures");
-    std::filesystem::create_directories(scratch / "pictures" / "sub");
-    WriteFile(scratch / "pictures" / "sub" / "evil.gif", OkPicture());
-    WriteFile(scratch / "order", "ok.g\nsub/evil.g\n");
+    std::string order = "ok.g\n";
+    for (const auto& r : renamed) {
+        WriteFile(scratch / "pictures" / PictureFileName(r.standIn), OkPicture());
+        order += r.standIn + "\n";
+    }
+    WriteFile(scratch / "order", order);
     ASSERT_EQ(0, scratch.Run({"build", "pictures", "--order", "order", "-o", "odd.ezx"}).exitCode);
+    std::string packet = ReadFile(scratch / "odd.ezx");
+    const std::size_t idTableAt = std::stoul(packet.substr(kHeaderOffsetDigitsAt, 8), nullptr, 16) + kPacketHeaderSize;
+    for (std::size_t row = 0; row < std::size(renamed); ++row) {
+        const std::size_t nameAt = packet.find("\n" + renamed[row].standIn + "\n") + 1;
+        packet.replace(nameAt, renamed[row].name.size(), renamed[row].name);
+        PutLe32(packet, idTableAt + kIdRowSize * (row + 1), NameHash(renamed[row].name));
+    }
+    WriteFile(scratch / "odd.ezx", packet);
+
     const ProcessResult result = scratch.Run({"extract", "odd.ezx", "out"});
     EXPECT_EQ(1, result.exitCode);
-    EXPECT_EQ("skinpack: sub/evil.g is not saved: its name would leave the folder\n1 of 2 Failed to save\n", result.err);
+    EXPECT_EQ("", result.out);
+    EXPECT_EQ("skinpack: sub/evil.g is not saved: its name would leave the folder\n"
+              "skinpack: ..\\up.g is not saved: its name would leave the folder\n"
+              "2 of 3 Failed to save\n",
+        result.err);
     EXPECT_EQ((std::vector<std::string>{"hashtable", "headerfile", "ok.gif"}), ListFolder(scratch / "out"));
+    EXPECT_EQ((std::vector<std::string>{"odd.ezx", "order", "out", "pictures"}), ListFolder(scratch.work()));
 }
 
 TEST_F(SkinpackTest, ExtractIntoAFolderThatCannotBeMadeFails)

@@ -5,11 +5,20 @@
 #include <functional>
 #include <random>
 
+#include "cli/text_header.h"
 #include "cli/verify.h"
+#include "core/packet_format.h"
 #include "packet_fixtures.h"
 
 namespace skinwright::cli::test {
 namespace {
+
+TEST(TextHeaderCaptions, FrameTheCommentAsTheWriterWritesThem)
+{
+    EXPECT_EQ(std::string(kTextHeaderOpening) + "0000004c" + std::string(kCommentsCaption) + "Theme"
+            + std::string(kIdTableCaption),
+        TextHeader(0x4c, "Theme"));
+}
 
 TEST(VerifyPacketBytes, WriterLayoutHasNoFindings)
 {

@@ -1,0 +1,64 @@
+// Order files: a "hashtable" keeps its ids as they stand, anything else is
+// one resource name a line.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "cli/resource_order.h"
+#include "core/name_hash.h"
+
+namespace skinwright::cli::test {
+namespace {
+
+struct Added {
+    OrderResult result;
+    std::unique_ptr<ResourceTable> table = std::make_unique<ResourceTable>();
+
+    std::string Name(std::size_t row) const { return std::string(table->rows[row].Name()); }
+    ResourceId Id(std::size_t row) const { return table->rows[row].id; }
+};
+
+Added Add(std::string_view text)
+{
+    Added added;
+    added.result = AddOrderFile(*added.table, text);
+    return added;
+}
+
+TEST(AddOrderFile, HashTableRowsKeepTheirIdsAsTheyStand)
+{
+    const Added added = Add("751 0 0 1 ok.g\r\n\n-1 5 51 2 with space.g\n4294967295 9 9 3 odd.g");
+    ASSERT_TRUE(added.result.ok) << added.result.error;
+    ASSERT_EQ(3, added.table->Count());
+    EXPECT_EQ("ok.g", added.Name(0));
+    EXPECT_EQ(0x2EFu, added.Id(0));
+    EXPECT_EQ("with space.g", added.Name(1));
+    EXPECT_EQ(0xFFFFFFFFu, added.Id(1));
+    EXPECT_EQ("odd.g", added.Name(2));
+    EXPECT_EQ(0xFFFFFFFFu, added.Id(2));
+}
+
+TEST(AddOrderFile, OneLineThatIsNoHashTableRowMakesEveryLineAName)
+{
+    const Added added = Add("751 0 0 1 ok.g\nback.g\n");
+    ASSERT_TRUE(added.result.ok) << added.result.error;
+    ASSERT_EQ(2, added.table->Count());
+    EXPECT_EQ("751 0 0 1 ok.g", added.Name(0));
+    EXPECT_EQ(NameHash("751 0 0 1 ok.g"), added.Id(0));
+    EXPECT_EQ("back.g", added.Name(1));
+    EXPECT_EQ(0x8DFu, added.Id(1));
+}
+
+TEST(AddOrderFile, RefusalsNameTheirLineCountingBlankOnes)
+{
+    const Added outOfRange = Add("751 0 0 1 ok.g\n\n4294967296 5 51 2 back.g\n");
+    EXPECT_FALSE(outOfRange.result.ok);
+    EXPECT_EQ("line 3: the id does not fit in 32 bits", outOfRange.result.error);
+    const Added belowRange = Add("-2147483649 0 0 1 ok.g\n");
+    EXPECT_EQ("line 1: the id does not fit in 32 bits", belowRange.result.error);
+    const Added tooLong = Add("ok.g\n" + std::string(126, 'n') + ".g\n");
+    EXPECT_EQ("line 2: The resource name is longer than 127 bytes.", tooLong.result.error);
+}
+
+}  // namespace
+}  // namespace skinwright::cli::test
