@@ -25,8 +25,7 @@ Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate)
 
 TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent,
                                const TemplateOptions& options)
-    : QDialog(parent, FlagsOf(dialogTemplate)),
-      templateId_(dialogTemplate.id)
+    : QDialog(parent, FlagsOf(dialogTemplate))
 {
     setWindowTitle(dialogTemplate.title);
     setFont(DialogFont(dialogTemplate.fontFamily, dialogTemplate.fontPointSize));

@@ -38,13 +38,11 @@ public:
         return dynamic_cast<T*>(Control(id));
     }
 
-    int TemplateId() const { return templateId_; }
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
 
 private:
     QWidget* MadeByFactory(const ControlTemplate& control, const TemplateOptions& options);
 
-    int templateId_;
     DialogBaseUnits baseUnits_;
     std::map<int, QWidget*> controls_;
 };

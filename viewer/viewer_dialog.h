@@ -38,8 +38,6 @@ public:
     int GetSelectedRow() const;
 
     const PacketReader& Reader() const { return reader_; }
-    const ResourceListModel& ListedRows() const { return *rows_; }
-    const QString& PacketPath() const { return packetPath_; }
     const QString& OutputFolder() const { return outputFolder_; }
 
     void OnPickPacket();
