@@ -20,11 +20,12 @@ export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 program=$!
 window=
 for _ in $(seq 300); do
+  kill -0 "$program" 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
   window=$(xdotool search --name '^Skinwright \(Moto Skin\)$' 2>/dev/null | head -n 1) || true
   [ -n "$window" ] && break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "no Viewer window appeared"; kill "$program"; exit 1; }
+[ -n "$window" ] || { echo "no Viewer window appeared"; kill "$program" 2>/dev/null; exit 1; }
 # Xvfb has no window manager: give the window the focus ourselves.
 xdotool windowfocus --sync "$window"
 xdotool type --delay 2 "$work/iconres.ezx"
@@ -43,7 +44,22 @@ fi
 wait "$program"
 SESSION
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session" "$work" "$screenshot"
+# Our own X server: it writes its display number to fd 3 once it accepts
+# connections. A machine that cannot run one skips the test (exit 77).
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+server=$!
+trap 'kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 200); do
+  [ -s "$work/display" ] && break
+  kill -0 "$server" 2>/dev/null || break
+  sleep 0.05
+done
+if [ ! -s "$work/display" ]; then
+  echo "Xvfb did not start; skipping:"
+  cat "$work/xvfb.log"
+  exit 77
+fi
+DISPLAY=":$(head -n 1 "$work/display")" bash "$work/session" "$work" "$screenshot"
 
 expected="LastResFile=$work/iconres.ezx"
 if ! grep -qxF "$expected" "$work/Skinwright.ini"; then
