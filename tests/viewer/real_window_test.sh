@@ -54,12 +54,13 @@ for _ in $(seq 200); do
   kill -0 "$server" 2>/dev/null || break
   sleep 0.05
 done
-if [ ! -s "$work/display" ]; then
-  echo "Xvfb did not start; skipping:"
+export DISPLAY=":$(head -n 1 "$work/display" 2>/dev/null)"
+if [ ! -s "$work/display" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+  echo "no X server could be started or reached on this machine; skipping:"
   cat "$work/xvfb.log"
   exit 77
 fi
-DISPLAY=":$(head -n 1 "$work/display")" bash "$work/session" "$work" "$screenshot"
+bash "$work/session" "$work" "$screenshot" || { cat "$work/xvfb.log"; exit 1; }
 
 expected="LastResFile=$work/iconres.ezx"
 if ! grep -qxF "$expected" "$work/Skinwright.ini"; then
