@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "core/binary_file.h"
-#include "core/codepage.h"
 #include "core/name_hash.h"
 #include "core/packet_format.h"
 #include "text_header.h"
@@ -26,21 +25,6 @@ CommentResult Failure(std::string error)
 }
 
 }  // namespace
-
-CommentResult CommentFromUtf8(std::string_view utf8)
-{
-    const auto bytes = Utf8ToCp1252(utf8);
-    if (!bytes)
-        return Failure("the comment is not UTF-8 text that Windows-1252 can represent");
-    return CommentFromBytes(*bytes);
-}
-
-CommentResult CommentFromBytes(std::string_view bytes)
-{
-    if (bytes.find('\0') != std::string_view::npos)
-        return Failure("the comment holds a zero byte");
-    return {true, std::string(bytes), {}};
-}
 
 std::optional<std::string> CommentInLeadingBytes(std::string_view leading)
 {

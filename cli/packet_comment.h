@@ -1,5 +1,5 @@
-// The comment of a new packet: typed, from a text file, or taken over from
-// the text header of a packet or a "headerfile".
+// The comment of a new packet taken over from the text header of a packet
+// or a "headerfile".
 #pragma once
 
 #include <filesystem>
@@ -7,19 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/comment_text.h"
+
 namespace skinwright::cli {
-
-struct CommentResult {
-    bool ok = true;
-    std::string comment;  // in Windows-1252, as it will be stored
-    std::string error;
-};
-
-// A comment given in UTF-8.
-CommentResult CommentFromUtf8(std::string_view utf8);
-
-// A comment given as the bytes to store; only a zero byte is refused.
-CommentResult CommentFromBytes(std::string_view bytes);
 
 // The comment in the leading bytes of a packet, up to and including its
 // packet header: the text between "Comments:" and "ID table:". None when the

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "codepage.h"
+#include "comment_text.h"
 #include "name_hash.h"
 #include "packet_format.h"
 #include "packet_reader.h"

@@ -44,6 +44,8 @@ AddResult AddFromPath(ResourceTable& table, std::string_view utf8Path)
         return Refuse(AddStatus::NotRepresentable, "The file name holds characters that Windows-1252 cannot represent.");
     std::string name = bytes->substr(0, bytes->size() >= 4 ? bytes->size() - 4 : 0);
     name += ".g";
+    if (!IsSafeExportName(name))
+        return Refuse(AddStatus::NameHasSeparator, "The resource name holds a slash or a backslash.");
     return AddRow(table, name, NameHash(name));
 }
 

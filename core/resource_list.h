@@ -10,7 +10,7 @@
 
 namespace skinwright {
 
-enum class AddStatus { Added, TableFull, NameTooLong, NameHasBadByte, NotRepresentable };
+enum class AddStatus { Added, TableFull, NameTooLong, NameHasBadByte, NameHasSeparator, NotRepresentable };
 
 struct AddResult {
     AddStatus status = AddStatus::Added;
@@ -20,7 +20,9 @@ struct AddResult {
 };
 
 // Appends the row of a picked picture, given as a UTF-8 path: its file name
-// in Windows-1252, less its last four characters, with ".g" appended.
+// in Windows-1252, less its last four characters, with ".g" appended. A file
+// name holding a backslash (possible where it is no separator) is refused:
+// its picture could never be found under that name in a work folder.
 AddResult AddFromPath(ResourceTable& table, std::string_view utf8Path);
 
 // Appends a row with a name and id as they stand (a template's or an order file's).

@@ -14,7 +14,7 @@ inline constexpr int kNoId = -1;
 
 enum class ControlKind {
     StaticText,         // a label
-    Edit,               // single-line QLineEdit, or QPlainTextEdit with style::kMultiLine
+    Edit,               // single-line QLineEdit, or MultiLineEdit with style::kMultiLine
     PushButton,
     DefaultPushButton,  // the button that Enter clicks
     OwnerDrawButton,    // a QPushButton unless the caller supplies the widget
@@ -38,6 +38,7 @@ inline constexpr StyleFlags kMultiLine = 1u << 4;
 inline constexpr StyleFlags kReadOnly = 1u << 5;
 inline constexpr StyleFlags kAutoHScroll = 1u << 6;
 inline constexpr StyleFlags kAutoVScroll = 1u << 7;
+inline constexpr StyleFlags kVerticalScrollBar = 1u << 10;  // multi-line: always shown
 // List view.
 inline constexpr StyleFlags kSingleSelection = 1u << 8;
 inline constexpr StyleFlags kShowSelectionAlways = 1u << 9;

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "multi_line_edit.h"
+
 namespace skinwright::platform {
 namespace {
 
@@ -34,9 +36,10 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget* parent)
         edit->setReadOnly(Has(control, style::kReadOnly));
         return edit;
     }
-    auto* edit = new QPlainTextEdit(parent);
+    auto* edit = new MultiLineEdit(parent);
     edit->setFrameShape(Has(control, style::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(Has(control, style::kVerticalScrollBar) ? Qt::ScrollBarAlwaysOn
+                                                                              : Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setLineWrapMode(Has(control, style::kAutoHScroll) ? QPlainTextEdit::NoWrap
                                                             : QPlainTextEdit::WidgetWidth);

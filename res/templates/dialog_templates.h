@@ -24,10 +24,26 @@ inline constexpr int kStatusLine = 1005;
 inline constexpr int kHelpButton = 1006;
 }  // namespace viewer
 
+namespace builder {
+inline constexpr int kTemplateId = 129;
+inline constexpr int kResourceList = 1002;
+inline constexpr int kWorkFolderBox = 1003;
+inline constexpr int kPickFolderButton = 1004;
+inline constexpr int kCountText = 1005;
+inline constexpr int kGenerateButton = 1006;
+inline constexpr int kCommentsBox = 1007;
+inline constexpr int kAddButton = 1008;
+inline constexpr int kRemoveButton = 1009;
+inline constexpr int kRemoveAllButton = 1010;
+}  // namespace builder
+
 // Template 100: "Motorola Skin Skinwright Editor".
 const platform::DialogTemplate& AboutTemplate();
 
 // Template 102: "Skinwright (Moto Skin)".
 const platform::DialogTemplate& ViewerTemplate();
+
+// Template 129: "Make New iconres.ezx Packet".
+const platform::DialogTemplate& BuilderTemplate();
 
 }  // namespace skinwright::templates

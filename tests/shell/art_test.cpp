@@ -5,15 +5,23 @@
 namespace skinwright::art {
 namespace {
 
-TEST(ArtTest, BitmapsHaveTheirSizesAndAGreyTransparentCorner)
+// The bottom-left pixel is the colour a button leaves out: the tick stands
+// on white, the question mark on grey.
+TEST(ArtTest, BitmapsHaveTheirSizesAndTransparentCorners)
 {
-    const QRgb grey = qRgb(0xC0, 0xC0, 0xC0);
-    for (const auto& [id, size] : {std::pair{kGenerateBitmapId, QSize(19, 16)},
-                                   std::pair{kHelpBitmapId, QSize(16, 15)}}) {
-        SCOPED_TRACE(id);
-        const QImage bitmap = Bitmap(id).toImage();
-        ASSERT_EQ(bitmap.size(), size);
-        EXPECT_EQ(bitmap.pixel(0, size.height() - 1) | 0xFF000000u, grey);
+    const struct {
+        int id;
+        QSize size;
+        QRgb corner;
+    } bitmaps[] = {
+        {kGenerateBitmapId, QSize(19, 16), qRgb(0xFF, 0xFF, 0xFF)},
+        {kHelpBitmapId, QSize(16, 15), qRgb(0xC0, 0xC0, 0xC0)},
+    };
+    for (const auto& bitmap : bitmaps) {
+        SCOPED_TRACE(bitmap.id);
+        const QImage image = Bitmap(bitmap.id).toImage();
+        ASSERT_EQ(image.size(), bitmap.size);
+        EXPECT_EQ(image.pixel(0, bitmap.size.height() - 1) | 0xFF000000u, bitmap.corner);
     }
 }
 
