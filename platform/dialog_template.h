@@ -18,7 +18,7 @@ enum class ControlKind {
     PushButton,
     DefaultPushButton,  // the button that Enter clicks
     OwnerDrawButton,    // a QPushButton unless the caller supplies the widget
-    ListView,           // report view: QTableView with whole-row selection
+    ListView,           // report view: ReportListView with whole-row selection
     Icon,               // static picture showing the dialog's icon
     Picture,            // static picture area: image centred at its own size
 };
@@ -50,6 +50,9 @@ namespace window_style {
 inline constexpr WindowFlags kNone = 0;
 inline constexpr WindowFlags kSystemMenu = 1u << 0;
 inline constexpr WindowFlags kMinimizeBox = 1u << 1;
+// A taskbar button of its own: a top-level window that no other window owns,
+// rather than a dialog.
+inline constexpr WindowFlags kAppWindow = 1u << 2;
 }  // namespace window_style
 
 struct ControlTemplate {

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableView>
 
 #include "multi_line_edit.h"
+#include "report_list_view.h"
 
 namespace skinwright::platform {
 namespace {
@@ -60,9 +60,12 @@ QWidget* CreateButton(const ControlTemplate& control, QWidget* parent)
 
 QWidget* CreateListView(const ControlTemplate& control, QWidget* parent)
 {
-    auto* list = new QTableView(parent);
+    auto* list = new ReportListView(parent);
     list->setFrameShape(Has(control, style::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list, as it leaves a Windows list view, instead of
+    // moving from cell to cell.
+    list->setTabKeyNavigation(false);
     list->setWordWrap(false);
     list->verticalHeader()->hide();
     list->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -12,7 +12,8 @@ constexpr int kCancelId = 2;
 
 Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate)
 {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    const bool appWindow = dialogTemplate.windowStyle & window_style::kAppWindow;
+    Qt::WindowFlags flags = (appWindow ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::MSWindowsFixedSizeDialogHint;
     if (dialogTemplate.windowStyle & window_style::kSystemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;

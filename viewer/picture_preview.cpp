@@ -25,7 +25,8 @@ void ViewerDialog::OnListClick()
         return;
 
     // Named after the row's "Resource ID" column.
-    const QString temporary = previewFolder_->filePath(rows_->CellText(row, ResourceListModel::kResourceId) + ".gif");
+    const QString idText = rows_->CellText(row, shell::ResourceListModel::kResourceId);
+    const QString temporary = previewFolder_->filePath(idText + ".gif");
     if (!reader_.ExtractResource(row, platform::ToFileSystemPath(temporary)))
         return;
     pictureArea_->setAlignment(Qt::AlignCenter);

@@ -1,20 +1,19 @@
 #include "viewer_dialog.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QTableView>
 #include <QTemporaryDir>
 
 #include "platform/paths.h"
+#include "platform/report_list_view.h"
 #include "res/art/art.h"
 #include "res/templates/dialog_templates.h"
 #include "shell/about_dialog.h"
 #include "shell/image_text_button.h"
+#include "shell/resource_list_view.h"
 #include "shell/settings_file.h"
 
 namespace skinwright::viewer {
@@ -23,7 +22,6 @@ namespace {
 using namespace templates::viewer;
 
 constexpr int kPathLimit = 1024;
-constexpr int kColumnWidths[] = {200, 80, 80, 80};
 
 platform::TemplateOptions ViewerControls()
 {
@@ -38,8 +36,8 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     : TemplateDialog(templates::ViewerTemplate(), parent, ViewerControls())
     , environment_(environment)
     , pathField_(ControlAs<QLineEdit>(kPathField))
-    , list_(ControlAs<QTableView>(kResourceList))
-    , rows_(new ResourceListModel(this))
+    , list_(ControlAs<platform::ReportListView>(kResourceList))
+    , rows_(new shell::ResourceListModel(QStringLiteral("Possible Resource Name"), this))
     , pictureArea_(ControlAs<QLabel>(kPictureArea))
     , statusLine_(ControlAs<QLabel>(kStatusLine))
 {
@@ -54,6 +52,7 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     connect(ControlAs<QPushButton>(kPickButton), &QPushButton::clicked, this, &ViewerDialog::OnPickPacket);
     connect(ControlAs<QPushButton>(kSaveAsButton), &QPushButton::clicked, this, &ViewerDialog::OnSaveAs);
     connect(ControlAs<QPushButton>(kSaveAllButton), &QPushButton::clicked, this, &ViewerDialog::OnSaveAll);
+    connect(ControlAs<QPushButton>(kBuildButton), &QPushButton::clicked, this, &ViewerDialog::OnBuildNewPacket);
 
     if (!packetPath_.isEmpty())
         pathField_->setText(packetPath_);
@@ -79,18 +78,13 @@ void ViewerDialog::SetUpHelp()
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+// A left click in the list previews the row it left selected; a double
+// click saves it.
 void ViewerDialog::SetUpList()
 {
-    list_->setModel(rows_);
-    for (int column = 0; column < ResourceListModel::kColumnCount; ++column)
-        list_->setColumnWidth(column, kColumnWidths[column]);
-    // Grid lines, whole-row selection and headers the user can drag.
-    list_->setShowGrid(true);
-    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
-    list_->horizontalHeader()->setSectionsMovable(true);
-    list_->horizontalHeader()->setHighlightSections(false);
-    list_->setContextMenuPolicy(Qt::NoContextMenu);
-    list_->viewport()->installEventFilter(this);
+    shell::SetUpResourceList(*list_, *rows_);
+    connect(list_, &platform::ReportListView::LeftClicked, this, &ViewerDialog::OnListClick);
+    connect(list_, &platform::ReportListView::LeftDoubleClicked, this, &ViewerDialog::OnSaveAs);
 }
 
 void ViewerDialog::LoadState()
@@ -140,33 +134,6 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
     TemplateDialog::keyPressEvent(event);
 }
 
-// A left click in the list previews the selected row; a double click saves
-// it. The release that ends a double click is no second click.
-bool ViewerDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == list_->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            listDoubleClicked_ = false;
-            break;
-        case QEvent::MouseButtonDblClick:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                listDoubleClicked_ = true;
-                OnSaveAs();
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !listDoubleClicked_)
-                OnListClick();
-            listDoubleClicked_ = false;
-            break;
-        default:
-            break;
-        }
-    }
-    return TemplateDialog::eventFilter(watched, event);
-}
-
 int ViewerDialog::GetSelectedRow() const
 {
     const QModelIndexList selected = list_->selectionModel()->selectedRows();
@@ -202,12 +169,13 @@ void ViewerDialog::OnHelp()
     shell::ShowAboutDialog(this);
 }
 
-platform::MessageAnswer ViewerDialog::Tell(const QString& text)
+platform::MessageAnswer ViewerDialog::Tell(const QString& text, platform::MessageButtons buttons)
 {
     platform::MessageRequest request;
     request.owner = this;
     request.text = text;
     request.caption = environment_.applicationName;
+    request.buttons = buttons;
     return environment_.dialogs.ShowMessage(request);
 }
 

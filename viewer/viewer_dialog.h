@@ -9,12 +9,15 @@
 #include "core/packet.h"
 #include "platform/system_dialogs.h"
 #include "platform/template_dialog.h"
-#include "resource_list_model.h"
+#include "shell/resource_list_model.h"
 
 class QLabel;
 class QLineEdit;
-class QTableView;
 class QTemporaryDir;
+
+namespace skinwright::platform {
+class ReportListView;
+}
 
 namespace skinwright::viewer {
 
@@ -45,13 +48,13 @@ public:
     void OnSaveAll();
     void OnListClick();
     void OnHelp();
+    void OnBuildNewPacket();
 
     // Closing in any way ends here: Esc, Enter, the close box.
     void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetUpList();
@@ -60,7 +63,8 @@ private:
     void LoadState();
     void SaveState();
     void Finish();
-    platform::MessageAnswer Tell(const QString& text);
+    platform::MessageAnswer Tell(const QString& text,
+                                 platform::MessageButtons buttons = platform::MessageButtons::Ok);
 
     // What a load shows.
     void ShowDamagedWarning(std::string_view text) override;
@@ -70,8 +74,8 @@ private:
 
     ViewerEnvironment environment_;
     QLineEdit* pathField_;
-    QTableView* list_;
-    ResourceListModel* rows_;
+    platform::ReportListView* list_;
+    shell::ResourceListModel* rows_;
     QLabel* pictureArea_;
     QLabel* statusLine_;
 
@@ -79,7 +83,6 @@ private:
     QString packetPath_;
     QString outputFolder_;
     std::unique_ptr<QTemporaryDir> previewFolder_;
-    bool listDoubleClicked_ = false;
     bool finished_ = false;
 };
 

@@ -11,7 +11,7 @@ const DialogTemplate& ViewerTemplate()
         .title = QStringLiteral("Skinwright (Moto Skin)"),
         .width = 494,
         .height = 231,
-        .windowStyle = window_style::kSystemMenu | window_style::kMinimizeBox,
+        .windowStyle = window_style::kSystemMenu | window_style::kMinimizeBox | window_style::kAppWindow,
         .controls = {
             {kNoId, ControlKind::StaticText, style::kNone, QStringLiteral("Resource Packet:"), 7, 10, 65, 8},
             {viewer::kPathField, ControlKind::Edit, style::kBorder | style::kAutoHScroll, {}, 80, 7, 381, 15},

@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +132,27 @@ TEST(TemplateDialog, TabOrderFollowsTheTable)
             widget = widget->nextInFocusChain();
         while (!(widget->focusPolicy() & Qt::TabFocus) && widget != &dialog);
         EXPECT_EQ(widget, dialog.Control(expected[i])) << "after control " << expected[i - 1];
+    }
+}
+
+// A list view is left with Tab and Shift+Tab whether or not it holds rows.
+TEST(TemplateDialog, TabAndShiftTabLeaveAListView)
+{
+    for (const int rows : {0, 3}) {
+        TemplateDialog dialog(ViewerTemplate());
+        QStandardItemModel model(rows, 4);
+        auto* list = dialog.ControlAs<QTableView>(viewer::kResourceList);
+        list->setModel(&model);
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dialog.Control(viewer::kSaveAsButton)) << rows << " rows";
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), dialog.Control(viewer::kPickButton)) << rows << " rows";
     }
 }
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The built program in a real X server: type a packet path into the path
-# field, press Enter, and check that the program ended and that its settings
-# file beside the executable holds the path.
-# Usage: real_window_test.sh SKINWRIGHT SKINPACK DEMO_THEME [SCREENSHOT.png]
+# The built program in a real X server, worked by keyboard alone: type a
+# packet path, walk every control of the Viewer with Tab and work each one,
+# open the Builder from it, type its work folder and comments, close it with
+# Enter, close the Viewer with Enter; then check the settings file beside the
+# executable. With a folder given, screenshots of both windows land there.
+# Usage: real_window_test.sh SKINWRIGHT SKINPACK DEMO_THEME [SCREENSHOT_FOLDER]
 set -euo pipefail
-executable=$1 skinpack=$2 demo=$3 screenshot=${4:-}
+executable=$1 skinpack=$2 demo=$3 shots=${4:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,33 +16,121 @@ mkdir -m 700 "$work/runtime"
 
 cat >"$work/session" <<'SESSION'
 set -euo pipefail
-work=$1 screenshot=$2
+work=$1 shots=$2
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 "$work/Skinwright" &
 program=$!
-window=
+
+fail() { echo "$*"; kill "$program" 2>/dev/null || true; exit 1; }
+
+# The program's visible windows, one id a line.
+windows() { xdotool search --onlyvisible --pid "$program" --name '' 2>/dev/null | sort || true; }
+
+# Waits for a window of the program that is not among those given, and prints it.
+new_window() {
+  local before=$1 id
+  for _ in $(seq 100); do
+    kill -0 "$program" 2>/dev/null || fail "the program ended unexpectedly"
+    id=$(comm -13 <(echo "$before") <(windows) | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until the window is no longer shown.
+gone() {
+  for _ in $(seq 100); do
+    windows | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+title() { xdotool getwindowname "$1"; }
+
+# Presses a key in the Viewer that must open a window; checks its title,
+# closes it with Esc and gives the Viewer the focus again.
+opens() {
+  local key=$1 expected=$2 before shown
+  before=$(windows)
+  xdotool key "$key"
+  shown=$(new_window "$before") || fail "$expected: no window opened"
+  [[ "$(title "$shown")" =~ $expected ]] || fail "expected a window '$expected', got '$(title "$shown")'"
+  xdotool windowfocus --sync "$shown"
+  xdotool key Escape
+  gone "$shown" || fail "$expected: Esc did not close it"
+  xdotool windowfocus --sync "$viewer"
+}
+
+viewer=
 for _ in $(seq 300); do
   kill -0 "$program" 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
-  window=$(xdotool search --name '^Skinwright \(Moto Skin\)$' 2>/dev/null | head -n 1) || true
-  [ -n "$window" ] && break
+  viewer=$(xdotool search --name '^Skinwright \(Moto Skin\)$' 2>/dev/null | head -n 1) || true
+  [ -n "$viewer" ] && break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "no Viewer window appeared"; kill "$program" 2>/dev/null; exit 1; }
+[ -n "$viewer" ] || fail "no Viewer window appeared"
+
+# A window of its own: no owner, a normal window, so it gets a taskbar entry.
+xprop -id "$viewer" WM_TRANSIENT_FOR | grep -q 'not found' || fail "the Viewer is transient: $(xprop -id "$viewer" WM_TRANSIENT_FOR)"
+xprop -id "$viewer" _NET_WM_WINDOW_TYPE | grep -q '_NET_WM_WINDOW_TYPE_NORMAL' || fail "the Viewer is no normal window"
+
 # Xvfb has no window manager: give the window the focus ourselves.
-xdotool windowfocus --sync "$window"
+xdotool windowfocus --sync "$viewer"
 xdotool type --delay 2 "$work/iconres.ezx"
-sleep 0.5
-[ -z "$screenshot" ] || import -window root "$screenshot"
+sleep 0.3
+if [ -n "$shots" ]; then
+  # One click on a row previews its picture.
+  xdotool mousemove --window "$viewer" 60 75 click 1
+  sleep 0.3
+  import -window "$viewer" "$shots/viewer.png"
+fi
+
+# Tab order: path field, "?", list, "Save As ...", "Save All ...",
+# "Build New Resource Packet ...", "Help", and round to the path field.
+xdotool key Tab
+opens space '.'                       # "?": the open-file dialog
+xdotool key Tab Down                  # the list: Down selects a row
+xdotool key Tab
+opens space '.'                       # "Save As ...": the save dialog
+xdotool key Tab
+opens space '.'                       # "Save All ...": the folder browser
+xdotool key Tab
+
+# "Build New Resource Packet ...": the template question, then the Builder.
+before=$(windows)
+xdotool key space
+question=$(new_window "$before") || fail "no template question"
+xdotool windowfocus --sync "$question"
+before=$(windows)
+xdotool key Return                    # Yes: the packet's rows in the Builder
+builder=$(new_window "$before") || fail "no Builder window"
+[ "$(title "$builder")" = "Make New iconres.ezx Packet" ] || fail "unexpected window '$(title "$builder")'"
+xdotool windowfocus --sync "$builder"
+sleep 0.3
+[ -z "$shots" ] || import -window "$builder" "$shots/builder.png"
+# List, "Generate Packet ...", the work folder box: typed, not yet taken.
+xdotool key Tab Tab ctrl+a
+xdotool type --delay 2 "$work/pictures/"
+xdotool key Tab Tab                   # "?", then the comments box
+xdotool type --delay 2 "first line"
+xdotool key Return
+xdotool type --delay 2 "second line"
+xdotool key shift+Tab shift+Tab       # back to the work folder box
+xdotool key Return                    # closes, taking both boxes' texts
+gone "$builder" || fail "Enter did not close the Builder"
+xdotool windowfocus --sync "$viewer"
+
+xdotool key Tab
+opens space '^Motorola Skin Skinwright Editor$'   # "Help": the About window
+xdotool key Tab                       # round to the path field
 xdotool key Return
 for _ in $(seq 300); do
   kill -0 "$program" 2>/dev/null || break
   sleep 0.1
 done
-if kill -0 "$program" 2>/dev/null; then
-  echo "the program did not end on Enter"
-  kill "$program"
-  exit 1
-fi
+kill -0 "$program" 2>/dev/null && fail "the program did not end on Enter"
 wait "$program"
 SESSION
 
@@ -60,12 +150,15 @@ if [ ! -s "$work/display" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; the
   cat "$work/xvfb.log"
   exit 77
 fi
-bash "$work/session" "$work" "$screenshot" || { cat "$work/xvfb.log"; exit 1; }
+bash "$work/session" "$work" "$shots" || { cat "$work/xvfb.log"; exit 1; }
 
-expected="LastResFile=$work/iconres.ezx"
-if ! grep -qxF "$expected" "$work/Skinwright.ini"; then
-  echo "settings file does not hold the typed path:"
-  cat "$work/Skinwright.ini"
-  exit 1
-fi
-echo "the program ended and remembered $work/iconres.ezx"
+settings=$work/Skinwright.ini
+expect_line() {
+  grep -qxF "$1" "$settings" || { echo "the settings file lacks '$1':"; cat -A "$settings"; exit 1; }
+}
+expect_line "LastResFile=$work/iconres.ezx"
+expect_line "[build]"
+expect_line "WorkFolder=$work/pictures/"
+expect_line "$(printf 'Commnets=first line\002\003second line')"
+expect_line "ResToSave="
+echo "worked both windows by keyboard; the settings file holds the packet, the work folder and the comments"

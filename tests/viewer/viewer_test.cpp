@@ -184,11 +184,9 @@ TEST_F(ViewerTest, TypingAPathListsThePacketAndEnterClosesTheWindow)
     EXPECT_EQ(Status(), "Loaded 3 valid resource(single click preview).");
     EXPECT_EQ(List()->model()->columnCount(), 4);
     const QStringList headings = {"Possible Resource Name", "Resource ID", "ID Offset", "Data Offset"};
-    const int widths[] = {200, 80, 80, 80};
-    for (int column = 0; column < 4; ++column) {
+    for (int column = 0; column < 4; ++column)
         EXPECT_EQ(List()->model()->headerData(column, Qt::Horizontal).toString(), headings[column]);
-        EXPECT_EQ(List()->columnWidth(column), widths[column]);
-    }
+    EXPECT_EQ(List()->columnWidth(0), 200);
     EXPECT_EQ(QStringList({Cell(0, 0), Cell(0, 1), Cell(0, 2), Cell(0, 3)}),
         QStringList({"ok.g", "0x000002EF", "0x00000000", "0x00000000"}));
     EXPECT_EQ(Cell(1, 2), "0x00000005");
@@ -271,6 +269,31 @@ TEST_F(ViewerTest, AClickPreviewsTheRowAndKeysDoNot)
     // Opening another packet leaves the last picture on screen.
     PathField()->setText(MakePacket({"a.g"}, "other.ezx"));
     EXPECT_FALSE(Preview().isNull());
+}
+
+// The row selected before a click in the empty area is not previewed again:
+// the arrow key selects row 0 without previewing it, and the click below the
+// rows leaves row 1's picture (of another size) on screen.
+TEST_F(ViewerTest, AClickThatLeavesNoRowSelectedPreviewsNothing)
+{
+    Open();
+    PathField()->setText(MakePacket({"ok.g", "back.g"}));
+    const QSize first = QImage(work + "/ok.gif").size();
+    const QSize second = QImage(work + "/back.gif").size();
+    ASSERT_NE(first, second);
+    ClickRow(1);
+    ASSERT_EQ(Preview().size(), second);
+    QTest::keyClick(List(), Qt::Key_Up);
+    ASSERT_EQ(viewer->GetSelectedRow(), 0);
+
+    const QPoint belowTheRows(10, List()->viewport()->height() - 5);
+    ASSERT_FALSE(List()->indexAt(belowTheRows).isValid());
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, belowTheRows);
+    EXPECT_EQ(viewer->GetSelectedRow(), -1);
+    EXPECT_EQ(Preview().size(), second);
+
+    ClickRow(0);
+    EXPECT_EQ(Preview().size(), first);
 }
 
 TEST_F(ViewerTest, ARowThatIsNoPictureEmptiesThePictureArea)
@@ -437,6 +460,24 @@ TEST_F(ViewerTest, EnterOnAFocusedButtonClicksIt)
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_EQ(opened.size(), 1);
     EXPECT_TRUE(viewer->isVisible());
+}
+
+// The Viewer is a top-level window of its own (a taskbar entry); the windows
+// it opens are dialogs it owns.
+TEST_F(ViewerTest, TheViewerIsANormalWindowThatOwnsTheAboutWindow)
+{
+    QList<std::pair<Qt::WindowType, QWidget*>> opened;
+    platform::SetModalRunner([&opened](QDialog& dialog) {
+        opened.append({dialog.windowType(), dialog.parentWidget()});
+        return int(QDialog::Accepted);
+    });
+    Open();
+    EXPECT_EQ(viewer->windowType(), Qt::Window);
+    EXPECT_TRUE(viewer->windowFlags() & Qt::WindowMinimizeButtonHint);
+    viewer->OnHelp();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0].first, Qt::Dialog);
+    EXPECT_EQ(opened[0].second, viewer.get());
 }
 
 TEST_F(ViewerTest, TheWindowFollowsItsTemplate)

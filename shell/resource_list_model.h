@@ -1,14 +1,16 @@
-// The rows the Viewer's list shows: a copy of the rows of the last successful
-// load, formatted only when a row is drawn. A failed load leaves it as it was.
+// The rows a resource list shows, in four columns: name, id, name offset and
+// data offset. It keeps a copy of the rows it was filled with and formats a
+// cell only when it is drawn; it changes only when it is filled again.
 #pragma once
 
 #include <vector>
 
 #include <QAbstractTableModel>
+#include <QString>
 
 #include "core/packet_format.h"
 
-namespace skinwright::viewer {
+namespace skinwright::shell {
 
 class ResourceListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -16,7 +18,8 @@ class ResourceListModel : public QAbstractTableModel {
 public:
     enum Column { kName, kResourceId, kIdOffset, kDataOffset, kColumnCount };
 
-    explicit ResourceListModel(QObject* parent = nullptr);
+    // The name column's heading differs between the windows.
+    explicit ResourceListModel(QString firstHeading, QObject* parent = nullptr);
 
     // A load fills the list between these two: rows in order, then shown at once.
     void BeginFilling();
@@ -32,7 +35,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QString firstHeading_;
     std::vector<ResourceEntry> rows_;
 };
 
-}  // namespace skinwright::viewer
+}  // namespace skinwright::shell

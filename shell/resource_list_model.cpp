@@ -1,11 +1,13 @@
 #include "resource_list_model.h"
 
+#include <utility>
+
 #include "platform/paths.h"
 
-namespace skinwright::viewer {
+namespace skinwright::shell {
 namespace {
 
-const char* const kHeadings[] = {"Possible Resource Name", "Resource ID", "ID Offset", "Data Offset"};
+const char* const kNumberHeadings[] = {"Resource ID", "ID Offset", "Data Offset"};
 
 QString HexText(std::uint32_t value)
 {
@@ -14,8 +16,9 @@ QString HexText(std::uint32_t value)
 
 }  // namespace
 
-ResourceListModel::ResourceListModel(QObject* parent)
+ResourceListModel::ResourceListModel(QString firstHeading, QObject* parent)
     : QAbstractTableModel(parent)
+    , firstHeading_(std::move(firstHeading))
 {
     rows_.reserve(kTableCapacity);
 }
@@ -77,10 +80,10 @@ QVariant ResourceListModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kHeadings[section]);
+        return section == kName ? firstHeading_ : QString::fromLatin1(kNumberHeadings[section - 1]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
 }
 
-}  // namespace skinwright::viewer
+}  // namespace skinwright::shell

@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "builder/builder_dialog.h"
+#include "core/packet.h"
+#include "platform/multi_line_edit.h"
+#include "platform/scripted_dialogs.h"
+#include "res/templates/dialog_templates.h"
+#include "shell/image_text_button.h"
+#include "shell/settings_file.h"
+#include "tests/core/test_files.h"
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace skinwright::builder {
+namespace {
+
+using namespace templates::builder;
+using platform::MessageAnswer;
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+class BuilderTest : public ::testing::Test {
+protected:
+    BuilderTest() { QDir().mkpath(work); }
+
+    BuilderDialog& Open()
+    {
+        builder = std::make_unique<BuilderDialog>(BuilderEnvironment{dialogs, settings, "Skinwright"});
+        builder->show();
+        return *builder;
+    }
+
+    // Files that exist in the work folder, as the picker would report them.
+    QStringList Pictures(const QStringList& names)
+    {
+        QStringList paths;
+        for (const QString& name : names) {
+            paths << work + "/" + name;
+            WriteAll(paths.back(), test::Picture(40, 'p'));
+        }
+        return paths;
+    }
+
+    void Add(const QStringList& names)
+    {
+        dialogs.QueueFiles(Pictures(names));
+        builder->OnAddResource();
+    }
+
+    QTableView* List() const { return builder->ControlAs<QTableView>(kResourceList); }
+    int Rows() const { return List()->model()->rowCount(); }
+    QString Cell(int row, int column) const { return List()->model()->index(row, column).data().toString(); }
+    QString CountText() const { return builder->ControlAs<QLabel>(kCountText)->text(); }
+    QLineEdit* WorkFolderBox() const { return builder->ControlAs<QLineEdit>(kWorkFolderBox); }
+    platform::MultiLineEdit* CommentsBox() const { return builder->ControlAs<platform::MultiLineEdit>(kCommentsBox); }
+    QPushButton* Button(int id) const { return builder->ControlAs<QPushButton>(id); }
+    QString Setting(std::string_view key) const { return shell::ReadSetting(settings, "build", key, "<missing>"); }
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const auto& call : dialogs.Messages())
+            texts << call.request.text;
+        return texts;
+    }
+    void Select(int row) { List()->selectRow(row); }
+
+    QTemporaryDir root;
+    QString work = root.filePath("work");
+    QString settings = root.filePath("Skinwright.ini");
+    platform::ScriptedDialogs dialogs;
+    std::unique_ptr<BuilderDialog> builder;
+};
+
+TEST_F(BuilderTest, TheWindowFollowsItsTemplate)
+{
+    Open();
+    EXPECT_EQ(builder->windowTitle(), "Make New iconres.ezx Packet");
+    EXPECT_TRUE(builder->windowFlags() & Qt::WindowMinimizeButtonHint);
+    const auto units = builder->BaseUnits();
+    EXPECT_EQ(builder->size(), platform::MapDialogRect(QRect(0, 0, 453, 205), units).size());
+    EXPECT_EQ(List()->geometry(), platform::MapDialogRect(QRect(7, 40, 314, 159), units));
+    EXPECT_EQ(List()->model()->headerData(0, Qt::Horizontal).toString(), "Resource Name");
+    EXPECT_EQ(List()->columnWidth(0), 200);
+    EXPECT_EQ(CountText(), "New packet has 0 valid resources.");
+    EXPECT_EQ(CommentsBox()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(CommentsBox()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(Button(kGenerateButton)->text(), "Generate Packet ...");
+    EXPECT_EQ(builder->ControlAs<shell::ImageTextButton>(kGenerateButton)->PictureSize(), QSize(19, 16));
+    EXPECT_EQ(builder->focusWidget(), List());
+    EXPECT_TRUE(List()->selectionModel()->selectedRows().isEmpty());
+    if (const QByteArray shot = qgetenv("SKINWRIGHT_SCREENSHOT"); !shot.isEmpty())
+        builder->grab().save(QString::fromLocal8Bit(shot));
+}
+
+TEST_F(BuilderTest, FirstOpeningStartsFromDefaultsAndClosingWritesAllThreeKeys)
+{
+    Open();
+    EXPECT_EQ(WorkFolderBox()->text(), QDir::homePath() + "/");
+    EXPECT_EQ(CommentsBox()->WindowsText(), "");
+    QTest::keyClick(builder.get(), Qt::Key_Escape);
+    EXPECT_FALSE(builder->isVisible());
+    EXPECT_EQ(Setting("WorkFolder"), QDir::homePath() + "/");
+    EXPECT_EQ(Setting("Commnets"), "");
+    EXPECT_EQ(Setting("ResToSave"), "");
+}
+
+TEST_F(BuilderTest, StoredStateComesBackAndEmptyValuesStayEmpty)
+{
+    WriteAll(settings, "[build]\nWorkFolder=\nCommnets=first\x02\x03second\nResToSave=/themes/\n");
+    Open();
+    EXPECT_EQ(WorkFolderBox()->text(), "");
+    EXPECT_EQ(builder->WorkFolder(), "");
+    EXPECT_EQ(CommentsBox()->toPlainText(), "first\nsecond");
+    EXPECT_EQ(builder->Comments(), "first\r\nsecond");
+    EXPECT_EQ(builder->PacketFolder(), "/themes/");
+}
+
+TEST_F(BuilderTest, CommentsTypedOnTwoLinesAreStoredOnOneLine)
+{
+    Open();
+    QTest::keyClicks(CommentsBox(), "first");
+    QTest::keyClick(CommentsBox(), Qt::Key_Return);
+    QTest::keyClicks(CommentsBox(), "second");
+    EXPECT_TRUE(builder->isVisible());
+    builder->close();
+    EXPECT_TRUE(ReadAll(settings).contains("\nCommnets=first\x02\x03second\n"));
+}
+
+TEST_F(BuilderTest, CommentsHoldAtMost8192CharactersCountingLineBreaksTwice)
+{
+    Open();
+    CommentsBox()->SetWindowsText(QString(8190, u'a'));
+    QTest::keyClick(CommentsBox(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(CommentsBox(), "b");
+    QTest::keyClick(CommentsBox(), Qt::Key_Return);
+    QTest::keyClicks(CommentsBox(), "cd");
+    EXPECT_EQ(builder->Comments(), QString(8190, u'a') + "bc");
+
+    CommentsBox()->SetWindowsText(QString(8189, u'a'));
+    QTest::keyClick(CommentsBox(), Qt::Key_End, Qt::ControlModifier);
+    QApplication::clipboard()->setText("x\ny\nz");
+    QTest::keyClick(CommentsBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(builder->Comments(), QString(8189, u'a') + "x\r\n");
+}
+
+TEST_F(BuilderTest, AddResourceAsksForGifsInTheWorkFolderAndKeepsThePickersOrder)
+{
+    WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "/\n");
+    Open();
+    Add({"zeta.gif", "ok.gif", "back.gif"});
+    ASSERT_EQ(dialogs.FileCalls().size(), 1u);
+    const auto& request = dialogs.FileCalls()[0].request;
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.initialFolder, work + "/");
+    EXPECT_EQ(request.initialName, "*.gif");
+    EXPECT_EQ(request.defaultExtension, "gif");
+    EXPECT_EQ(request.filter, "GIF File(*.gif)|*.gif|");
+    EXPECT_TRUE(request.multiSelect);
+
+    ASSERT_EQ(Rows(), 3);
+    EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0), Cell(2, 0)}), QStringList({"zeta.g", "ok.g", "back.g"}));
+    EXPECT_EQ(QStringList({Cell(1, 1), Cell(1, 2), Cell(1, 3)}),
+        QStringList({"0x000002EF", "0x00000007", "0x00000000"}));
+    EXPECT_EQ(CountText(), "New packet has 3 valid resources.");
+    EXPECT_TRUE(dialogs.Messages().empty());
+
+    builder->OnAddResource();  // cancelled
+    EXPECT_EQ(Rows(), 3);
+}
+
+TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedAndTheOthersAdded)
+{
+    Open();
+    const QString tooLong = QString(128, u'n') + ".gif";
+    Add({"ok.gif", "back\\slash.gif", QString::fromUtf8("snow\xE2\x98\x83.gif"), tooLong, "back.gif"});
+    EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0)}), QStringList({"ok.g", "back.g"}));
+    EXPECT_EQ(MessageTexts(),
+        QStringList({"These files cannot become resources and were not added:\nback\\slash.gif\n"
+                     + QString::fromUtf8("snow\xE2\x98\x83.gif") + "\n" + tooLong}));
+}
+
+TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
+{
+    Open();
+    const QStringList one = Pictures({"p.gif"});
+    QStringList many;
+    for (int i = 0; i < 2046; ++i)
+        many << one;
+    dialogs.QueueFiles(many);
+    builder->OnAddResource();
+    ASSERT_EQ(Rows(), 2046);
+
+    Add({"a.gif", "b.gif", "c.gif", "d.gif", "e.gif"});
+    EXPECT_EQ(Rows(), 2048);
+    EXPECT_EQ(Cell(2047, 0), "b.g");
+    EXPECT_EQ(MessageTexts(), QStringList({"3 files were not added: a resource packet holds at most 2048 resources."}));
+
+    builder->OnAddResource();
+    EXPECT_EQ(dialogs.FileCalls().size(), 2u);
+}
+
+TEST_F(BuilderTest, RemoveTakesOnlyTheSelectedRow)
+{
+    Open();
+    Add({"first.gif", "second.gif", "third.gif"});
+    List()->setCurrentIndex(List()->model()->index(1, 0));
+    List()->selectionModel()->clearSelection();
+    QTest::mouseClick(Button(kRemoveButton), Qt::LeftButton);
+    EXPECT_EQ(Rows(), 3);
+
+    Select(0);
+    QTest::mouseClick(Button(kRemoveButton), Qt::LeftButton);
+    ASSERT_EQ(Rows(), 2);
+    EXPECT_EQ(QStringList({Cell(0, 0), Cell(0, 2), Cell(1, 0), Cell(1, 2)}),
+        QStringList({"second.g", "0x00000000", "third.g", "0x00000009"}));
+    EXPECT_EQ(CountText(), "New packet has 2 valid resources.");
+    EXPECT_TRUE(List()->selectionModel()->selectedRows().isEmpty());
+}
+
+TEST_F(BuilderTest, RemoveAllAsksFirstEvenForAnEmptyList)
+{
+    Open();
+    QTest::mouseClick(Button(kRemoveAllButton), Qt::LeftButton);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    const auto& question = dialogs.Messages()[0].request;
+    EXPECT_EQ(question.text, "Sure to delete all resources?");
+    EXPECT_EQ(question.buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(question.caption, "Skinwright");
+
+    Add({"a.gif", "b.gif"});
+    dialogs.QueueMessageAnswer(MessageAnswer::No);
+    builder->OnRemoveAll();
+    EXPECT_EQ(Rows(), 2);
+    EXPECT_EQ(CountText(), "New packet has 2 valid resources.");
+    dialogs.QueueMessageAnswer(MessageAnswer::Yes);
+    builder->OnRemoveAll();
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(CountText(), "New packet has 0 valid resources.");
+}
+
+TEST_F(BuilderTest, TheFolderChooserSetsTheWorkFolderWithOneSeparator)
+{
+    Open();
+    WorkFolderBox()->setText(work);
+    QTest::keyClicks(CommentsBox(), "note");
+    builder->OnChooseWorkFolder();  // cancelled
+    ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
+    EXPECT_EQ(dialogs.FolderCalls()[0].selections.value(0), work);
+    EXPECT_EQ(builder->WorkFolder(), work);
+
+    dialogs.QueueFolder(root.path());
+    QTest::mouseClick(Button(kPickFolderButton), Qt::LeftButton);
+    EXPECT_EQ(builder->WorkFolder(), root.path() + "/");
+    EXPECT_EQ(WorkFolderBox()->text(), root.path() + "/");
+
+    dialogs.QueueFolder("/");
+    builder->OnChooseWorkFolder();
+    EXPECT_EQ(builder->WorkFolder(), "/");
+
+    dialogs.QueueFolder("/" + QString(1024, u'd'));
+    builder->OnChooseWorkFolder();
+    EXPECT_EQ(builder->WorkFolder(), "/");
+}
+
+TEST_F(BuilderTest, EnterTakesTheTypedWorkFolderAndEscDoesNot)
+{
+    Open();
+    QTest::keyClicks(WorkFolderBox(), "typed");
+    QTest::keyClick(builder.get(), Qt::Key_Escape);
+    EXPECT_EQ(Setting("WorkFolder"), QDir::homePath() + "/");
+
+    Open();
+    WorkFolderBox()->setText(work);
+    QTest::keyClick(WorkFolderBox(), Qt::Key_Return);
+    EXPECT_FALSE(builder->isVisible());
+    EXPECT_EQ(builder->result(), QDialog::Accepted);
+    EXPECT_EQ(Setting("WorkFolder"), work);
+}
+
+TEST_F(BuilderTest, EnterInTheCommentsBoxOrOnAButtonDoesNotClose)
+{
+    Open();
+    CommentsBox()->setFocus();
+    QTest::keyClick(CommentsBox(), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(CommentsBox(), Qt::Key_Enter);
+    EXPECT_TRUE(builder->isVisible());
+    EXPECT_EQ(builder->Comments(), "\r\n");
+
+    Button(kRemoveAllButton)->setFocus();
+    QTest::keyClick(Button(kRemoveAllButton), Qt::Key_Return);
+    EXPECT_TRUE(builder->isVisible());
+    EXPECT_EQ(MessageTexts(), QStringList({"Sure to delete all resources?"}));
+}
+
+TEST_F(BuilderTest, GenerateWritesTheWorkedExampleAndRemembersItsFolder)
+{
+    WriteAll(work + "/ok.gif", test::OkPicture());
+    WriteAll(work + "/back.gif", test::BackPicture());
+    WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "\n");
+    Open();
+    dialogs.QueueFiles({work + "/ok.gif", work + "/back.gif"});
+    builder->OnAddResource();
+
+    const QString packet = root.filePath("out/new.ezx");
+    QDir().mkpath(root.filePath("out"));
+    dialogs.QueueFiles({packet});
+    QTest::mouseClick(Button(kGenerateButton), Qt::LeftButton);
+
+    ASSERT_EQ(dialogs.FileCalls().size(), 2u);
+    const auto& request = dialogs.FileCalls()[1].request;
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.defaultExtension, "ezx");
+    EXPECT_EQ(request.initialName, "iconres.ezx");
+    EXPECT_EQ(request.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
+    EXPECT_TRUE(request.confirmOverwrite);
+    EXPECT_EQ(ReadAll(packet).toStdString(), test::WorkedExamplePacket());
+    EXPECT_EQ(MessageTexts(), QStringList({"Before build, please make sure all resource files are locating in work folder.",
+                                   "Successfully built " + packet + "!"}));
+    EXPECT_EQ(dialogs.Messages()[0].request.icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.Messages()[1].request.icon, platform::MessageIcon::None);
+    EXPECT_EQ(dialogs.Messages()[1].request.owner, builder.get());
+    EXPECT_EQ(Cell(1, 3), "0x00000000");  // the list is not refreshed
+}
+
+TEST_F(BuilderTest, CancellingTheSaveDialogChangesNothing)
+{
+    Open();
+    builder->GeneratePacket();
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(builder->PacketFolder(), "");
+}
+
+TEST_F(BuilderTest, AMissingPictureStopsBeforeAnyFileButKeepsThePacketFolder)
+{
+    WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "\n");
+    Open();
+    Add({"ok.gif", "back.gif"});
+    QFile::remove(work + "/back.gif");
+    const QString packet = root.filePath("new.ezx");
+    dialogs.QueueFiles({packet});
+    builder->GeneratePacket();
+    EXPECT_EQ(MessageTexts().value(1), "Resource File: back.g does not exist or empty, cannot continue!");
+    EXPECT_FALSE(QFile::exists(packet));
+    EXPECT_EQ(builder->PacketFolder(), root.path() + "/");
+
+    const QString nowhere = root.filePath("missing/new.ezx");
+    dialogs.QueueFiles({nowhere});
+    Pictures({"back.gif"});
+    builder->GeneratePacket();
+    EXPECT_EQ(MessageTexts().value(3), "Cannot create new resource packet" + nowhere + "!");
+}
+
+TEST_F(BuilderTest, CommentsWindows1252CannotHoldAreRefusedAfterTheNotice)
+{
+    Open();
+    const QString packet = root.filePath("new.ezx");
+    for (const QString& comment : {QString::fromUtf8("snow \xE2\x98\x83"), QString("zero") + QChar(0)}) {
+        CommentsBox()->SetWindowsText(comment);
+        dialogs.QueueFiles({packet});
+        builder->GeneratePacket();
+    }
+    const QString refusal = "Comments hold characters that cannot be stored in a resource packet, cannot continue!";
+    EXPECT_EQ(MessageTexts().value(1), refusal);
+    EXPECT_EQ(MessageTexts().value(3), refusal);
+    EXPECT_FALSE(QFile::exists(packet));
+}
+
+}  // namespace
+}  // namespace skinwright::builder
