@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The built program in a real X server, worked by keyboard alone: type a
 # packet path, walk every control of the Viewer with Tab and work each one,
-# open the Builder from it, type its work folder and comments, close it with
-# Enter, close the Viewer with Enter; then check the settings file beside the
+# open the Builder from it with the packet as template, type its work folder
+# and comments, generate the packet again, close the Builder and the Viewer
+# with Enter; then check the new packet and the settings file beside the
 # executable. With a folder given, screenshots of both windows land there.
 # Usage: real_window_test.sh SKINWRIGHT SKINPACK DEMO_THEME [SCREENSHOT_FOLDER]
 set -euo pipefail
@@ -11,7 +12,8 @@ executable=$1 skinpack=$2 demo=$3 shots=${4:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$executable" "$work/Skinwright"
-"$skinpack" build "$demo" -o "$work/iconres.ezx" --comment "real window" >/dev/null
+cp -r "$demo" "$work/pictures"
+"$skinpack" build "$work/pictures" -o "$work/iconres.ezx" --comment $'first line\nsecond line' >/dev/null
 mkdir -m 700 "$work/runtime"
 
 cat >"$work/session" <<'SESSION'
@@ -49,10 +51,11 @@ gone() {
 
 title() { xdotool getwindowname "$1"; }
 
-# Presses a key in the Viewer that must open a window; checks its title,
-# closes it with Esc and gives the Viewer the focus again.
+# Presses a key that must open a window; checks its title, closes it with
+# Esc and gives the focus back to the window that opened it (the Viewer
+# unless named).
 opens() {
-  local key=$1 expected=$2 before shown
+  local key=$1 expected=$2 owner=${3:-$viewer} before shown
   before=$(windows)
   xdotool key "$key"
   shown=$(new_window "$before") || fail "$expected: no window opened"
@@ -60,7 +63,7 @@ opens() {
   xdotool windowfocus --sync "$shown"
   xdotool key Escape
   gone "$shown" || fail "$expected: Esc did not close it"
-  xdotool windowfocus --sync "$viewer"
+  xdotool windowfocus --sync "$owner"
 }
 
 viewer=
@@ -85,6 +88,7 @@ if [ -n "$shots" ]; then
   xdotool mousemove --window "$viewer" 60 75 click 1
   sleep 0.3
   import -window "$viewer" "$shots/viewer.png"
+  xdotool key shift+Tab shift+Tab     # from the clicked list back to the path field
 fi
 
 # Tab order: path field, "?", list, "Save As ...", "Save All ...",
@@ -110,14 +114,33 @@ builder=$(new_window "$before") || fail "no Builder window"
 xdotool windowfocus --sync "$builder"
 sleep 0.3
 [ -z "$shots" ] || import -window "$builder" "$shots/builder.png"
-# List, "Generate Packet ...", the work folder box: typed, not yet taken.
+# List, "Generate Packet ...", the work folder box: the demo pictures'
+# folder typed, taken by "?" even though the folder browser is cancelled.
 xdotool key Tab Tab ctrl+a
 xdotool type --delay 2 "$work/pictures/"
-xdotool key Tab Tab                   # "?", then the comments box
+xdotool key Tab
+opens space '.' "$builder"            # "?": the folder browser, cancelled
+xdotool key Tab                       # the comments box
 xdotool type --delay 2 "first line"
 xdotool key Return
 xdotool type --delay 2 "second line"
-xdotool key shift+Tab shift+Tab       # back to the work folder box
+xdotool key shift+Tab shift+Tab shift+Tab   # back to "Generate Packet ..."
+before=$(windows)
+xdotool key space
+saving=$(new_window "$before") || fail "no save dialog"
+xdotool windowfocus --sync "$saving"
+xdotool key ctrl+a
+xdotool type --delay 2 "$work/rebuilt.ezx"
+for message in notice success; do
+  before=$(windows)
+  xdotool key Return
+  box=$(new_window "$before") || fail "no $message message"
+  xdotool windowfocus --sync "$box"
+done
+xdotool key Return
+gone "$box" || fail "the success message did not close"
+xdotool windowfocus --sync "$builder"
+xdotool key Tab                       # from "Generate Packet ..." to the work folder box
 xdotool key Return                    # closes, taking both boxes' texts
 gone "$builder" || fail "Enter did not close the Builder"
 xdotool windowfocus --sync "$viewer"
@@ -160,5 +183,6 @@ expect_line "LastResFile=$work/iconres.ezx"
 expect_line "[build]"
 expect_line "WorkFolder=$work/pictures/"
 expect_line "$(printf 'Commnets=first line\002\003second line')"
-expect_line "ResToSave="
-echo "worked both windows by keyboard; the settings file holds the packet, the work folder and the comments"
+expect_line "ResToSave=$work/"
+cmp "$work/iconres.ezx" "$work/rebuilt.ezx" || { echo "the packet generated from its template differs"; exit 1; }
+echo "worked both windows by keyboard; the rebuilt packet is the same bytes; the settings file holds the packet, the work folder and the comments"
