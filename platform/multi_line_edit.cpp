@@ -1,5 +1,6 @@
 #include "multi_line_edit.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QKeyEvent>
@@ -16,7 +17,8 @@ bool IsLineBreak(QChar c)
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n';
 }
 
-// The longest start of the text that fits into room, never half a line break.
+// The longest start of the text that fits into room, never half a line
+// break or half a character.
 QString Fitting(const QString& text, qsizetype room)
 {
     qsizetype used = 0;
@@ -26,7 +28,18 @@ QString Fitting(const QString& text, qsizetype room)
         if (used > room)
             break;
     }
+    if (end > 0 && end < text.size() && text[end].isLowSurrogate())
+        --end;
     return text.left(end);
+}
+
+// Line breaks arrive from outside as CR LF, CR or LF; the document takes
+// each as one break.
+QString WithLfBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
 }
 
 }  // namespace
@@ -79,11 +92,13 @@ qsizetype MultiLineEdit::Room() const
 
 void MultiLineEdit::keyPressEvent(QKeyEvent* event)
 {
+    // The edit inserts the text of every key but control characters (Tab
+    // leaves the box): letters, format characters, surrogate pairs.
     qsizetype typed = 0;
     if (event->matches(QKeySequence::InsertParagraphSeparator) || event->matches(QKeySequence::InsertLineSeparator))
         typed = 2;
-    else if (!event->text().isEmpty() && event->text().front().isPrint())
-        typed = event->text().size();
+    else if (!event->text().isEmpty() && event->text().front().category() != QChar::Other_Control)
+        typed = CountedLength(event->text());
     if (typed > Room() && !isReadOnly()) {
         event->accept();
         return;
@@ -93,27 +108,32 @@ void MultiLineEdit::keyPressEvent(QKeyEvent* event)
 
 void MultiLineEdit::insertFromMimeData(const QMimeData* source)
 {
-    if (!source->hasText() || CountedLength(source->text()) <= Room()) {
+    if (!source->hasText()) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
-    QString text = source->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
     QMimeData fitting;
-    fitting.setText(Fitting(text, Room()));
+    fitting.setText(Fitting(WithLfBreaks(source->text()), Room()));
     QPlainTextEdit::insertFromMimeData(&fitting);
 }
 
+// A commit may replace text around the cursor besides the selection; that
+// text makes room too.
 void MultiLineEdit::inputMethodEvent(QInputMethodEvent* event)
 {
-    const QString commit = event->commitString();
-    if (CountedLength(commit) <= Room()) {
+    const QString commit = WithLfBreaks(event->commitString());
+    qsizetype room = Room();
+    if (event->replacementLength() > 0) {
+        const QString raw = document()->toRawText();
+        const qsizetype from = std::clamp<qsizetype>(textCursor().position() + event->replacementStart(), 0, raw.size());
+        room += CountedLength(QStringView(raw).sliced(from, std::min<qsizetype>(event->replacementLength(), raw.size() - from)));
+    }
+    if (CountedLength(commit) <= room) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
     QInputMethodEvent fitting(event->preeditString(), event->attributes());
-    fitting.setCommitString(Fitting(commit, Room()), event->replacementStart(), event->replacementLength());
+    fitting.setCommitString(Fitting(commit, room), event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&fitting);
 }
 

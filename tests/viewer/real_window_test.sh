@@ -94,12 +94,12 @@ fi
 # Tab order: path field, "?", list, "Save As ...", "Save All ...",
 # "Build New Resource Packet ...", "Help", and round to the path field.
 xdotool key Tab
-opens space '.'                       # "?": the open-file dialog
+opens space '^Open$'                  # "?": the open-file dialog
 xdotool key Tab Down                  # the list: Down selects a row
 xdotool key Tab
-opens space '.'                       # "Save As ...": the save dialog
+opens space '^Save As$'               # "Save As ...": the save dialog
 xdotool key Tab
-opens space '.'                       # "Save All ...": the folder browser
+opens space '^Browse for Folder$'     # "Save All ...": the folder browser
 xdotool key Tab
 
 # "Build New Resource Packet ...": the template question, then the Builder.
@@ -119,7 +119,7 @@ sleep 0.3
 xdotool key Tab Tab ctrl+a
 xdotool type --delay 2 "$work/pictures/"
 xdotool key Tab
-opens space '.' "$builder"            # "?": the folder browser, cancelled
+opens space '^Browse for Folder$' "$builder"   # "?": the folder browser, cancelled
 xdotool key Tab                       # the comments box
 xdotool type --delay 2 "first line"
 xdotool key Return
