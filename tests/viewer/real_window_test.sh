@@ -158,8 +158,10 @@ wait "$program"
 SESSION
 
 # Our own X server: it writes its display number to fd 3 once it accepts
-# connections. A machine that cannot run one skips the test (exit 77).
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# connections. It must not reset when its last client leaves, or the program
+# could start while it resets after the check below. A machine that cannot
+# run one skips the test (exit 77).
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 200); do
