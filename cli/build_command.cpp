@@ -8,7 +8,6 @@
 #include "command_line.h"
 #include "core/packet_writer.h"
 #include "packet_comment.h"
-#include "replacing_write.h"
 #include "resource_order.h"
 #include "terminal_text.h"
 #include "text_file.h"
@@ -28,6 +27,13 @@ constexpr std::array<OptionSpec, 6> kOptions{{
 // Order files of 2048 rows stay far below this; so do comments.
 constexpr std::int64_t kMaxListFileSize = 4 << 20;
 constexpr std::int64_t kMaxCommentFileSize = 1 << 20;
+
+// True when anything stands at the path, a dangling link included.
+bool PathIsTaken(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
 
 int CountGiven(const CommandLine& line, std::initializer_list<std::string_view> options)
 {

@@ -7,7 +7,6 @@
 #include "core/codepage.h"
 #include "core/packet_format.h"
 #include "packet_loading.h"
-#include "replacing_write.h"
 #include "terminal_text.h"
 
 namespace skinwright::cli {
@@ -35,7 +34,7 @@ int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostrea
     bool sideFilesWritten = true;
     const auto writeSideFile = [&](const char* fileName, bool (PacketReader::*write)(const std::filesystem::path&)) {
         const std::filesystem::path target = folder / fileName;
-        if (!WriteReplacing(target, [&](const std::filesystem::path& file) { return (*reader.*write)(file); })) {
+        if (!(*reader.*write)(target)) {
             err << DisplayPath(target) << " Failed to save\n";
             sideFilesWritten = false;
         }
@@ -53,7 +52,7 @@ int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostrea
             continue;
         }
         const std::filesystem::path target = folder / Cp1252ToUtf8(PictureFileName(name));
-        if (!WriteReplacing(target, [&](const std::filesystem::path& file) { return reader->ExtractResource(i, file); })) {
+        if (!reader->ExtractResource(i, target)) {
             err << DisplayPath(target) << " Failed to save\n";
             ++failures;
         }

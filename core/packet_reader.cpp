@@ -7,10 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "replacing_file.h"
+
 namespace skinwright {
 namespace {
 
 constexpr std::size_t kCopyChunk = 1 << 20;
+constexpr std::size_t kNameListPiece = 1 << 16;
 
 LoadResult Stop(std::string reason)
 {
@@ -31,6 +34,7 @@ std::string_view NameAt(std::string_view nameList, std::int32_t offset)
 void PacketReader::Close()
 {
     file_ = BinaryFile();
+    std::string().swap(nameList_);  // gives the memory back, not only the length
     loaded_ = false;
 }
 
@@ -41,7 +45,6 @@ LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarge
     Close();
     table_.headerOffset = 0;
     table_.header = PacketHeader{};
-    nameList_.clear();
 
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -92,10 +95,8 @@ LoadResult PacketReader::Parse(LoadTarget& target)
         return Stop("name list offset negative");
     if (table_.headerOffset - nameListOffset <= 0)
         return Stop("empty name list");
-    nameList_.resize(static_cast<std::size_t>(table_.headerOffset - nameListOffset));
-    if (!file_.Seek(nameListOffset) || file_.Read(nameList_.data(), nameList_.size()) != nameList_.size())
+    if (!ReadNameList(nameListOffset, table_.headerOffset - nameListOffset))
         return Stop("name list cut off");
-    nameList_.resize(std::char_traits<char>::length(nameList_.c_str()));
 
     bool damaged = false;
     for (int i = 0; i < table_.header.entryCount; ++i) {
@@ -119,6 +120,33 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     std::snprintf(status, sizeof status, "Loaded %d valid resource(single click preview).", table_.header.entryCount);
     target.SetStatus(status);
     return {true, {}};
+}
+
+// The name-list text ends at its first zero byte, and no name reaches past
+// the last row's offset by more than a name's field. It is read in pieces up
+// to whichever comes first, so a vast stretch of zeros or padding before the
+// packet header costs neither time nor memory.
+bool PacketReader::ReadNameList(std::int32_t offset, std::int64_t stretch)
+{
+    std::int64_t needed = 0;
+    for (int i = 0; i < table_.header.entryCount; ++i)
+        needed = std::max<std::int64_t>(needed, std::int64_t{table_.rows[static_cast<std::size_t>(i)].idOffset} + kNameFieldSize);
+    std::int64_t left = std::min(stretch, needed);
+    if (!file_.Seek(offset))
+        return false;
+    while (left > 0) {
+        const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(left, kNameListPiece));
+        const std::size_t at = nameList_.size();
+        nameList_.resize(at + piece);
+        if (file_.Read(nameList_.data() + at, piece) != piece)
+            return false;
+        left -= static_cast<std::int64_t>(piece);
+        if (const std::size_t zero = nameList_.find('\0', at); zero != std::string::npos) {
+            nameList_.resize(zero);
+            break;
+        }
+    }
+    return true;
 }
 
 // Reads entryCount rows, skipping empty ones; the count becomes the kept count.
@@ -186,12 +214,23 @@ void PacketReader::SortRowsByIdOffset()
     }
 }
 
+// Copies `length` bytes from the packet's current position into the output.
+bool PacketReader::CopyOut(std::int64_t length, BinaryFile& out)
+{
+    std::vector<char> buffer(static_cast<std::size_t>(std::min<std::int64_t>(length, kCopyChunk)));
+    for (std::int64_t left = length; left > 0;) {
+        const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(left, kCopyChunk));
+        if (file_.Read(buffer.data(), chunk) != chunk || !out.Write(buffer.data(), chunk))
+            return false;
+        left -= static_cast<std::int64_t>(chunk);
+    }
+    return true;
+}
+
+// The record is checked whole before anything is created.
 bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
 {
     if (!loaded_ || row < 0 || row >= table_.header.entryCount)
-        return false;
-    BinaryFile out = BinaryFile::CreateForWriting(output);
-    if (!out)
         return false;
     const ResourceEntry& entry = table_.rows[static_cast<std::size_t>(row)];
     const auto position = static_cast<std::int32_t>(
@@ -203,35 +242,24 @@ bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
     const std::uint32_t length = ReadLe32(record + 4);
     if (length == 0 || position + std::int64_t{kRecordHeaderSize} + length > fileSize_)
         return false;
-    std::vector<char> buffer(std::min<std::size_t>(length, kCopyChunk));
-    for (std::uint32_t left = length; left > 0;) {
-        const std::size_t chunk = std::min<std::size_t>(left, buffer.size());
-        if (file_.Read(buffer.data(), chunk) != chunk || !out.Write(buffer.data(), chunk))
-            return false;
-        left -= static_cast<std::uint32_t>(chunk);
-    }
-    return out.Close();
+    ReplacingFile out = ReplacingFile::Create(output);
+    return out && CopyOut(length, out.Out()) && out.Commit(Durability::Flushed);
 }
 
 bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)
 {
     if (!loaded_)
         return false;
-    BinaryFile out = BinaryFile::CreateForWriting(output);
-    if (!out)
+    const std::int64_t length = std::int64_t{table_.headerOffset} + kPacketHeaderSize;
+    if (length > fileSize_ || !file_.Seek(0))
         return false;
-    std::vector<char> bytes(static_cast<std::size_t>(table_.headerOffset) + kPacketHeaderSize);
-    if (!file_.Seek(0) || file_.Read(bytes.data(), bytes.size()) != bytes.size())
-        return false;
-    return out.Write(bytes.data(), bytes.size()) && out.Close();
+    ReplacingFile out = ReplacingFile::Create(output);
+    return out && CopyOut(length, out.Out()) && out.Commit(Durability::Flushed);
 }
 
 bool PacketReader::WriteHashTable(const std::filesystem::path& output)
 {
     if (!loaded_)
-        return false;
-    BinaryFile out = BinaryFile::CreateForWriting(output);
-    if (!out)
         return false;
     std::string text;
     for (int i = 0; i < table_.header.entryCount; ++i) {
@@ -243,7 +271,7 @@ bool PacketReader::WriteHashTable(const std::filesystem::path& output)
         text += row.Name();
         text += '\n';
     }
-    return out.Write(text.data(), text.size()) && out.Close();
+    return ReplaceFileContents(output, text, Durability::Flushed);
 }
 
 }  // namespace skinwright

@@ -48,6 +48,8 @@ public:
 private:
     LoadResult Parse(LoadTarget& target);
     LoadResult ReadIdTable();
+    bool ReadNameList(std::int32_t offset, std::int64_t stretch);
+    bool CopyOut(std::int64_t length, BinaryFile& out);
     void SortRowsByIdOffset();
 
     BinaryFile file_;

@@ -5,6 +5,7 @@
 
 #include "binary_file.h"
 #include "codepage.h"
+#include "replacing_file.h"
 #include "resource_list.h"
 
 namespace skinwright {
@@ -110,17 +111,6 @@ std::string FoldedCase(std::string_view cp1252)
     return folded;
 }
 
-// An existing file at the target that Windows would not let us replace.
-bool CannotReplace(const std::filesystem::path& target)
-{
-    std::error_code error;
-    const auto status = std::filesystem::status(target, error);
-    if (!std::filesystem::exists(status))
-        return false;
-    return !std::filesystem::is_regular_file(status)
-        || (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-}
-
 }  // namespace
 
 std::string StoredComment(std::string_view comment)
@@ -204,38 +194,25 @@ WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std
 
 WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, const std::filesystem::path& packetPath)
 {
-    // The temporary file stands beside the target, so the rename stays on one file system.
-    std::filesystem::path temporary;
-    BinaryFile out;
-    if (!CannotReplace(packetPath))
-        out = BinaryFile::CreateTemporaryIn(packetPath.parent_path(), temporary);
-    if (!out)
+    ReplacingFile packet = ReplacingFile::Create(packetPath);
+    if (!packet)
         return {WriteStatus::CannotCreate, -1, "Cannot create new resource packet" + PathText(packetPath) + "!"};
+    BinaryFile& out = packet.Out();
     out.SetBufferSize(kCopyBufferSize);
-    const auto discard = [&](WriteResult result) {
-        out = BinaryFile();
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return result;
-    };
     const WriteResult writeFailed{
         WriteStatus::WriteFailed, -1, "Failed to write new resource packet " + PathText(packetPath) + "!"};
 
     const std::string front = FrontOfPacket(table, plan.comment);
     if (!out.Write(front.data(), front.size()))
-        return discard(writeFailed);
+        return writeFailed;
     std::vector<char> buffer(kCopyBufferSize);
     for (std::size_t i = 0; i < plan.pictures.size(); ++i) {
         bool failedWriting = false;
         if (!CopyPicture(plan.pictures[i], plan.lengths[i], buffer, out, failedWriting))
-            return discard(failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i)));
+            return failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i));
     }
-    if (!out.CloseDurably())
-        return discard(writeFailed);
-    std::error_code error;
-    std::filesystem::rename(temporary, packetPath, error);
-    if (error)
-        return discard(writeFailed);
+    if (!packet.Commit(Durability::Synced))
+        return writeFailed;
     return {};
 }
 

@@ -1,8 +1,9 @@
 #include "private_profile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include "core/replacing_file.h"
+#include "paths.h"
 #include "profile_text.h"
 
 namespace skinwright::platform {
@@ -64,15 +65,7 @@ bool WriteProfileString(const QString& path, std::string_view section, std::stri
     const auto updated = WithProfileValue(View(*existing), section, key, value);
     if (!updated)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const auto size = static_cast<qint64>(updated->size());
-    if (file.write(updated->data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceFileContents(ToFileSystemPath(path), *updated, Durability::Synced);
 }
 
 }  // namespace skinwright::platform

@@ -369,6 +369,32 @@ TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
     EXPECT_EQ(Setting("OutputFolder"), out + "/");
 }
 
+TEST_F(ViewerTest, AFailedSaveNeverEmptiesAFileThatWasThere)
+{
+    Open();
+    const QString packet = MakePacket({"keep.g", "keep.g"});
+    QByteArray bytes = ReadAll(packet);
+    bytes.chop(1);  // the second row's record is cut short
+    WriteAll(packet, bytes);
+    PathField()->setText(packet);
+
+    const QString out = root.filePath("out");
+    QDir().mkpath(out);
+    WriteAll(out + "/mine.gif", "precious");
+    List()->selectRow(1);
+    dialogs.QueueFiles({out + "/mine.gif"});
+    viewer->OnSaveAs();
+    EXPECT_EQ(ReadAll(out + "/mine.gif"), "precious");
+
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+    EXPECT_EQ(ReadAll(out + "/keep.gif"), ReadAll(work + "/keep.gif"));
+    EXPECT_EQ(MessageTexts(), QStringList({out + "/mine.gif Failed to save", out + "/keep.gif Failed to save",
+                                  "1 of 2 Failed to save"}));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        QStringList({"hashtable", "headerfile", "keep.gif", "mine.gif"}));
+}
+
 TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
 {
     Open();

@@ -1,0 +1,121 @@
+#include "replacing_file.h"
+
+#include <system_error>
+#include <utility>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace skinwright {
+namespace {
+
+enum class TargetState { Missing, RegularFile, Refused };
+
+TargetState StateOf(const std::filesystem::path& target, std::filesystem::file_status& status)
+{
+    std::error_code error;
+    status = std::filesystem::status(target, error);
+    if (!std::filesystem::exists(status))
+        return TargetState::Missing;
+    if (!std::filesystem::is_regular_file(status)
+        || (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        return TargetState::Refused;
+    return TargetState::RegularFile;
+}
+
+// The temporary takes the replaced file's owner (where we may give it) and
+// mode, so that replacing a file never widens or narrows who may read it.
+void TakeOverOwnerAndMode(const std::filesystem::path& target, const std::filesystem::path& temporary,
+    const std::filesystem::file_status& status)
+{
+#ifndef _WIN32
+    struct stat owner {};
+    if (::stat(target.c_str(), &owner) == 0 && ::chown(temporary.c_str(), owner.st_uid, owner.st_gid) != 0) {
+        // Another owner is not ours to give; the file stays ours.
+    }
+#else
+    (void)target;
+#endif
+    std::error_code ignored;
+    std::filesystem::permissions(temporary, status.permissions(), ignored);
+}
+
+}  // namespace
+
+ReplacingFile ReplacingFile::Create(const std::filesystem::path& target)
+{
+    std::filesystem::file_status status;
+    const TargetState state = StateOf(target, status);
+    if (state == TargetState::Refused)
+        return {};
+    ReplacingFile file;
+    // Beside the target, so that the rename stays on one file system.
+    file.out_ = BinaryFile::CreateTemporaryIn(target.parent_path(), file.temporary_);
+    if (!file.out_)
+        return {};
+    file.target_ = target;
+    if (state == TargetState::RegularFile)
+        TakeOverOwnerAndMode(target, file.temporary_, status);
+    return file;
+}
+
+ReplacingFile::ReplacingFile(ReplacingFile&& other) noexcept
+    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})), out_(std::move(other.out_))
+{
+}
+
+ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept
+{
+    if (this != &other) {
+        Discard();
+        target_ = std::move(other.target_);
+        temporary_ = std::exchange(other.temporary_, {});
+        out_ = std::move(other.out_);
+    }
+    return *this;
+}
+
+ReplacingFile::~ReplacingFile()
+{
+    Discard();
+}
+
+void ReplacingFile::Discard()
+{
+    out_ = BinaryFile();
+    if (temporary_.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove(temporary_, ignored);
+    temporary_.clear();
+}
+
+bool ReplacingFile::Commit(Durability durability)
+{
+    if (!out_)
+        return false;
+    const bool closed = durability == Durability::Synced ? out_.CloseDurably() : out_.Close();
+    out_ = BinaryFile();
+    if (!closed) {
+        Discard();
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary_, target_, error);
+    if (error) {
+        Discard();
+        return false;
+    }
+    temporary_.clear();
+    return true;
+}
+
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes, Durability durability)
+{
+    ReplacingFile file = ReplacingFile::Create(target);
+    return file && file.Out().Write(bytes.data(), bytes.size()) && file.Commit(durability);
+}
+
+}  // namespace skinwright

@@ -1,0 +1,53 @@
+// Every output file is written so that a failure never costs the user a file:
+// the bytes go into a temporary file beside the target, which takes the
+// target's place by a rename only when it is complete. On any failure the
+// temporary file is removed and whatever stood at the target is untouched.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "binary_file.h"
+
+namespace skinwright {
+
+enum class Durability {
+    Flushed,  // written out to the system when committed
+    Synced,   // on the disk before the rename: packets and the settings file
+};
+
+class ReplacingFile {
+public:
+    // Starts the replacement of `target`. Nothing is created when the target
+    // is a folder, FIFO, device or other non-regular file, or a file that is
+    // write-protected (Windows would not replace it); then the result is not
+    // open. A replaced file's mode (and owner, where permitted) is kept.
+    static ReplacingFile Create(const std::filesystem::path& target);
+
+    ReplacingFile() = default;
+    ReplacingFile(ReplacingFile&& other) noexcept;
+    ReplacingFile& operator=(ReplacingFile&& other) noexcept;
+    // Removes the temporary file unless it was committed.
+    ~ReplacingFile();
+
+    explicit operator bool() const { return static_cast<bool>(out_); }
+
+    // The temporary file, for writing; its buffer is the caller's to set.
+    BinaryFile& Out() { return out_; }
+
+    // Closes the temporary and renames it over the target; false, with the
+    // temporary removed, when anything written was lost.
+    bool Commit(Durability durability);
+
+private:
+    void Discard();
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    BinaryFile out_;
+};
+
+// Replaces the target with exactly these bytes.
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes, Durability durability);
+
+}  // namespace skinwright

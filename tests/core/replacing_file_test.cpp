@@ -1,0 +1,157 @@
+// Every output of the core written over an existing file: when it succeeds
+// the file keeps its mode, when it fails the old bytes stay and no temporary
+// file is left beside it.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/packet.h"
+#include "core/replacing_file.h"
+#include "test_files.h"
+
+namespace skinwright::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr fs::perms kOldMode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+
+// Runs `run` while the process may open no further file.
+void WithoutFreeFileDescriptors(const std::function<void()>& run)
+{
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const int lowestFree = dup(0);
+    ASSERT_GE(lowestFree, 0);
+    close(lowestFree);
+    rlimit limited = saved;
+    limited.rlim_cur = static_cast<rlim_t>(lowestFree);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &limited), 0);
+    run();
+    setrlimit(RLIMIT_NOFILE, &saved);
+}
+
+struct Output {
+    const char* name;
+    std::function<bool(const fs::path& target)> write;
+};
+
+class ReplacingTest : public ::testing::Test {
+protected:
+    ReplacingTest()
+    {
+        WriteFile(packetFolder / "iconres.ezx", WorkedExamplePacket());
+        WriteFile(work / "ok.gif", OkPicture());
+        WriteFile(work / "back.gif", BackPicture());
+        EXPECT_TRUE(reader.LoadPacket(packetFolder / "iconres.ezx", target).loaded);
+        EXPECT_TRUE(AddRow(*table, "ok.g", NameHash("ok.g")));
+        EXPECT_TRUE(AddRow(*table, "back.g", NameHash("back.g")));
+    }
+
+    std::vector<Output> Outputs()
+    {
+        return {
+            {"packet", [this](const fs::path& to) { return bool(GeneratePacketFile(*table, "", work.Path(), to)); }},
+            {"picture", [this](const fs::path& to) { return reader.ExtractResource(0, to); }},
+            {"headerfile", [this](const fs::path& to) { return reader.WriteHeaderFile(to); }},
+            {"hashtable", [this](const fs::path& to) { return reader.WriteHashTable(to); }},
+            {"settings", [](const fs::path& to) { return ReplaceFileContents(to, "[build]\n", Durability::Synced); }},
+        };
+    }
+
+    // The target holds old bytes under an unusual mode.
+    fs::path OldTarget()
+    {
+        const fs::path path = out / "target";
+        WriteFile(path, "old bytes");
+        fs::permissions(path, kOldMode);
+        return path;
+    }
+
+    void ExpectOldTargetAlone(const fs::path& path, const char* output)
+    {
+        EXPECT_EQ(ReadFile(path), "old bytes") << output;
+        EXPECT_EQ(fs::status(path).permissions(), kOldMode) << output;
+        EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), fs::directory_iterator()), 1) << output;
+    }
+
+    TempFolder packetFolder;
+    TempFolder work;
+    TempFolder out;
+    PacketReader reader;
+    RecordingTarget target;
+    std::unique_ptr<ResourceTable> table = std::make_unique<ResourceTable>();
+};
+
+TEST_F(ReplacingTest, AReplacedFileKeepsItsMode)
+{
+    for (const Output& output : Outputs()) {
+        const fs::path path = OldTarget();
+        ASSERT_TRUE(output.write(path)) << output.name;
+        EXPECT_NE(ReadFile(path), "old bytes") << output.name;
+        EXPECT_EQ(fs::status(path).permissions(), kOldMode) << output.name;
+        EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), fs::directory_iterator()), 1) << output.name;
+    }
+}
+
+TEST_F(ReplacingTest, AFailedWriteKeepsTheOldFile)
+{
+    for (const Output& output : Outputs()) {
+        const fs::path path = OldTarget();
+        bool written = true;
+        WithFileSizeLimit(4, [&] { written = output.write(path); });
+        EXPECT_FALSE(written) << output.name;
+        ExpectOldTargetAlone(path, output.name);
+    }
+}
+
+TEST_F(ReplacingTest, ATemporaryThatCannotBeCreatedKeepsTheOldFile)
+{
+    for (const Output& output : Outputs()) {
+        const fs::path path = OldTarget();
+        bool written = true;
+        WithoutFreeFileDescriptors([&] { written = output.write(path); });
+        EXPECT_FALSE(written) << output.name;
+        ExpectOldTargetAlone(path, output.name);
+    }
+}
+
+TEST_F(ReplacingTest, ARecordCutShortKeepsTheOldFile)
+{
+    std::string packet = WorkedExamplePacket();
+    packet.resize(packet.size() - 1);
+    WriteFile(packetFolder / "cut.ezx", packet);
+    ASSERT_TRUE(reader.LoadPacket(packetFolder / "cut.ezx", target).loaded);
+    const fs::path path = OldTarget();
+    EXPECT_FALSE(reader.ExtractResource(1, path));
+    ExpectOldTargetAlone(path, "picture");
+}
+
+TEST_F(ReplacingTest, AFailedRenameRemovesTheTemporary)
+{
+    const fs::path path = out / "target";
+    ReplacingFile file = ReplacingFile::Create(path);
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(file.Out().Write("new", 3));
+    fs::create_directory(path);
+    WriteFile(path / "inside", "kept");
+    EXPECT_FALSE(file.Commit(Durability::Flushed));
+    EXPECT_EQ(ReadFile(path / "inside"), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(ReplacingTest, AnAbandonedReplacementLeavesNothing)
+{
+    const fs::path path = OldTarget();
+    {
+        ReplacingFile file = ReplacingFile::Create(path);
+        ASSERT_TRUE(file.Out().Write("new", 3));
+    }
+    ExpectOldTargetAlone(path, "abandoned");
+}
+
+}  // namespace
+}  // namespace skinwright::test
