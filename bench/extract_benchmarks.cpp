@@ -1,5 +1,5 @@
-// Extracting every row of a 2048-picture packet, against copying the same
-// pictures one by one.
+// Extracting every row of a 2048-picture packet into a new folder, against
+// copying the same pictures one by one (cp -r).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -19,6 +19,16 @@ std::vector<std::filesystem::path> OutputPaths(const std::filesystem::path& fold
     return paths;
 }
 
+// Every run writes into an empty folder, as cp -r and skinpack extract do;
+// emptying it is not timed.
+void FreshFolder(benchmark::State& state, const std::filesystem::path& folder)
+{
+    state.PauseTiming();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    state.ResumeTiming();
+}
+
 void BM_ExtractAll(benchmark::State& state)
 {
     const PacketFixture* fixture = SharedFixture();
@@ -30,6 +40,7 @@ void BM_ExtractAll(benchmark::State& state)
     }
     const auto outputs = OutputPaths(EmptyFolder(fixture->scratch, "extracted"));
     for (auto _ : state) {
+        FreshFolder(state, outputs.front().parent_path());
         for (int row = 0; row < reader->Table().Count(); ++row)
             if (!reader->ExtractResource(row, outputs[static_cast<std::size_t>(row)])) {
                 state.SkipWithError("ExtractResource failed");
@@ -49,6 +60,7 @@ void BM_CpBaseline(benchmark::State& state)
     const auto outputs = OutputPaths(EmptyFolder(fixture->scratch, "copied"));
     std::vector<char> buffer(kPlainCopyBuffer);
     for (auto _ : state) {
+        FreshFolder(state, outputs.front().parent_path());
         for (std::size_t i = 0; i < fixture->pictures.size(); ++i)
             if (!CopyFile(fixture->pictures[i], outputs[i], buffer)) {
                 state.SkipWithError("copying failed");

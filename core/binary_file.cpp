@@ -56,7 +56,9 @@ BinaryFile BinaryFile::CreateForWriting(const std::filesystem::path& path)
 
 BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created)
 {
-    std::random_device random;
+    // Seeded once: asking the system for randomness at every file costs more
+    // than writing a small picture.
+    static std::minstd_rand random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::filesystem::path candidate = folder / (".skinwright-" + std::to_string(random()) + ".tmp");
         if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
