@@ -1,36 +1,9 @@
 #include "packet_fixture.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace skinwright::bench {
-
-void WritePicture(const std::filesystem::path& path, std::size_t size, unsigned seed)
-{
-    std::string chunk(std::min<std::size_t>(size, 1 << 20), '\0');
-    unsigned state = seed * 2654435761u + 1;
-    for (char& byte : chunk) {
-        state = state * 1103515245u + 12345u;
-        byte = static_cast<char>(state >> 24);
-    }
-    chunk.replace(0, std::min<std::size_t>(6, chunk.size()), "GIF89a", std::min<std::size_t>(6, chunk.size()));
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (std::size_t left = size; left > 0;) {
-        const std::size_t part = std::min(left, chunk.size());
-        out.write(chunk.data(), static_cast<std::streamsize>(part));
-        left -= part;
-    }
-}
-
-std::filesystem::path EmptyFolder(const ScratchFolder& scratch, std::string_view name)
-{
-    const std::filesystem::path folder = scratch / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 namespace {
 
 std::unique_ptr<PacketFixture> MakeFixture()

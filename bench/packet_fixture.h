@@ -5,25 +5,23 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "core/packet.h"
-#include "scratch_folder.h"
+#include "tests/support/files.h"
+#include "tests/support/pictures.h"
 
 namespace skinwright::bench {
+
+using test::EmptyFolder;
+using test::TempFolder;
+using test::WritePicture;
 
 inline constexpr int kPictureCount = 2048;
 inline constexpr std::size_t kPictureSize = 16 * 1024;
 
-// Writes a file of `size` bytes that starts like a GIF; the rest depends on the seed.
-void WritePicture(const std::filesystem::path& path, std::size_t size, unsigned seed);
-
-// A folder of the scratch folder's, made empty.
-std::filesystem::path EmptyFolder(const ScratchFolder& scratch, std::string_view name);
-
 struct PacketFixture {
-    ScratchFolder scratch{"bench"};
+    TempFolder scratch{"bench"};
     std::filesystem::path work;
     std::vector<std::filesystem::path> pictures;
     std::unique_ptr<ResourceTable> table = std::make_unique<ResourceTable>();

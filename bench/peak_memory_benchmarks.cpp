@@ -20,7 +20,7 @@ namespace {
 constexpr std::size_t kLargePictureSize = 64u << 20;
 
 struct LargeFixture {
-    ScratchFolder scratch{"bench-large"};
+    TempFolder scratch{"bench-large"};
     std::filesystem::path work = scratch / "pictures";
     std::filesystem::path picture = work / "large.gif";
     std::filesystem::path packet = scratch / "iconres.ezx";

@@ -11,8 +11,8 @@
 #include "core/packet.h"
 #include "platform/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
-#include "scratch_folder.h"
 #include "silent_target.h"
+#include "tests/support/files.h"
 #include "viewer/viewer_dialog.h"
 
 namespace skinwright::bench {
@@ -23,7 +23,7 @@ constexpr int kRows = 2048;
 // Two copies of a packet of 2048 real GIFs, so that every change of the path
 // field names another file.
 struct ViewerFixture {
-    ScratchFolder scratch{"viewer-bench"};
+    test::TempFolder scratch{"viewer-bench"};
     QString packets[2];
     QString settings;
 };

@@ -3,9 +3,8 @@
 #include <cstdint>
 
 #include "core/binary_file.h"
-#include "core/name_hash.h"
+#include "core/byte_order.h"
 #include "core/packet_format.h"
-#include "text_header.h"
 
 namespace skinwright::cli {
 namespace {

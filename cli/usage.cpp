@@ -1,9 +1,5 @@
 #include "usage.h"
 
-#include <ostream>
-
-#include "commands.h"
-
 namespace skinwright::cli {
 
 std::string_view UsageText()
@@ -42,25 +38,6 @@ std::string_view UsageText()
 std::string VersionText()
 {
     return std::string("skinpack ") + SKINPACK_VERSION + "\n";
-}
-
-std::optional<int> AnswerOrRefuse(const CommandLine& line, std::ostream& out, std::ostream& err)
-{
-    if (!line.error.empty())
-        return UsageError(err, line.error);
-    if (line.Has("help"))
-        out << UsageText();
-    else if (line.Has("version"))
-        out << VersionText();
-    else
-        return std::nullopt;
-    return kExitSuccess;
-}
-
-int UsageError(std::ostream& err, std::string_view message)
-{
-    err << "skinpack: " << message << "\nTry 'skinpack --help'.\n";
-    return kExitUsage;
 }
 
 }  // namespace skinwright::cli

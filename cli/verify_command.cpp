@@ -1,9 +1,9 @@
 // verify PACKET: the findings of the strict check, one line each.
 #include "commands.h"
+#include "core/packet_check.h"
 #include "core/packet_format.h"
 #include "terminal_text.h"
 #include "text_file.h"
-#include "verify.h"
 
 namespace skinwright::cli {
 
@@ -20,7 +20,7 @@ int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream
         err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << packet.error << '\n';
         return kExitFailure;
     }
-    const std::vector<std::string> findings = VerifyPacketBytes(packet.bytes);
+    const std::vector<std::string> findings = CheckPacketLayout(packet.bytes);
     for (const std::string& finding : findings)
         out << finding << '\n';
     return findings.empty() ? kExitSuccess : kExitFailure;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "byte_order.h"
+
 namespace skinwright {
 
 std::string_view ResourceEntry::Name() const
@@ -23,8 +25,8 @@ void ResourceEntry::SetName(std::string_view text)
 std::uint32_t HeaderOffsetFromDigits(const char* digits)
 {
     std::uint32_t offset = 0;
-    for (int k = 0; k < 8; ++k)
-        offset += static_cast<std::uint32_t>(HexDigitValue(digits[k])) << (4 * (7 - k));
+    for (int k = 0; k < kHeaderOffsetDigits; ++k)
+        offset += static_cast<std::uint32_t>(HexDigitValue(digits[k])) << (4 * (kHeaderOffsetDigits - 1 - k));
     return offset;
 }
 
@@ -51,13 +53,13 @@ std::string PictureFileName(std::string_view name)
 
 std::string TextHeader(std::int32_t headerOffset, std::string_view comment)
 {
-    char digits[9];
+    char digits[kHeaderOffsetDigits + 1];
     std::snprintf(digits, sizeof digits, "%08x", static_cast<std::uint32_t>(headerOffset));
-    std::string text = "motoskin\n\nv1.00\n";
+    std::string text(kTextHeaderOpening);
     text += digits;
-    text += "\n\nComments:\n\n";
+    text += kCommentsCaption;
     text += comment;
-    text += "\n\nID table:\n\n";
+    text += kIdTableCaption;
     return text;
 }
 

@@ -26,9 +26,21 @@ inline constexpr int kTableCapacity = 2048;
 inline constexpr std::size_t kNameFieldSize = 128;
 inline constexpr std::size_t kMaxNameLength = kNameFieldSize - 1;
 
-inline constexpr int kTextHeaderLength = 24;        // up to the header offset's digits
-inline constexpr int kHeaderOffsetDigitsAt = 16;
-inline constexpr int kTextHeaderFixedLength = 50;   // the text header without the comment
+// The fixed text of the text header: the opening before the header offset's
+// eight digits, the caption after them and the caption before the name list.
+// TextHeader writes the header from them; whatever reads a comment back
+// finds it between the two captions.
+inline constexpr std::string_view kTextHeaderOpening = "motoskin\n\nv1.00\n";
+inline constexpr std::string_view kCommentsCaption = "\n\nComments:\n\n";
+inline constexpr std::string_view kIdTableCaption = "\n\nID table:\n\n";
+
+inline constexpr int kHeaderOffsetDigitsAt = static_cast<int>(kTextHeaderOpening.size());
+inline constexpr int kHeaderOffsetDigits = 8;
+inline constexpr int kTextHeaderLength = kHeaderOffsetDigitsAt + kHeaderOffsetDigits;  // up to the digits' end
+inline constexpr std::size_t kCommentAt = kTextHeaderLength + kCommentsCaption.size();
+// The text header without the comment.
+inline constexpr int kTextHeaderFixedLength = static_cast<int>(kCommentAt + kIdTableCaption.size());
+
 inline constexpr int kPacketHeaderSize = 20;
 inline constexpr int kIdRowSize = 12;
 inline constexpr int kRecordHeaderSize = 8;
@@ -66,7 +78,7 @@ struct ResourceTable {
     int Count() const { return header.entryCount; }
 };
 
-// The header offset from the eight digits at kHeaderOffsetDigitsAt, most
+// The header offset from its digits at kHeaderOffsetDigitsAt, most
 // significant first, summed in unsigned 32-bit arithmetic.
 std::uint32_t HeaderOffsetFromDigits(const char* digits);
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "byte_order.h"
 #include "replacing_file.h"
 
 namespace skinwright {
@@ -130,7 +131,7 @@ bool PacketReader::ReadNameList(std::int32_t offset, std::int64_t stretch)
 {
     std::int64_t needed = 0;
     for (int i = 0; i < table_.header.entryCount; ++i)
-        needed = std::max<std::int64_t>(needed, std::int64_t{table_.rows[static_cast<std::size_t>(i)].idOffset} + kNameFieldSize);
+        needed = std::max<std::int64_t>(needed, std::int64_t{table_.rows[static_cast<std::size_t>(i)].idOffset} + std::int64_t{kNameFieldSize});
     std::int64_t left = std::min(stretch, needed);
     if (!file_.Seek(offset))
         return false;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "binary_file.h"
+#include "byte_order.h"
 #include "codepage.h"
 #include "replacing_file.h"
 #include "resource_list.h"

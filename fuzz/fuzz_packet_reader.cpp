@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the packet reader as a packet file. When they load,
 // every row is extracted and both side files are written, as "Save All" does.
-// The strict check of `skinpack verify` runs on the same bytes, and where it
+// The strict check (`skinpack verify`) runs on the same bytes, and where it
 // finds nothing wrong the reader must take the packet whole: loaded, no
 // damage warning, every row kept and extractable.
 #include <unistd.h>
@@ -15,7 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/verify.h"
+#include "core/byte_order.h"
+#include "core/packet_check.h"
 #include "core/packet_format.h"
 #include "core/packet_reader.h"
 
@@ -57,11 +58,11 @@ void Require(bool holds, const char* what)
 {
     if (holds)
         return;
-    std::fprintf(stderr, "verify found nothing wrong, yet the reader %s\n", what);
+    std::fprintf(stderr, "the strict check found nothing wrong, yet the reader %s\n", what);
     std::abort();
 }
 
-// The header values of a packet that verify passed, so laid out as the writer does.
+// The header values of a packet that passed the strict check, so laid out as the writer does.
 struct WrittenHeader {
     std::uint32_t headerOffset;
     std::uint32_t nameListOffset;
@@ -81,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const Scratch scratch;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const bool clean = skinwright::cli::VerifyPacketBytes(bytes).empty();
+    const bool clean = skinwright::CheckPacketLayout(bytes).empty();
 
     const std::filesystem::path packet = scratch / "iconres.ezx";
     {

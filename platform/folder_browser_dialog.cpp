@@ -1,10 +1,12 @@
 #include "folder_browser_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -49,6 +51,11 @@ FolderBrowserDialog::FolderBrowserDialog(const FolderRequest& request)
 
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { OnCurrentChanged(); });
+    connect(model_, &QFileSystemModel::rowsInserted, this, [this] { KeepSelectionInView(); });
+    connect(model_, &QFileSystemModel::layoutChanged, this, [this] { KeepSelectionInView(); });
+    connect(tree_->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { StopFollowing(); });
+    tree_->installEventFilter(this);
+    tree_->viewport()->installEventFilter(this);
     resize(360, 420);
 }
 
@@ -57,6 +64,7 @@ void FolderBrowserDialog::SetSelection(const QString& folder)
     const QModelIndex index = model_->index(folder);
     if (!index.isValid())
         return;
+    followed_ = index;
     tree_->setCurrentIndex(index);
     tree_->scrollTo(index);
 }
@@ -97,8 +105,35 @@ void FolderBrowserDialog::showEvent(QShowEvent* event)
         request_.onInitialized(*this);
 }
 
+bool FolderBrowserDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+        StopFollowing();
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FolderBrowserDialog::KeepSelectionInView()
+{
+    if (followed_.isValid())
+        tree_->scrollTo(followed_);
+}
+
+void FolderBrowserDialog::StopFollowing()
+{
+    followed_ = QPersistentModelIndex();
+}
+
 void FolderBrowserDialog::OnCurrentChanged()
 {
+    if (tree_->currentIndex() != followed_)
+        StopFollowing();
     const std::optional<QString> selected = SelectedFolder();
     ok_->setEnabled(selected.has_value());
     if (selected && request_.onSelectionChanged)

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <QDialog>
+#include <QPersistentModelIndex>
 
 #include "system_dialogs.h"
 
@@ -21,6 +22,7 @@ class FolderBrowserDialog : public QDialog, public FolderBrowser {
 public:
     explicit FolderBrowserDialog(const FolderRequest& request);
 
+    // Selects the folder and keeps it in view while the tree fills in.
     void SetSelection(const QString& folder) override;
     void SetStatusText(const QString& text) override;
 
@@ -35,9 +37,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnCurrentChanged();
+    void KeepSelectionInView();
+    void StopFollowing();
 
     FolderRequest request_;
     QFileSystemModel* model_;
@@ -45,6 +50,10 @@ private:
     QLabel* status_;
     QPushButton* ok_;
     bool initialized_ = false;
+    // The folder SetSelection chose. The model lists folders a while after
+    // they are asked for, and each listing and sort moves the rows; the tree
+    // follows this folder until the user scrolls, clicks, types or selects.
+    QPersistentModelIndex followed_;
 };
 
 }  // namespace skinwright::platform

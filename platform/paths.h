@@ -12,8 +12,8 @@ namespace skinwright::platform {
 // The folder with one '/' at its end; an empty text stays empty.
 QString EnsureTrailingSeparator(const QString& folder);
 
-// Where a folder setting starts when it has none: "C:\" on Windows, the
-// home folder followed by '/' elsewhere.
+// Where a folder setting or the folder chooser starts when given none:
+// "C:\" on Windows, the home folder followed by '/' elsewhere.
 QString DefaultFolder();
 
 // On Windows, a path that begins with a backslash (a network share such as

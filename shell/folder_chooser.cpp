@@ -17,14 +17,12 @@ QString Title()
 
 FolderChooser::FolderChooser(const QString& initialFolder, unsigned flags, QWidget* parent,
                              platform::SystemDialogs& dialogs)
-    : initialFolder_(initialFolder.isEmpty() ? DefaultInitialFolder() : initialFolder),
+    : initialFolder_(initialFolder.isEmpty() ? platform::DefaultFolder() : initialFolder),
       flags_(flags | StatusText),
       parent_(parent),
       dialogs_(dialogs)
 {
 }
-
-FolderChooser::~FolderChooser() = default;
 
 int FolderChooser::Show()
 {
@@ -66,15 +64,6 @@ QString FolderChooser::ShortenForStatus(const QString& text)
     if (text.size() <= kStatusLength)
         return text;
     return text.left(kStatusLength) + QStringLiteral("...");
-}
-
-QString FolderChooser::DefaultInitialFolder()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("c:\\");
-#else
-    return platform::DefaultFolder();
-#endif
 }
 
 }  // namespace skinwright::shell

@@ -18,10 +18,9 @@ public:
     // The browser always shows its status line; callers may pass it too.
     enum Flag : unsigned { StatusText = 4 };
 
-    // An empty initial folder stands for DefaultInitialFolder().
+    // An empty initial folder stands for platform::DefaultFolder().
     FolderChooser(const QString& initialFolder, unsigned flags, QWidget* parent,
                   platform::SystemDialogs& dialogs);
-    virtual ~FolderChooser();
 
     FolderChooser(const FolderChooser&) = delete;
     FolderChooser& operator=(const FolderChooser&) = delete;
@@ -29,23 +28,20 @@ public:
     // Runs the browser modally over the parent: Ok with the chosen folder's
     // path, or Cancel when the user cancelled or chose something that is not
     // a file-system folder.
-    virtual int Show();
+    int Show();
 
     // The chosen path; meaningful after Show returned Ok.
     QString GetPath() const;
 
-    // Selects the initial folder and shows it in the status line.
-    virtual void OnInitialized(platform::FolderBrowser& browser);
-    // Records the newly selected path and shows it in the status line.
-    virtual void OnSelectionChanged(platform::FolderBrowser& browser, const QString& path);
-
     // More than 35 characters: the first 35 followed by "...".
     static QString ShortenForStatus(const QString& text);
-    // The root of the system drive on Windows, the home folder elsewhere,
-    // ending in a separator.
-    static QString DefaultInitialFolder();
 
 private:
+    // Selects the initial folder and shows it in the status line.
+    void OnInitialized(platform::FolderBrowser& browser);
+    // Records the newly selected path and shows it in the status line.
+    void OnSelectionChanged(platform::FolderBrowser& browser, const QString& path);
+
     QString initialFolder_;
     unsigned flags_;
     QWidget* parent_;

@@ -27,7 +27,7 @@ ImageTextButton::ImageTextButton(const QString& caption, QWidget* parent)
 {
 }
 
-bool ImageTextButton::SetImages(int bitmapId)
+void ImageTextButton::SetImages(int bitmapId)
 {
     normalPicture_ = art::Bitmap(bitmapId);
     pictureWidth_ = normalPicture_.width();
@@ -36,7 +36,6 @@ bool ImageTextButton::SetImages(int bitmapId)
                                   SystemColour(*this, QPalette::Dark),
                                   SystemColour(*this, QPalette::Button)};
     disabledPicture_ = QPixmap::fromImage(MakeDisabledImage(normalPicture_.toImage(), colours));
-    return true;
 }
 
 QSize ImageTextButton::PictureSize() const

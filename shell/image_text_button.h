@@ -25,8 +25,7 @@ public:
 
     // Loads bitmap resource `bitmapId` as the normal picture and computes the
     // disabled picture from it with the palette's colours of this moment.
-    // Always true.
-    bool SetImages(int bitmapId);
+    void SetImages(int bitmapId);
 
     QSize PictureSize() const;
     const QPixmap& NormalPicture() const;

@@ -14,6 +14,8 @@ inline constexpr std::string_view kBuildSection = "build";
 inline constexpr std::string_view kLastResFileKey = "LastResFile";
 inline constexpr std::string_view kOutputFolderKey = "OutputFolder";
 inline constexpr std::string_view kWorkFolderKey = "WorkFolder";
+// Misspelt on purpose: stored settings files hold the Builder's comments
+// under this key, and a corrected spelling would lose them.
 inline constexpr std::string_view kCommentsKey = "Commnets";
 inline constexpr std::string_view kResToSaveKey = "ResToSave";
 

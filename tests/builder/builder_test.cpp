@@ -17,7 +17,8 @@
 #include "res/templates/dialog_templates.h"
 #include "shell/image_text_button.h"
 #include "shell/settings_file.h"
-#include "tests/core/test_files.h"
+#include "tests/support/packet_bytes.h"
+#include "tests/support/pictures.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out)

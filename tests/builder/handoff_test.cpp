@@ -18,7 +18,8 @@
 #include "platform/multi_line_edit.h"
 #include "platform/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
-#include "tests/core/test_files.h"
+#include "tests/support/files.h"
+#include "tests/support/pictures.h"
 #include "viewer/viewer_dialog.h"
 
 namespace skinwright {

@@ -3,11 +3,14 @@
 
 #include "core/name_hash.h"
 #include "core/packet_format.h"
-#include "packet_fixtures.h"
 #include "skinpack_process.h"
+#include "tests/support/packet_bytes.h"
+#include "tests/support/pictures.h"
 
 namespace skinwright::cli::test {
 namespace {
+
+using namespace skinwright::test;
 
 const std::string kTwoRows = "ok.g\t0x000002EF\t0x00000000\t0x00000000\n"
                              "back.g\t0x000008DF\t0x00000005\t0x00000033\n";
@@ -28,7 +31,7 @@ protected:
 
 TEST_F(SkinpackTest, ListsTheTwoResourcePacketInNameListOrder)
 {
-    std::string packet = TwoResourcePacket();
+    std::string packet = WorkedExamplePacket();
     WriteFile(scratch / "two.ezx", packet);
     const ProcessResult listed = scratch.Run({"list", "two.ezx"});
     EXPECT_EQ(0, listed.exitCode);
@@ -48,7 +51,7 @@ TEST_F(SkinpackTest, ListsTheTwoResourcePacketInNameListOrder)
 
 TEST_F(SkinpackTest, DamagedPacketListsPlaceholderAndWarnsOnce)
 {
-    std::string packet = TwoResourcePacket();
+    std::string packet = WorkedExamplePacket();
     packet.replace(50, 6, "OK.g\nB");  // both names now miss their ids
     WriteFile(scratch / "damaged.ezx", packet);
     const ProcessResult result = scratch.Run({"list", "damaged.ezx"});
@@ -81,7 +84,7 @@ TEST_F(SkinpackTest, ControlCharactersInNamesAreWrittenOut)
 
 TEST_F(SkinpackTest, PacketsThatDoNotLoadSayWhy)
 {
-    const std::string good = TwoResourcePacket();
+    const std::string good = WorkedExamplePacket();
     std::string headerBeyondEnd = good;
     headerBeyondEnd.replace(16, 8, "00000400");
     std::string noNameList = "motoskin\n\nv1.00\n00000034\n\nComments:\n\nab\n\nID table:\n\n";
@@ -116,7 +119,7 @@ TEST_F(SkinpackTest, PacketsThatDoNotLoadSayWhy)
 
 TEST_F(SkinpackTest, WrongCommandLinesExitTwoAndDoNothing)
 {
-    WriteFile(scratch / "two.ezx", TwoResourcePacket());
+    WriteFile(scratch / "two.ezx", WorkedExamplePacket());
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"frob"},
@@ -197,7 +200,7 @@ TEST_F(SkinpackTest, BuildsTheTwoResourcePacketByteForByte)
     EXPECT_EQ(0, result.exitCode) << result.err;
     EXPECT_EQ("Successfully built two.ezx!\n", result.out);
     EXPECT_EQ("", result.err);
-    EXPECT_EQ(TwoResourcePacket(), ReadFile(scratch / "two.ezx"));
+    EXPECT_EQ(WorkedExamplePacket(), ReadFile(scratch / "two.ezx"));
 }
 
 TEST_F(SkinpackTest, BuildTakesEveryGifOfTheFolderByFileName)
@@ -309,14 +312,14 @@ TEST_F(SkinpackTest, FailedWriteLeavesTheOldPacketAndNoTemporaryFile)
 
 TEST_F(SkinpackTest, ExtractWritesSideFilesAndEveryPicture)
 {
-    WriteFile(scratch / "two.ezx", TwoResourcePacket());
+    WriteFile(scratch / "two.ezx", WorkedExamplePacket());
     const ProcessResult result = scratch.Run({"extract", "two.ezx", "out/skin"});
     EXPECT_EQ(0, result.exitCode);
     EXPECT_EQ("Successfully exported!\n", result.out);
     EXPECT_EQ("", result.err);
     EXPECT_EQ((std::vector<std::string>{"back.gif", "hashtable", "headerfile", "ok.gif"}),
         ListFolder(scratch / "out/skin"));
-    EXPECT_EQ(TwoResourcePacket().substr(0, 84), ReadFile(scratch / "out/skin/headerfile"));
+    EXPECT_EQ(WorkedExamplePacket().substr(0, 84), ReadFile(scratch / "out/skin/headerfile"));
     EXPECT_EQ("751 0 0 1 ok.g\n2271 5 51 2 back.g\n", ReadFile(scratch / "out/skin/hashtable"));
     EXPECT_EQ(OkPicture(), ReadFile(scratch / "out/skin/ok.gif"));
     EXPECT_EQ(BackPicture(), ReadFile(scratch / "out/skin/back.gif"));
@@ -324,7 +327,7 @@ TEST_F(SkinpackTest, ExtractWritesSideFilesAndEveryPicture)
 
 TEST_F(SkinpackTest, ExtractCountsRecordsThatCannotBeReadAndLeavesNoEmptyFile)
 {
-    std::string packet = TwoResourcePacket();
+    std::string packet = WorkedExamplePacket();
     packet.pop_back();  // back.g's record now runs past the end
     WriteFile(scratch / "cut.ezx", packet);
     std::filesystem::create_directory(scratch / "out");
@@ -375,7 +378,7 @@ TEST_F(SkinpackTest, ExtractKeepsNamesThatWouldLeaveTheFolderInside)
 
 TEST_F(SkinpackTest, ExtractIntoAFolderThatCannotBeMadeFails)
 {
-    WriteFile(scratch / "two.ezx", TwoResourcePacket());
+    WriteFile(scratch / "two.ezx", WorkedExamplePacket());
     WriteFile(scratch / "taken", "a file");
     const ProcessResult result = scratch.Run({"extract", "two.ezx", "taken"});
     EXPECT_EQ(1, result.exitCode);

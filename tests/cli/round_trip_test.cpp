@@ -4,11 +4,14 @@
 
 #include <cstdio>
 
-#include "packet_fixtures.h"
 #include "skinpack_process.h"
+#include "tests/support/packet_bytes.h"
+#include "tests/support/pictures.h"
 
 namespace skinwright::cli::test {
 namespace {
+
+using namespace skinwright::test;
 
 class RoundTripTest : public ::testing::TestWithParam<int> {
 protected:
@@ -54,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(RowCounts, RoundTripTest, ::testing::Values(0, 1, 2, 10
 TEST(RoundTrip, DamagedRowsKeepTheirIdsThroughAHashTable)
 {
     ScratchFolder scratch;
-    std::string packet = TwoResourcePacket();
+    std::string packet = WorkedExamplePacket();
     packet.replace(50, 4, "OK.g");
     WriteFile(scratch / "damaged.ezx", packet);
     const ProcessResult extracted = scratch.Run({"extract", "damaged.ezx", "skin"});

@@ -4,27 +4,13 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <algorithm>
-#include <fstream>
-#include <random>
-#include <sstream>
-
 extern char** environ;
 
 namespace skinwright::cli::test {
 
-ScratchFolder::ScratchFolder()
+ScratchFolder::ScratchFolder() : work_(root_ / "work")
 {
-    std::random_device random;
-    root_ = std::filesystem::temp_directory_path() / ("skinpack-test-" + std::to_string(random()));
-    work_ = root_ / "work";
     std::filesystem::create_directories(work_);
-}
-
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
 }
 
 ProcessResult ScratchFolder::Run(const std::vector<std::string>& args, int fileSizeLimitBlocks) const
@@ -54,31 +40,9 @@ ProcessResult ScratchFolder::Run(const std::vector<std::string>& args, int fileS
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     posix_spawn_file_actions_destroy(&actions);
-    result.out = ReadFile(outFile);
-    result.err = ReadFile(errFile);
+    result.out = skinwright::test::ReadFile(outFile);
+    result.err = skinwright::test::ReadFile(errFile);
     return result;
-}
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<std::string> ListFolder(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 }  // namespace skinwright::cli::test

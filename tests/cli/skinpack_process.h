@@ -1,9 +1,12 @@
-// Running the skinpack binary in a scratch folder and keeping what it said.
+// Running the skinpack binary in a folder of the test's own and keeping what
+// it said.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "tests/support/files.h"
 
 namespace skinwright::cli::test {
 
@@ -17,9 +20,6 @@ struct ProcessResult {
 class ScratchFolder {
 public:
     ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::filesystem::path& work() const { return work_; }
     std::filesystem::path operator/(const std::string& name) const { return work_ / name; }
@@ -29,14 +29,8 @@ public:
     ProcessResult Run(const std::vector<std::string>& args, int fileSizeLimitBlocks = 0) const;
 
 private:
-    std::filesystem::path root_;
+    skinwright::test::TempFolder root_{"skinpack"};
     std::filesystem::path work_;
 };
-
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& bytes);
-
-// File names in the folder, sorted.
-std::vector<std::string> ListFolder(const std::filesystem::path& folder);
 
 }  // namespace skinwright::cli::test

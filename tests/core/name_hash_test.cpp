@@ -32,27 +32,5 @@ TEST(NameHash, StopsAtTheFirstZeroByte)
     EXPECT_EQ(NameHash(std::string_view("ok.g\0junk", 9)), NameHash("ok.g"));
 }
 
-TEST(HexDigitValue, DigitsOfEitherCaseAndEverythingElseAsZero)
-{
-    EXPECT_EQ(HexDigitValue('0'), 0);
-    EXPECT_EQ(HexDigitValue('9'), 9);
-    EXPECT_EQ(HexDigitValue('b'), 11);
-    EXPECT_EQ(HexDigitValue('B'), 11);
-    EXPECT_EQ(HexDigitValue('f'), 15);
-    for (char other : {' ', 'G', 'g', 'z', '/', ':', '\xC1', '\xE6'})
-        EXPECT_EQ(HexDigitValue(other), 0) << other;
-}
-
-TEST(ReadLe32, ReadsAndWritesLittleEndian)
-{
-    const unsigned char magic[] = {0xBA, 0xDC, 0xCD, 0xAB};
-    EXPECT_EQ(ReadLe32(magic), 0xABCDDCBAu);
-    unsigned char out[4];
-    WriteLe32(out, 0xDCBAABCD);
-    EXPECT_EQ(out[0], 0xCD);
-    EXPECT_EQ(out[3], 0xDC);
-    EXPECT_EQ(ReadLe32(out), 0xDCBAABCDu);
-}
-
 }  // namespace
 }  // namespace skinwright

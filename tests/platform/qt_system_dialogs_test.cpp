@@ -1,10 +1,15 @@
 #include <QDir>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "platform/folder_browser_dialog.h"
 #include "platform/modal.h"
@@ -112,6 +117,57 @@ TEST_F(FolderBrowsing, CancelReturnsNone)
         return int(QDialog::Rejected);
     });
     EXPECT_EQ(QtSystemDialogs().BrowseForFolder(request), std::nullopt);
+}
+
+// Far more folders beside the initial folder's parents than the tree can
+// show at once, so that the initial folder lies far below the top once they
+// are listed.
+class DeepFolderBrowsing : public WithModalRunner {
+protected:
+    DeepFolderBrowsing()
+    {
+        for (int i = 0; i < 300; ++i)
+            QDir(root.path()).mkpath(QStringLiteral("skin%1").arg(i, 3, 10, QLatin1Char('0')));
+        QDir().mkpath(start);
+    }
+
+    // Opens the browser at `start` and runs `inspect` on its tree once every
+    // folder on the way down is listed and sorted.
+    void Browse(const std::function<void(QTreeView&)>& inspect)
+    {
+        FolderRequest request;
+        request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(start); };
+        SetModalRunner([&](QDialog& dialog) {
+            QTreeView& tree = *dynamic_cast<FolderBrowserDialog&>(dialog).Tree();
+            const auto* model = dynamic_cast<QFileSystemModel*>(tree.model());
+            const QModelIndex skins = model->index(root.path());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(skins) == 300; }, 10000));
+            QTest::qWait(100);
+            inspect(tree);
+            return int(QDialog::Rejected);
+        });
+        QtSystemDialogs().BrowseForFolder(request);
+    }
+
+    QTemporaryDir root;
+    const QString start = root.path() + "/skin250/work/pictures/icons";
+};
+
+TEST_F(DeepFolderBrowsing, TheInitialFolderIsScrolledIntoView)
+{
+    Browse([](QTreeView& tree) {
+        const QRect shown = tree.visualRect(tree.currentIndex());
+        EXPECT_TRUE(tree.viewport()->rect().contains(shown)) << "item at " << shown.y();
+    });
+}
+
+TEST_F(DeepFolderBrowsing, TheTreeStaysWhereTheUserScrolledIt)
+{
+    Browse([](QTreeView& tree) {
+        tree.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+        tree.model()->sort(0, Qt::DescendingOrder);
+        EXPECT_EQ(tree.verticalScrollBar()->value(), 0);
+    });
 }
 
 }  // namespace

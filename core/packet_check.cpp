@@ -1,13 +1,13 @@
-#include "verify.h"
+#include "packet_check.h"
 
 #include <cstdint>
 #include <cstdio>
 
-#include "core/name_hash.h"
-#include "core/packet_format.h"
-#include "text_header.h"
+#include "byte_order.h"
+#include "name_hash.h"
+#include "packet_format.h"
 
-namespace skinwright::cli {
+namespace skinwright {
 namespace {
 
 class Findings {
@@ -61,8 +61,8 @@ void CheckTextHeader(std::string_view bytes, Findings& findings)
 {
     if (bytes.substr(0, kTextHeaderOpening.size()) != kTextHeaderOpening)
         findings.Add("text header: does not begin with \"motoskin\", a blank line and \"v1.00\"");
-    for (std::size_t k = 0; k < 8; ++k) {
-        const char c = bytes[kHeaderOffsetDigitsAt + k];
+    for (int k = 0; k < kHeaderOffsetDigits; ++k) {
+        const char c = bytes[static_cast<std::size_t>(kHeaderOffsetDigitsAt + k)];
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) {
             findings.Add("text header: the header offset is not 8 lower-case hexadecimal digits");
             break;
@@ -219,7 +219,7 @@ void CheckRecords(std::string_view bytes, const Header& header, std::size_t coun
 
 }  // namespace
 
-std::vector<std::string> VerifyPacketBytes(std::string_view bytes)
+std::vector<std::string> CheckPacketLayout(std::string_view bytes)
 {
     Findings findings;
     if (bytes.size() < kTextHeaderFixedLength) {
@@ -243,4 +243,4 @@ std::vector<std::string> VerifyPacketBytes(std::string_view bytes)
     return findings.Take();
 }
 
-}  // namespace skinwright::cli
+}  // namespace skinwright

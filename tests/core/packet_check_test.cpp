@@ -2,30 +2,22 @@
 // bytes whatever make it read outside the packet.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
-#include "cli/text_header.h"
-#include "cli/verify.h"
-#include "core/packet_format.h"
-#include "packet_fixtures.h"
+#include "core/packet_check.h"
+#include "tests/support/packet_bytes.h"
 
-namespace skinwright::cli::test {
+namespace skinwright::test {
 namespace {
 
-TEST(TextHeaderCaptions, FrameTheCommentAsTheWriterWritesThem)
+TEST(CheckPacketLayout, WriterLayoutHasNoFindings)
 {
-    EXPECT_EQ(std::string(kTextHeaderOpening) + "0000004c" + std::string(kCommentsCaption) + "Theme"
-            + std::string(kIdTableCaption),
-        TextHeader(0x4c, "Theme"));
+    EXPECT_EQ(std::vector<std::string>{}, CheckPacketLayout(WorkedExamplePacket()));
 }
 
-TEST(VerifyPacketBytes, WriterLayoutHasNoFindings)
-{
-    EXPECT_EQ(std::vector<std::string>{}, VerifyPacketBytes(TwoResourcePacket()));
-}
-
-TEST(VerifyPacketBytes, FindsEachPlantedFault)
+TEST(CheckPacketLayout, FindsEachPlantedFault)
 {
     const struct {
         const char* fault;
@@ -62,38 +54,38 @@ TEST(VerifyPacketBytes, FindsEachPlantedFault)
             "row 1 (id 0x000002EF): its record is empty"},
     };
     for (const auto& c : cases) {
-        std::string packet = TwoResourcePacket();
+        std::string packet = WorkedExamplePacket();
         c.plant(packet);
-        const std::vector<std::string> findings = VerifyPacketBytes(packet);
+        const std::vector<std::string> findings = CheckPacketLayout(packet);
         EXPECT_NE(std::find(findings.begin(), findings.end(), c.finding), findings.end())
             << c.fault << ": " << ::testing::PrintToString(findings);
     }
 }
 
-TEST(VerifyPacketBytes, EveryTruncationIsFound)
+TEST(CheckPacketLayout, EveryTruncationIsFound)
 {
-    const std::string packet = TwoResourcePacket();
+    const std::string packet = WorkedExamplePacket();
     for (std::size_t size = 0; size < packet.size(); ++size)
-        EXPECT_FALSE(VerifyPacketBytes(packet.substr(0, size)).empty()) << "cut at " << size;
+        EXPECT_FALSE(CheckPacketLayout(packet.substr(0, size)).empty()) << "cut at " << size;
 }
 
-TEST(VerifyPacketBytes, CorruptedBytesNeverLeadOutOfThePacket)
+TEST(CheckPacketLayout, CorruptedBytesNeverLeadOutOfThePacket)
 {
     std::mt19937 random(20240607);
-    const std::string packet = TwoResourcePacket();
+    const std::string packet = WorkedExamplePacket();
     for (int round = 0; round < 5000; ++round) {
         std::string bytes = packet.substr(0, random() % (packet.size() + 1));
         for (int flips = 1 + static_cast<int>(random() % 4); flips > 0 && !bytes.empty(); --flips)
             bytes[random() % bytes.size()] = static_cast<char>(random());
-        EXPECT_LE(VerifyPacketBytes(bytes).size(), kMaxListedFindings + 1);
+        EXPECT_LE(CheckPacketLayout(bytes).size(), kMaxListedFindings + 1);
     }
 }
 
-TEST(VerifyPacketBytes, ListsAtMostFiftyFindings)
+TEST(CheckPacketLayout, ListsAtMostFiftyFindings)
 {
-    std::string packet = TwoResourcePacket();
+    std::string packet = WorkedExamplePacket();
     PutLe32(packet, 72, 1000);  // an entry count far past the rows the file holds
-    const std::vector<std::string> cutOff = VerifyPacketBytes(packet);
+    const std::vector<std::string> cutOff = CheckPacketLayout(packet);
     EXPECT_EQ("ID table: cut off by the end of the file", cutOff.back());
 
     // 60 rows named a.g whose ids are all 0.
@@ -105,10 +97,10 @@ TEST(VerifyPacketBytes, ListsAtMostFiftyFindings)
     PutLe32(header, 0, 0xABCDDCBA);
     PutLe32(header, 4, 50);
     PutLe32(header, 8, 60);
-    const std::vector<std::string> findings = VerifyPacketBytes(many + header);
+    const std::vector<std::string> findings = CheckPacketLayout(many + header);
     ASSERT_EQ(kMaxListedFindings + 1, findings.size());
     EXPECT_TRUE(findings.back().ends_with(" more findings"));
 }
 
 }  // namespace
-}  // namespace skinwright::cli::test
+}  // namespace skinwright::test
