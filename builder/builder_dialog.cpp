@@ -183,13 +183,7 @@ void BuilderDialog::OnRemoveAll()
 platform::MessageAnswer BuilderDialog::Tell(const QString& text, platform::MessageButtons buttons,
                                             platform::MessageIcon icon)
 {
-    platform::MessageRequest request;
-    request.owner = this;
-    request.text = text;
-    request.caption = environment_.applicationName;
-    request.buttons = buttons;
-    request.icon = icon;
-    return environment_.dialogs.ShowMessage(request);
+    return platform::ShowMessageBox(environment_.dialogs, this, environment_.applicationName, text, buttons, icon);
 }
 
 }  // namespace skinwright::builder

@@ -215,17 +215,20 @@ void PacketReader::SortRowsByIdOffset()
     }
 }
 
-// Copies `length` bytes from the packet's current position into the output.
-bool PacketReader::CopyOut(std::int64_t length, BinaryFile& out)
+// Replaces the output with `length` bytes from the packet's current position.
+bool PacketReader::CopyOut(std::int64_t length, const std::filesystem::path& output)
 {
+    ReplacingFile out = ReplacingFile::Create(output);
+    if (!out)
+        return false;
     std::vector<char> buffer(static_cast<std::size_t>(std::min<std::int64_t>(length, kCopyChunk)));
     for (std::int64_t left = length; left > 0;) {
         const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(left, kCopyChunk));
-        if (file_.Read(buffer.data(), chunk) != chunk || !out.Write(buffer.data(), chunk))
+        if (file_.Read(buffer.data(), chunk) != chunk || !out.Out().Write(buffer.data(), chunk))
             return false;
         left -= static_cast<std::int64_t>(chunk);
     }
-    return true;
+    return out.Commit(Durability::Flushed);
 }
 
 // The record is checked whole before anything is created.
@@ -243,8 +246,7 @@ bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
     const std::uint32_t length = ReadLe32(record + 4);
     if (length == 0 || position + std::int64_t{kRecordHeaderSize} + length > fileSize_)
         return false;
-    ReplacingFile out = ReplacingFile::Create(output);
-    return out && CopyOut(length, out.Out()) && out.Commit(Durability::Flushed);
+    return CopyOut(length, output);
 }
 
 bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)
@@ -254,8 +256,7 @@ bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)
     const std::int64_t length = std::int64_t{table_.headerOffset} + kPacketHeaderSize;
     if (length > fileSize_ || !file_.Seek(0))
         return false;
-    ReplacingFile out = ReplacingFile::Create(output);
-    return out && CopyOut(length, out.Out()) && out.Commit(Durability::Flushed);
+    return CopyOut(length, output);
 }
 
 bool PacketReader::WriteHashTable(const std::filesystem::path& output)

@@ -49,7 +49,7 @@ private:
     LoadResult Parse(LoadTarget& target);
     LoadResult ReadIdTable();
     bool ReadNameList(std::int32_t offset, std::int64_t stretch);
-    bool CopyOut(std::int64_t length, BinaryFile& out);
+    bool CopyOut(std::int64_t length, const std::filesystem::path& output);
     void SortRowsByIdOffset();
 
     BinaryFile file_;

@@ -65,4 +65,12 @@ public:
     virtual std::optional<QString> BrowseForFolder(const FolderRequest& request) = 0;
 };
 
+// A message box owned by a window, with the application's name as caption.
+inline MessageAnswer ShowMessageBox(SystemDialogs& dialogs, QWidget* owner, const QString& caption,
+                                    const QString& text, MessageButtons buttons = MessageButtons::Ok,
+                                    MessageIcon icon = MessageIcon::Exclamation)
+{
+    return dialogs.ShowMessage({owner, text, caption, buttons, icon});
+}
+
 }  // namespace skinwright::platform

@@ -171,12 +171,7 @@ void ViewerDialog::OnHelp()
 
 platform::MessageAnswer ViewerDialog::Tell(const QString& text, platform::MessageButtons buttons)
 {
-    platform::MessageRequest request;
-    request.owner = this;
-    request.text = text;
-    request.caption = environment_.applicationName;
-    request.buttons = buttons;
-    return environment_.dialogs.ShowMessage(request);
+    return platform::ShowMessageBox(environment_.dialogs, this, environment_.applicationName, text, buttons);
 }
 
 void ViewerDialog::ShowDamagedWarning(std::string_view text)

@@ -19,32 +19,16 @@
 #include "shell/settings_file.h"
 #include "tests/support/packet_bytes.h"
 #include "tests/support/pictures.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
+#include "tests/window_test_files.h"
 
 namespace skinwright::builder {
 namespace {
 
 using namespace templates::builder;
+using test::MessageTexts;
+using test::ReadAll;
+using test::WriteAll;
 using platform::MessageAnswer;
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const std::string& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 class BuilderTest : public ::testing::Test {
 protected:
@@ -82,13 +66,6 @@ protected:
     platform::MultiLineEdit* CommentsBox() const { return builder->ControlAs<platform::MultiLineEdit>(kCommentsBox); }
     QPushButton* Button(int id) const { return builder->ControlAs<QPushButton>(id); }
     QString Setting(std::string_view key) const { return shell::ReadSetting(settings, "build", key, "<missing>"); }
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const auto& call : dialogs.Messages())
-            texts << call.request.text;
-        return texts;
-    }
     void Select(int row) { List()->selectRow(row); }
 
     QTemporaryDir root;
@@ -193,7 +170,7 @@ TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedAndTheOthersAdded)
     const QString tooLong = QString(128, u'n') + ".gif";
     Add({"ok.gif", "back\\slash.gif", QString::fromUtf8("snow\xE2\x98\x83.gif"), tooLong, "back.gif"});
     EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0)}), QStringList({"ok.g", "back.g"}));
-    EXPECT_EQ(MessageTexts(),
+    EXPECT_EQ(MessageTexts(dialogs),
         QStringList({"These files cannot become resources and were not added:\nback\\slash.gif\n"
                      + QString::fromUtf8("snow\xE2\x98\x83.gif") + "\n" + tooLong}));
 }
@@ -212,7 +189,7 @@ TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
     Add({"a.gif", "b.gif", "c.gif", "d.gif", "e.gif"});
     EXPECT_EQ(Rows(), 2048);
     EXPECT_EQ(Cell(2047, 0), "b.g");
-    EXPECT_EQ(MessageTexts(), QStringList({"3 files were not added: a resource packet holds at most 2048 resources."}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({"3 files were not added: a resource packet holds at most 2048 resources."}));
 
     builder->OnAddResource();
     EXPECT_EQ(dialogs.FileCalls().size(), 2u);
@@ -308,7 +285,7 @@ TEST_F(BuilderTest, EnterInTheCommentsBoxOrOnAButtonDoesNotClose)
     Button(kRemoveAllButton)->setFocus();
     QTest::keyClick(Button(kRemoveAllButton), Qt::Key_Return);
     EXPECT_TRUE(builder->isVisible());
-    EXPECT_EQ(MessageTexts(), QStringList({"Sure to delete all resources?"}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({"Sure to delete all resources?"}));
 }
 
 TEST_F(BuilderTest, GenerateWritesTheWorkedExampleAndRemembersItsFolder)
@@ -333,7 +310,7 @@ TEST_F(BuilderTest, GenerateWritesTheWorkedExampleAndRemembersItsFolder)
     EXPECT_EQ(request.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
     EXPECT_TRUE(request.confirmOverwrite);
     EXPECT_EQ(ReadAll(packet).toStdString(), test::WorkedExamplePacket());
-    EXPECT_EQ(MessageTexts(), QStringList({"Before build, please make sure all resource files are locating in work folder.",
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({"Before build, please make sure all resource files are locating in work folder.",
                                    "Successfully built " + packet + "!"}));
     EXPECT_EQ(dialogs.Messages()[0].request.icon, platform::MessageIcon::Exclamation);
     EXPECT_EQ(dialogs.Messages()[1].request.icon, platform::MessageIcon::None);
@@ -358,7 +335,7 @@ TEST_F(BuilderTest, AMissingPictureStopsBeforeAnyFileButKeepsThePacketFolder)
     const QString packet = root.filePath("new.ezx");
     dialogs.QueueFiles({packet});
     builder->GeneratePacket();
-    EXPECT_EQ(MessageTexts().value(1), "Resource File: back.g does not exist or empty, cannot continue!");
+    EXPECT_EQ(MessageTexts(dialogs).value(1), "Resource File: back.g does not exist or empty, cannot continue!");
     EXPECT_FALSE(QFile::exists(packet));
     EXPECT_EQ(builder->PacketFolder(), root.path() + "/");
 
@@ -366,7 +343,7 @@ TEST_F(BuilderTest, AMissingPictureStopsBeforeAnyFileButKeepsThePacketFolder)
     dialogs.QueueFiles({nowhere});
     Pictures({"back.gif"});
     builder->GeneratePacket();
-    EXPECT_EQ(MessageTexts().value(3), "Cannot create new resource packet" + nowhere + "!");
+    EXPECT_EQ(MessageTexts(dialogs).value(3), "Cannot create new resource packet" + nowhere + "!");
 }
 
 TEST_F(BuilderTest, CommentsWindows1252CannotHoldAreRefusedAfterTheNotice)
@@ -381,7 +358,7 @@ TEST_F(BuilderTest, CommentsWindows1252CannotHoldAreRefusedAfterTheNotice)
         dialogs.QueueFiles({packet});
         builder->GeneratePacket();
     }
-    EXPECT_EQ(MessageTexts(), QStringList({notice, refusal, notice, refusal}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({notice, refusal, notice, refusal}));
     EXPECT_EQ(ReadAll(packet), "old packet");
 }
 

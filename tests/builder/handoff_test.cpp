@@ -18,6 +18,7 @@
 #include "platform/multi_line_edit.h"
 #include "platform/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
+#include "tests/window_test_files.h"
 #include "tests/support/files.h"
 #include "tests/support/pictures.h"
 #include "viewer/viewer_dialog.h"
@@ -26,13 +27,10 @@ namespace skinwright {
 namespace {
 
 namespace ids = templates::builder;
+using test::MessageTexts;
+using test::ReadAll;
+using test::WriteAll;
 using platform::MessageAnswer;
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Typed character by character, also characters no key of a US keyboard has.
 void Type(QWidget* widget, const QString& text)
@@ -86,13 +84,6 @@ protected:
             cells << list->model()->index(row, column).data().toString();
         return cells;
     }
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const auto& call : dialogs.Messages())
-            texts << call.request.text;
-        return texts;
-    }
 
     QTemporaryDir root;
     QString program = root.filePath("program") + "/";
@@ -123,7 +114,7 @@ TEST_F(HandoffTest, APacketExportedAndRebuiltFromItsTemplateIsTheSameBytes)
     OpenViewer(original);
     dialogs.QueueFolder(exported);
     viewer->OnSaveAll();
-    ASSERT_EQ(MessageTexts(), QStringList({"Successfully exported!"}));
+    ASSERT_EQ(MessageTexts(dialogs), QStringList({"Successfully exported!"}));
 
     const QString rebuilt = out + "/rebuilt.ezx";
     dialogs.QueueMessageAnswer(MessageAnswer::Yes);
@@ -141,7 +132,7 @@ TEST_F(HandoffTest, APacketExportedAndRebuiltFromItsTemplateIsTheSameBytes)
     EXPECT_EQ(dialogs.Messages()[1].request.text, "Use the opened resource packet as template?");
     EXPECT_EQ(dialogs.Messages()[1].request.buttons, platform::MessageButtons::YesNo);
     EXPECT_EQ(dialogs.Messages()[1].request.icon, platform::MessageIcon::Exclamation);
-    EXPECT_EQ(MessageTexts().last(), "Successfully built " + rebuilt + "!");
+    EXPECT_EQ(MessageTexts(dialogs).last(), "Successfully built " + rebuilt + "!");
     EXPECT_EQ(ReadAll(rebuilt), ReadAll(original));
 
     dialogs.QueueMessageAnswer(MessageAnswer::No);

@@ -18,6 +18,7 @@
 #include "platform/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
 #include "shell/settings_file.h"
+#include "tests/window_test_files.h"
 #include "viewer/viewer_dialog.h"
 
 namespace skinwright::viewer {
@@ -29,30 +30,14 @@ using platform::MessageIcon;
 }  // namespace
 }  // namespace skinwright::viewer
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace skinwright::viewer {
 namespace {
 
+using test::MessageTexts;
+using test::ReadAll;
+using test::WriteAll;
+
 const QString kDemoTheme = QStringLiteral(SKINWRIGHT_DEMO_THEME);
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray Le32(std::uint32_t value)
 {
@@ -120,13 +105,6 @@ protected:
     QPixmap Preview() const { return viewer->ControlAs<QLabel>(kPictureArea)->pixmap(); }
     QString Cell(int row, int column) const { return List()->model()->index(row, column).data().toString(); }
     QString Setting(std::string_view key) const { return shell::ReadSetting(settings, "default", key, "<missing>"); }
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const auto& call : dialogs.Messages())
-            texts << call.request.text;
-        return texts;
-    }
 
     // Our own modal windows are closed at once; their titles are kept.
     const QStringList& RecordModalWindows()
@@ -330,7 +308,7 @@ TEST_F(ViewerTest, ADoubleClickSavesTheRowUnderAProposedName)
     const QString unwritable = root.filePath("missing/saved.gif");
     dialogs.QueueFiles({unwritable});
     viewer->OnSaveAs();
-    EXPECT_EQ(MessageTexts(), QStringList({unwritable + " Failed to save"}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({unwritable + " Failed to save"}));
 }
 
 TEST_F(ViewerTest, SaveAsProposesOnlyANameThatStaysInItsFolder)
@@ -359,7 +337,7 @@ TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
     EXPECT_EQ(browse.request.title, "Please select folder:");
     EXPECT_EQ(browse.selections.value(0), QDir::homePath() + "/");
     EXPECT_EQ(viewer->OutputFolder(), out + "/");
-    EXPECT_EQ(MessageTexts(), QStringList({"Successfully exported!"}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({"Successfully exported!"}));
     EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
         QStringList({"a.gif", "b.gif", "c.gif", "hashtable", "headerfile"}));
     EXPECT_EQ(ReadAll(out + "/b.gif"), ReadAll(work + "/b.gif"));
@@ -389,7 +367,7 @@ TEST_F(ViewerTest, AFailedSaveNeverEmptiesAFileThatWasThere)
     dialogs.QueueFolder(out);
     viewer->OnSaveAll();
     EXPECT_EQ(ReadAll(out + "/keep.gif"), ReadAll(work + "/keep.gif"));
-    EXPECT_EQ(MessageTexts(), QStringList({out + "/mine.gif Failed to save", out + "/keep.gif Failed to save",
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/mine.gif Failed to save", out + "/keep.gif Failed to save",
                                   "1 of 2 Failed to save"}));
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
         QStringList({"hashtable", "headerfile", "keep.gif", "mine.gif"}));
@@ -404,7 +382,7 @@ TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
     QDir().mkpath(out + "/sub");
     dialogs.QueueFolder(out);
     viewer->OnSaveAll();
-    EXPECT_EQ(MessageTexts(),
+    EXPECT_EQ(MessageTexts(dialogs),
         QStringList({out + "/..if Failed to save", out + "/sub/evil.gif Failed to save", "2 of 3 Failed to save"}));
     EXPECT_FALSE(QFile::exists(out + "/sub/evil.gif"));
     EXPECT_TRUE(QFile::exists(out + "/ok.gif"));
@@ -418,7 +396,7 @@ TEST_F(ViewerTest, ASideFileThatCannotBeWrittenIsReported)
     QDir().mkpath(out + "/headerfile");
     dialogs.QueueFolder(out + "/");
     viewer->OnSaveAll();
-    EXPECT_EQ(MessageTexts(), QStringList({out + "/headerfile Failed to save", "0 of 1 Failed to save"}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/headerfile Failed to save", "0 of 1 Failed to save"}));
 }
 
 TEST_F(ViewerTest, PickingAPacketLoadsItEvenWhenTheFieldHoldsItAlready)
@@ -474,7 +452,7 @@ TEST_F(ViewerTest, SaveAllIntoAFolderHoldingAFifoDoesNotBlock)
     ASSERT_EQ(mkfifo((out + "/ok.gif").toUtf8().constData(), 0600), 0);
     dialogs.QueueFolder(out);
     viewer->OnSaveAll();
-    EXPECT_EQ(MessageTexts(), QStringList({out + "/ok.gif Failed to save", "1 of 1 Failed to save"}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/ok.gif Failed to save", "1 of 1 Failed to save"}));
 }
 
 TEST_F(ViewerTest, EnterOnAFocusedButtonClicksIt)
