@@ -1,21 +1,60 @@
-// Skinwright starts into the Viewer and ends when the Viewer closes.
+// Skinwright starts into the Viewer and ends when the Viewer closes. Its one
+// argument, when it has one, is the packet the Viewer opens.
+#include <cstdio>
+
 #include <QApplication>
+#include <QFile>
 
 #include "platform/modal.h"
 #include "platform/qt_system_dialogs.h"
+#include "platform/termination_signals.h"
 #include "shell/application_name.h"
 #include "shell/settings_file.h"
+#include "shell/start_request.h"
 #include "viewer/viewer_dialog.h"
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return arguments;
+}
+
+int Print(const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    using skinwright::shell::StartRequest;
+
+    // Help and version need no display, so they are answered before the
+    // application object connects to one.
+    const QString name = skinwright::shell::ApplicationNameFromPath(QFile::decodeName(argv[0]));
+    const StartRequest asked = skinwright::shell::ParseStartArguments(ArgumentsOf(argc, argv));
+    if (asked.action == StartRequest::Action::PrintHelp)
+        return Print(skinwright::shell::HelpText(name));
+    if (asked.action == StartRequest::Action::PrintVersion)
+        return Print(skinwright::shell::VersionText(name));
+
+    // The application object takes out the options meant for Qt (such as
+    // -platform); what is left is the program's own command line.
     QApplication application(argc, argv);
-    const QString name = skinwright::shell::ApplicationName();
-    QApplication::setApplicationName(name);
+    QApplication::setApplicationName(skinwright::shell::ApplicationName());
+    const StartRequest request = skinwright::shell::ParseStartArguments(ArgumentsOf(argc, argv));
+    skinwright::platform::QuitOnTerminationSignals();
 
     skinwright::platform::QtSystemDialogs dialogs;
-    skinwright::viewer::ViewerDialog viewer(
-        {dialogs, skinwright::shell::SettingsFilePath(), skinwright::shell::ProgramFolder(), name});
+    skinwright::viewer::ViewerDialog viewer({dialogs, skinwright::shell::SettingsFilePath(),
+                                             skinwright::shell::ProgramFolder(), QApplication::applicationName(),
+                                             request.packet});
     skinwright::platform::RunModal(viewer);
     return 0;
 }

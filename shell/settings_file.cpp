@@ -1,5 +1,9 @@
 #include "settings_file.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include "application_name.h"
 #include "platform/private_profile.h"
 
@@ -15,7 +19,16 @@ std::string_view View(const QByteArray& bytes)
 
 QString SettingsFilePath()
 {
-    return ProgramFolder() + ApplicationName() + QStringLiteral(".ini");
+    return SettingsFilePathFor(ProgramFolder(), ApplicationName());
+}
+
+QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName)
+{
+    const QString fileName = applicationName + QStringLiteral(".ini");
+    const QString besideProgram = programFolder + fileName;
+    if (QFileInfo::exists(besideProgram) || QFileInfo(programFolder).isWritable())
+        return besideProgram;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(fileName);
 }
 
 QString ReadSetting(const QString& path, std::string_view section, std::string_view key,
@@ -28,6 +41,8 @@ QString ReadSetting(const QString& path, std::string_view section, std::string_v
 
 bool WriteSetting(const QString& path, std::string_view section, std::string_view key, const QString& value)
 {
+    // The user's configuration folder may not exist yet on a new account.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     return platform::WriteProfileString(path, section, key, View(value.toUtf8()));
 }
 

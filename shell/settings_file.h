@@ -1,6 +1,6 @@
-// The settings file beside the executable: the windows' remembered paths and
-// the Builder's comments, read when a window is created and written when it
-// is destroyed. Values are UTF-8 text, one line each.
+// The settings file: the windows' remembered paths and the Builder's
+// comments, read when a window is created and written when it is destroyed.
+// Values are UTF-8 text, one line each.
 #pragma once
 
 #include <string_view>
@@ -22,8 +22,12 @@ inline constexpr std::string_view kResToSaveKey = "ResToSave";
 // At most this many bytes less one come back from a read.
 inline constexpr std::size_t kReadLimit = 1024;
 
-// The executable's folder, the application name and ".ini".
+// The application name and ".ini", beside the executable when its folder can
+// be written or already holds the file (a copied or portable program);
+// otherwise in the user's configuration folder ($XDG_CONFIG_HOME, else
+// ~/.config), where an installed program keeps it.
 QString SettingsFilePath();
+QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName);
 
 // The key's value, or the default when the file, section or key is missing;
 // a key with an empty value reads as empty. Cut to 1023 bytes, back to a
@@ -31,7 +35,8 @@ QString SettingsFilePath();
 QString ReadSetting(const QString& path, std::string_view section, std::string_view key,
                     const QString& defaultValue);
 
-// Failures are for the caller to ignore; they are not reported.
+// Creates the file's folder when it is missing. Failures are for the caller
+// to ignore; they are not reported.
 bool WriteSetting(const QString& path, std::string_view section, std::string_view key, const QString& value);
 
 // The comments on one line: CR becomes byte 2, then LF byte 3; and back.

@@ -42,6 +42,9 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     , statusLine_(ControlAs<QLabel>(kStatusLine))
 {
     LoadState();
+    // A path the field could not hold whole is not opened at all.
+    if (!environment_.startPacket.isEmpty() && environment_.startPacket.size() <= kPathLimit)
+        packetPath_ = environment_.startPacket;
 
     pathField_->setMaxLength(kPathLimit);
     setWindowIcon(art::AppIcon());

@@ -22,12 +22,14 @@ class ReportListView;
 namespace skinwright::viewer {
 
 // What the Viewer takes from outside: where its settings live, the program
-// folder, the message caption and the system dialogs.
+// folder, the message caption, the system dialogs, and the packet the
+// command line named.
 struct ViewerEnvironment {
     platform::SystemDialogs& dialogs;
     QString settingsPath;
     QString programFolder;    // ends in a separator
     QString applicationName;  // caption of every message box
+    QString startPacket;      // opened instead of the remembered packet
 };
 
 class ViewerDialog : public platform::TemplateDialog, private LoadTarget {
