@@ -55,7 +55,7 @@ const ViewerFixture& Fixture()
 
 struct OpenViewer {
     platform::ScriptedDialogs dialogs;
-    viewer::ViewerDialog window{{dialogs, Fixture().settings, QDir::tempPath() + "/", "Skinwright"}};
+    viewer::ViewerDialog window{{dialogs, Fixture().settings, QDir::tempPath() + "/", "Skinwright", {}}};
 
     QLineEdit* PathField() { return window.ControlAs<QLineEdit>(templates::viewer::kPathField); }
     QTableView* List() { return window.ControlAs<QTableView>(templates::viewer::kResourceList); }

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
 
 #include "core/resource_list.h"
 #include "platform/multi_line_edit.h"
 #include "platform/paths.h"
+#include "platform/report_list_view.h"
 #include "res/art/art.h"
 #include "res/templates/dialog_templates.h"
 #include "shell/folder_chooser.h"
@@ -39,7 +39,7 @@ BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* par
     , environment_(environment)
     , commentsBox_(ControlAs<platform::MultiLineEdit>(kCommentsBox))
     , countText_(ControlAs<QLabel>(kCountText))
-    , list_(ControlAs<QTableView>(kResourceList))
+    , list_(ControlAs<platform::ReportListView>(kResourceList))
     , generateButton_(ControlAs<shell::ImageTextButton>(kGenerateButton))
     , workFolderBox_(ControlAs<QLineEdit>(kWorkFolderBox))
     , rows_(new shell::ResourceListModel(QStringLiteral("Resource Name"), this))
@@ -57,6 +57,8 @@ BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* par
 
     generateButton_->SetImages(art::kGenerateBitmapId);
     shell::SetUpResourceList(*list_, *rows_);
+    list_->AcceptFileDrops();
+    connect(list_, &platform::ReportListView::FilesDropped, this, &BuilderDialog::OnFilesDropped);
 
     connect(ControlAs<QPushButton>(kPickFolderButton), &QPushButton::clicked, this, &BuilderDialog::OnChooseWorkFolder);
     connect(ControlAs<QPushButton>(kAddButton), &QPushButton::clicked, this, &BuilderDialog::OnAddResource);

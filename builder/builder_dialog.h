@@ -14,10 +14,10 @@
 
 class QLabel;
 class QLineEdit;
-class QTableView;
 
 namespace skinwright::platform {
 class MultiLineEdit;
+class ReportListView;
 }
 namespace skinwright::shell {
 class ImageTextButton;
@@ -50,6 +50,7 @@ public:
 
     void OnChooseWorkFolder();
     void OnAddResource();
+    void OnFilesDropped(const QStringList& paths);
     void OnRemove();
     void OnRemoveAll();
     void GeneratePacket();
@@ -66,6 +67,7 @@ private:
     void LoadState();
     void SaveState();
     void TakeBoxTexts();
+    void AddPictures(const QStringList& paths, const QStringList& refusedPaths);
     void Finish();
     platform::MessageAnswer Tell(const QString& text,
                                  platform::MessageButtons buttons = platform::MessageButtons::Ok,
@@ -74,7 +76,7 @@ private:
     BuilderEnvironment environment_;
     platform::MultiLineEdit* commentsBox_;
     QLabel* countText_;
-    QTableView* list_;
+    platform::ReportListView* list_;
     shell::ImageTextButton* generateButton_;
     QLineEdit* workFolderBox_;
     shell::ResourceListModel* rows_;

@@ -1,6 +1,6 @@
-// "Add Resource ...": picked pictures become rows of the resource list. Only
-// names are recorded; the pictures are read from the work folder when the
-// packet is generated.
+// "Add Resource ...": picked pictures become rows of the resource list, and so
+// do picture files dropped on the list. Only names are recorded; the pictures
+// are read from the work folder when the packet is generated.
 #include "builder_dialog.h"
 
 #include <QFileInfo>
@@ -15,12 +15,27 @@ void BuilderDialog::OnAddResource()
     if (table_->Count() >= kTableCapacity)
         return;
     const QStringList chosen = CSelectFileDlg(workFolder_, this, environment_.dialogs).Show();
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        AddPictures(chosen, {});
+}
 
+// A folder dropped on the list is no picture: it is named with the refusals.
+void BuilderDialog::OnFilesDropped(const QStringList& paths)
+{
+    QStringList files;
+    QStringList folders;
+    for (const QString& path : paths)
+        (QFileInfo(path).isDir() ? folders : files) << path;
+    AddPictures(files, folders);
+}
+
+void BuilderDialog::AddPictures(const QStringList& paths, const QStringList& refusedPaths)
+{
     QStringList refused;
+    for (const QString& path : refusedPaths)
+        refused << QFileInfo(path).fileName();
     int overCapacity = 0;
-    for (const QString& path : chosen) {
+    for (const QString& path : paths) {
         const AddResult added = AddFromPath(*table_, path.toStdString());
         if (added.status == AddStatus::TableFull)
             ++overCapacity;

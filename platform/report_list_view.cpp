@@ -1,6 +1,10 @@
 #include "report_list_view.h"
 
+#include <QDrag>
+#include <QMimeData>
 #include <QMouseEvent>
+
+#include "dropped_files.h"
 
 namespace skinwright::platform {
 
@@ -33,6 +37,65 @@ void ReportListView::mouseReleaseEvent(QMouseEvent* event)
     doubleClicked_ = false;
     if (event->button() == Qt::LeftButton && !endsDoubleClick)
         emit LeftClicked();
+}
+
+void ReportListView::AcceptFileDrops()
+{
+    setAcceptDrops(true);
+    setDragDropMode(makeDragData_ ? DragDrop : DropOnly);
+}
+
+void ReportListView::SetDragSource(DragData makeData)
+{
+    makeDragData_ = std::move(makeData);
+    setDragEnabled(true);
+    setDragDropMode(acceptDrops() ? DragDrop : DragOnly);
+}
+
+// Only files from outside the program: a row of this list dropped back on
+// it is no file to add.
+bool ReportListView::TakesDrop(const QDropEvent& event) const
+{
+    return acceptDrops() && event.source() == nullptr && event.mimeData() != nullptr &&
+           !DroppedFiles(*event.mimeData()).isEmpty();
+}
+
+void ReportListView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (TakesDrop(*event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ReportListView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (TakesDrop(*event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ReportListView::dropEvent(QDropEvent* event)
+{
+    if (!TakesDrop(*event)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit FilesDropped(DroppedFiles(*event->mimeData()));
+}
+
+void ReportListView::startDrag(Qt::DropActions)
+{
+    if (!makeDragData_)
+        return;
+    std::unique_ptr<QMimeData> carried = makeDragData_();
+    if (!carried)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(carried.release());
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
 }
 
 }  // namespace skinwright::platform

@@ -86,4 +86,10 @@ QVariant ResourceListModel::headerData(int section, Qt::Orientation orientation,
     return {};
 }
 
+Qt::ItemFlags ResourceListModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
 }  // namespace skinwright::shell

@@ -33,6 +33,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Rows can be dragged where the view allows it.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     QString firstHeading_;

@@ -19,19 +19,26 @@ void ViewerDialog::OnListClick()
     const int row = GetSelectedRow();
     if (row < 0 || row >= reader_.Table().Count())
         return;
-    if (!previewFolder_)
-        previewFolder_ = std::make_unique<QTemporaryDir>();
-    if (!previewFolder_->isValid())
+    QTemporaryDir* folder = PrivateFolder();
+    if (!folder)
         return;
 
     // Named after the row's "Resource ID" column.
     const QString idText = rows_->CellText(row, shell::ResourceListModel::kResourceId);
-    const QString temporary = previewFolder_->filePath(idText + ".gif");
+    const QString temporary = folder->filePath(idText + ".gif");
     if (!reader_.ExtractResource(row, platform::ToFileSystemPath(temporary)))
         return;
     pictureArea_->setAlignment(Qt::AlignCenter);
     pictureArea_->setPixmap(platform::LoadPictureFile(temporary));
     QFile::remove(temporary);
+}
+
+// Made on first use, removed with the Viewer; null when it cannot be made.
+QTemporaryDir* ViewerDialog::PrivateFolder()
+{
+    if (!privateFolder_)
+        privateFolder_ = std::make_unique<QTemporaryDir>();
+    return privateFolder_->isValid() ? privateFolder_.get() : nullptr;
 }
 
 }  // namespace skinwright::viewer

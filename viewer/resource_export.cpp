@@ -1,8 +1,12 @@
 // "Save As ..." and "Save All ...": one resource under a chosen name, or every
-// resource with the two side files into a chosen folder.
+// resource with the two side files into a chosen folder. A row dragged out of
+// the list is exported too, into the private temporary folder.
 #include "viewer_dialog.h"
 
 #include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include "platform/paths.h"
 #include "shell/folder_chooser.h"
@@ -85,6 +89,26 @@ void ViewerDialog::OnSaveAll()
         Tell(QString::asprintf("%d of %d Failed to save", failures, count));
     else
         Tell(QStringLiteral("Successfully exported!"));
+}
+
+// Dragged pictures stay until the Viewer goes, for a drop target that copies
+// them late. They have a folder of their own, apart from the preview's files.
+std::unique_ptr<QMimeData> ViewerDialog::MakeDragData()
+{
+    const int row = GetSelectedRow();
+    QTemporaryDir* folder = PrivateFolder();
+    if (!reader_.IsLoaded() || row < 0 || row >= reader_.Table().Count() || !folder)
+        return nullptr;
+    const QString fileName = ExportFileName(reader_.Table().rows[static_cast<std::size_t>(row)]);
+    const QDir dragged(folder->filePath(QStringLiteral("dragged")));
+    if (fileName.isEmpty() || !dragged.mkpath(QStringLiteral(".")))
+        return nullptr;
+    const QString target = dragged.filePath(fileName);
+    if (!reader_.ExtractResource(row, platform::ToFileSystemPath(target)))
+        return nullptr;
+    auto carried = std::make_unique<QMimeData>();
+    carried->setUrls({QUrl::fromLocalFile(target)});
+    return carried;
 }
 
 }  // namespace skinwright::viewer

@@ -1,12 +1,15 @@
 #include "viewer_dialog.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "platform/dropped_files.h"
 #include "platform/paths.h"
 #include "platform/report_list_view.h"
 #include "res/art/art.h"
@@ -50,6 +53,9 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     setWindowIcon(art::AppIcon());
     SetUpHelp();
     SetUpList();
+    // Files dropped anywhere on the window, the path field included, open.
+    setAcceptDrops(true);
+    pathField_->setAcceptDrops(false);
 
     connect(pathField_, &QLineEdit::textChanged, this, &ViewerDialog::OnPathChanged);
     connect(ControlAs<QPushButton>(kPickButton), &QPushButton::clicked, this, &ViewerDialog::OnPickPacket);
@@ -88,6 +94,7 @@ void ViewerDialog::SetUpList()
     shell::SetUpResourceList(*list_, *rows_);
     connect(list_, &platform::ReportListView::LeftClicked, this, &ViewerDialog::OnListClick);
     connect(list_, &platform::ReportListView::LeftDoubleClicked, this, &ViewerDialog::OnSaveAs);
+    list_->SetDragSource([this] { return MakeDragData(); });
 }
 
 void ViewerDialog::LoadState()
@@ -137,6 +144,41 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
     TemplateDialog::keyPressEvent(event);
 }
 
+namespace {
+
+// A file from outside the program whose path the field can hold; a row of
+// the Viewer's own list dropped back on it is a picture, not a packet.
+QString DroppedPacket(const QDropEvent& event)
+{
+    if (event.source() != nullptr || event.mimeData() == nullptr)
+        return {};
+    const QStringList files = platform::DroppedFiles(*event.mimeData());
+    if (files.isEmpty() || files.first().size() > kPathLimit)
+        return {};
+    return files.first();
+}
+
+}  // namespace
+
+void ViewerDialog::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (DroppedPacket(*event).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void ViewerDialog::dropEvent(QDropEvent* event)
+{
+    const QString packet = DroppedPacket(*event);
+    if (packet.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    OpenPath(packet);
+}
+
 int ViewerDialog::GetSelectedRow() const
 {
     const QModelIndexList selected = list_->selectionModel()->selectedRows();
@@ -157,14 +199,18 @@ void ViewerDialog::OnPickPacket()
     request.initialName = QStringLiteral("*.ezx");
     request.filter = QStringLiteral("Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
     const QStringList chosen = environment_.dialogs.AskForFiles(request);
-    if (!chosen.isEmpty()) {
-        // Picking the path the field already holds loads it all the same.
-        if (chosen.first() == pathField_->text())
-            OnPathChanged(chosen.first());
-        else
-            pathField_->setText(chosen.first());
-    }
+    if (!chosen.isEmpty())
+        OpenPath(chosen.first());
     update();
+}
+
+// Picking or dropping the path the field already holds loads it all the same.
+void ViewerDialog::OpenPath(const QString& path)
+{
+    if (path == pathField_->text())
+        OnPathChanged(path);
+    else
+        pathField_->setText(path);
 }
 
 void ViewerDialog::OnHelp()

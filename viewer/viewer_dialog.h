@@ -13,6 +13,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QTemporaryDir;
 
 namespace skinwright::platform {
@@ -52,16 +53,25 @@ public:
     void OnHelp();
     void OnBuildNewPacket();
 
+    // What a drag of the selected row carries: its picture as a file named as
+    // export names it, in the private temporary folder. Null when the row's
+    // name or record cannot be exported.
+    std::unique_ptr<QMimeData> MakeDragData();
+
     // Closing in any way ends here: Esc, Enter, the close box.
     void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void SetUpList();
     void SetUpHelp();
     void OnPathChanged(const QString& text);
+    void OpenPath(const QString& path);
+    QTemporaryDir* PrivateFolder();
     void LoadState();
     void SaveState();
     void Finish();
@@ -84,7 +94,7 @@ private:
     PacketReader reader_;
     QString packetPath_;
     QString outputFolder_;
-    std::unique_ptr<QTemporaryDir> previewFolder_;
+    std::unique_ptr<QTemporaryDir> privateFolder_;
     bool finished_ = false;
 };
 

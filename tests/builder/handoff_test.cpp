@@ -56,7 +56,7 @@ protected:
 
     void OpenViewer(const QString& packet)
     {
-        viewer = std::make_unique<viewer::ViewerDialog>(viewer::ViewerEnvironment{dialogs, settings, program, "Skinwright"});
+        viewer = std::make_unique<viewer::ViewerDialog>(viewer::ViewerEnvironment{dialogs, settings, program, "Skinwright", {}});
         viewer->show();
         viewer->ControlAs<QLineEdit>(templates::viewer::kPathField)->setText(packet);
     }

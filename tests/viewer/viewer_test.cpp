@@ -57,7 +57,7 @@ protected:
 
     ViewerDialog& Open()
     {
-        viewer = std::make_unique<ViewerDialog>(ViewerEnvironment{dialogs, settings, program, "Skinwright"});
+        viewer = std::make_unique<ViewerDialog>(ViewerEnvironment{dialogs, settings, program, "Skinwright", {}});
         viewer->show();
         return *viewer;
     }
