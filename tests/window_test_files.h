@@ -1,5 +1,6 @@
-// What the window tests read and write: whole files, and the texts of the
-// message boxes the scripted dialogs were asked to show.
+// What the window tests read and write: whole files, files dropped from a
+// file manager, and the texts of the message boxes the scripted dialogs were
+// asked to show.
 #pragma once
 
 #include <ostream>
@@ -8,9 +9,14 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+#include <QWidget>
 
 #include "platform/scripted_dialogs.h"
 
@@ -36,6 +42,25 @@ inline void WriteAll(const QString& path, QByteArrayView bytes)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size())
         << path.toStdString();
+}
+
+// The files land on `target` as a file manager's drag would bring them: it
+// enters, moves and drops. The application hands a drop only to the widget
+// that took the drag on entering.
+inline void DropFiles(QWidget& target, const QStringList& paths)
+{
+    QMimeData carried;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    carried.setUrls(urls);
+    const QPoint at(4, 4);
+    QDragEnterEvent enter(at, Qt::CopyAction, &carried, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &carried, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&target, &move);
+    QDropEvent drop(at, Qt::CopyAction, &carried, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&target, &drop);
 }
 
 inline QStringList MessageTexts(const platform::ScriptedDialogs& dialogs)

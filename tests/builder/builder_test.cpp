@@ -195,6 +195,29 @@ TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
     EXPECT_EQ(dialogs.FileCalls().size(), 2u);
 }
 
+TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndADroppedFolderIsRefused)
+{
+    Open();
+    QStringList dropped = Pictures({"zeta.gif", "ok.gif"});
+    QDir().mkpath(work + "/folder.gif");
+    dropped.insert(1, work + "/folder.gif");
+    test::DropFiles(*List()->viewport(), dropped);
+    EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0)}), QStringList({"zeta.g", "ok.g"}));
+    EXPECT_EQ(CountText(), "New packet has 2 valid resources.");
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({"These files cannot become resources and were not added:\nfolder.gif"}));
+    EXPECT_TRUE(dialogs.FileCalls().empty());
+}
+
+TEST_F(BuilderTest, FilesDroppedOnAFullListAreCounted)
+{
+    Open();
+    dialogs.QueueFiles(QStringList(2048, Pictures({"p.gif"}).front()));
+    builder->OnAddResource();
+    test::DropFiles(*List()->viewport(), Pictures({"a.gif", "b.gif"}));
+    EXPECT_EQ(Rows(), 2048);
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({"2 files were not added: a resource packet holds at most 2048 resources."}));
+}
+
 TEST_F(BuilderTest, RemoveTakesOnlyTheSelectedRow)
 {
     Open();

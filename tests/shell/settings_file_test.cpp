@@ -1,5 +1,8 @@
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +61,61 @@ TEST_F(Settings, LongValuesComeBackCutToWholeCharacters)
     const QString accented(1500, QChar(0xE9));  // two bytes each in UTF-8
     ASSERT_TRUE(WriteSetting(path_, kDefaultSection, kLastResFileKey, accented));
     EXPECT_EQ(ReadSetting(path_, kDefaultSection, kLastResFileKey, ""), accented.left(511));
+}
+
+class SettingsPlace : public ::testing::Test {
+protected:
+    SettingsPlace()
+    {
+        qputenv("HOME", home_.toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    ~SettingsPlace() override
+    {
+        QFile::setPermissions(readOnly_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("HOME", savedHome_);
+        if (savedConfigHome_.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", savedConfigHome_);
+    }
+
+    // A program folder its user cannot create files in, as /usr/bin is. Root
+    // can create files in any folder it may not write; not in its own /proc.
+    QString ReadOnlyProgramFolder()
+    {
+        if (geteuid() == 0)
+            return "/proc/self/";
+        QFile::setPermissions(readOnly_.path(), QFile::ReadOwner | QFile::ExeOwner);
+        return readOnly_.path() + "/";
+    }
+
+    QTemporaryDir root_;
+    QTemporaryDir readOnly_;
+    QString home_ = root_.filePath("home");
+    QByteArray savedHome_ = qgetenv("HOME");
+    QByteArray savedConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME") ? qgetenv("XDG_CONFIG_HOME") : QByteArray();
+};
+
+TEST_F(SettingsPlace, APortableProgramKeepsItsFileBesideItUnderItsOwnName)
+{
+    EXPECT_EQ(SettingsFilePathFor(root_.path() + "/", "Copy"), root_.path() + "/Copy.ini");
+}
+
+TEST_F(SettingsPlace, AnInstalledProgramKeepsItsFileInTheUsersConfigurationFolder)
+{
+    const QString program = ReadOnlyProgramFolder();
+    EXPECT_EQ(SettingsFilePathFor(program, "Copy"), home_ + "/.config/Copy.ini");
+    const QString configHome = root_.filePath("config");
+    qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
+    EXPECT_EQ(SettingsFilePathFor(program, "Copy"), configHome + "/Copy.ini");
+}
+
+TEST_F(SettingsPlace, TheFirstWriteMakesAMissingConfigurationFolder)
+{
+    const QString path = home_ + "/.config/Skinwright.ini";
+    ASSERT_TRUE(WriteSetting(path, kDefaultSection, kLastResFileKey, "/phone/iconres.ezx"));
+    EXPECT_EQ(ReadSetting(path, kDefaultSection, kLastResFileKey, ""), "/phone/iconres.ezx");
 }
 
 }  // namespace

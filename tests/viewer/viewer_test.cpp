@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -501,6 +502,69 @@ TEST_F(ViewerTest, TheWindowFollowsItsTemplate)
     ClickRow(0);
     if (const QByteArray shot = qgetenv("SKINWRIGHT_SCREENSHOT"); !shot.isEmpty())
         viewer->grab().save(QString::fromLocal8Bit(shot));
+}
+
+}  // namespace
+}  // namespace skinwright::viewer
+
+namespace skinwright::viewer {
+namespace {
+
+class ViewerStartAndDragTest : public ViewerTest {};
+
+TEST_F(ViewerStartAndDragTest, ThePacketGivenAtStartOpensInsteadOfTheRememberedOne)
+{
+    shell::WriteSetting(settings, "default", "LastResFile", MakePacket({"ok.g"}, "remembered.ezx"));
+    const QString given = MakePacket({"ok.g", "back.g"}, "given.ezx");
+    viewer = std::make_unique<ViewerDialog>(ViewerEnvironment{dialogs, settings, program, "Skinwright", given});
+    EXPECT_EQ(PathField()->text(), given);
+    EXPECT_EQ(Rows(), 2);
+    viewer->reject();
+    EXPECT_EQ(Setting("LastResFile"), given);
+}
+
+TEST_F(ViewerStartAndDragTest, TheFirstFileDroppedAnywhereOnTheWindowOpens)
+{
+    const QString first = MakePacket({"ok.g", "back.g"}, "first.ezx");
+    const QString second = MakePacket({"ok.g"}, "second.ezx");
+    Open();
+    test::DropFiles(*PathField(), {first, second});
+    EXPECT_EQ(PathField()->text(), first);
+    EXPECT_EQ(Rows(), 2);
+
+    test::DropFiles(*List()->viewport(), {second});
+    EXPECT_EQ(PathField()->text(), second);
+    EXPECT_EQ(Rows(), 1);
+}
+
+TEST_F(ViewerStartAndDragTest, ADraggedRowIsItsPictureUnderItsExportName)
+{
+    Open();
+    PathField()->setText(MakePacket({"ok.g", "back.g"}));
+    List()->selectRow(1);
+    const std::unique_ptr<QMimeData> dragged = viewer->MakeDragData();
+    ASSERT_TRUE(dragged);
+    ASSERT_EQ(dragged->urls().size(), 1);
+    const QString file = dragged->urls().front().toLocalFile();
+    EXPECT_EQ(QFileInfo(file).fileName(), "back.gif");
+    EXPECT_EQ(ReadAll(file), ReadAll(work + "/back.gif"));
+    EXPECT_FALSE(file.startsWith(program));
+}
+
+TEST_F(ViewerStartAndDragTest, ARefusedNameOrACutRecordGivesNoDrag)
+{
+    Open();
+    const QString packet = MakePacket({"sub/evil.g", "keep.g"});
+    QByteArray bytes = ReadAll(packet);
+    bytes.chop(1);  // the second row's record is cut short
+    WriteAll(packet, bytes);
+    PathField()->setText(packet);
+    for (const int row : {0, 1}) {
+        List()->selectRow(row);
+        EXPECT_FALSE(viewer->MakeDragData()) << row;
+    }
+    List()->clearSelection();
+    EXPECT_FALSE(viewer->MakeDragData());
 }
 
 }  // namespace
