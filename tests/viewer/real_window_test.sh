@@ -18,62 +18,13 @@ mkdir -m 700 "$work/runtime"
 
 cat >"$work/session" <<'SESSION'
 set -euo pipefail
-work=$1 shots=$2
+work=$1 shots=$2 here=$3
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 "$work/Skinwright" &
 program=$!
 
-fail() { echo "$*"; kill "$program" 2>/dev/null || true; exit 1; }
-
-# The program's visible windows, one id a line.
-windows() { xdotool search --onlyvisible --pid "$program" --name '' 2>/dev/null | sort || true; }
-
-# Waits for a window of the program that is not among those given, and prints it.
-new_window() {
-  local before=$1 id
-  for _ in $(seq 100); do
-    kill -0 "$program" 2>/dev/null || fail "the program ended unexpectedly"
-    id=$(comm -13 <(echo "$before") <(windows) | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits until the window is no longer shown.
-gone() {
-  for _ in $(seq 100); do
-    windows | grep -qx "$1" || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-title() { xdotool getwindowname "$1"; }
-
-# Presses a key that must open a window; checks its title, closes it with
-# Esc and gives the focus back to the window that opened it (the Viewer
-# unless named).
-opens() {
-  local key=$1 expected=$2 owner=${3:-$viewer} before shown
-  before=$(windows)
-  xdotool key "$key"
-  shown=$(new_window "$before") || fail "$expected: no window opened"
-  [[ "$(title "$shown")" =~ $expected ]] || fail "expected a window '$expected', got '$(title "$shown")'"
-  xdotool windowfocus --sync "$shown"
-  xdotool key Escape
-  gone "$shown" || fail "$expected: Esc did not close it"
-  xdotool windowfocus --sync "$owner"
-}
-
-viewer=
-for _ in $(seq 300); do
-  kill -0 "$program" 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
-  viewer=$(xdotool search --name '^Skinwright \(Moto Skin\)$' 2>/dev/null | head -n 1) || true
-  [ -n "$viewer" ] && break
-  sleep 0.1
-done
-[ -n "$viewer" ] || fail "no Viewer window appeared"
+source "$here/xdotool_helpers.sh"
+viewer=$(viewer_window)
 
 # A window of its own: no owner, a normal window, so it gets a taskbar entry.
 xprop -id "$viewer" WM_TRANSIENT_FOR | grep -q 'not found' || fail "the Viewer is transient: $(xprop -id "$viewer" WM_TRANSIENT_FOR)"
@@ -157,25 +108,8 @@ kill -0 "$program" 2>/dev/null && fail "the program did not end on Enter"
 wait "$program"
 SESSION
 
-# Our own X server: it writes its display number to fd 3 once it accepts
-# connections. It must not reset when its last client leaves, or the program
-# could start while it resets after the check below. A machine that cannot
-# run one skips the test (exit 77).
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 200); do
-  [ -s "$work/display" ] && break
-  kill -0 "$server" 2>/dev/null || break
-  sleep 0.05
-done
-export DISPLAY=":$(head -n 1 "$work/display" 2>/dev/null)"
-if [ ! -s "$work/display" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
-  echo "no X server could be started or reached on this machine; skipping:"
-  cat "$work/xvfb.log"
-  exit 77
-fi
-bash "$work/session" "$work" "$shots" || { cat "$work/xvfb.log"; exit 1; }
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/with_xvfb.sh" bash "$work/session" "$work" "$shots" "$here"
 
 settings=$work/Skinwright.ini
 expect_line() {
