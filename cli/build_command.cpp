@@ -47,7 +47,7 @@ OrderResult FillResourceList(const CommandLine& line, const std::filesystem::pat
 {
     if (!line.Has("order"))
         return AddFolderPictures(table, workFolder);
-    const std::filesystem::path listFile = line.Value("order");
+    const std::filesystem::path listFile = line.PathValue("order");
     const FileText text = ReadWholeFile(listFile, kMaxListFileSize);
     if (!text.read)
         return {false, DisplayPath(listFile) + ": " + text.error};
@@ -62,14 +62,14 @@ CommentResult TakeComment(const CommandLine& line)
     if (line.Has("comment"))
         return CommentFromUtf8(line.Value("comment"));
     if (line.Has("comment-from")) {
-        const std::filesystem::path source = line.Value("comment-from");
+        const std::filesystem::path source = line.PathValue("comment-from");
         CommentResult taken = CommentOfPacketFile(source);
         if (!taken.ok)
             taken.error = DisplayPath(source) + ": " + taken.error;
         return taken;
     }
     if (line.Has("comment-file")) {
-        const std::filesystem::path source = line.Value("comment-file");
+        const std::filesystem::path source = line.PathValue("comment-file");
         const FileText text = ReadWholeFile(source, kMaxCommentFileSize);
         CommentResult taken = text.read ? CommentFromBytes(text.bytes) : CommentResult{false, {}, text.error};
         if (!taken.ok)
@@ -92,8 +92,8 @@ int RunBuild(std::span<const std::string> args, std::ostream& out, std::ostream&
         return UsageError(err, "build needs the packet to write: -o PACKET");
     if (CountGiven(line, {"comment", "comment-file", "comment-from"}) > 1)
         return UsageError(err, "give one of --comment, --comment-file and --comment-from");
-    const std::filesystem::path workFolder = line.operands[0];
-    const std::filesystem::path packetPath = line.Value("output");
+    const std::filesystem::path workFolder = line.PathOperand(0);
+    const std::filesystem::path packetPath = line.PathValue("output");
 
     std::error_code error;
     if (!std::filesystem::is_directory(workFolder, error)) {

@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "core/file_names.h"
+
 #include <algorithm>
 #include <array>
 
@@ -33,6 +35,16 @@ std::string CommandLine::Value(std::string_view option) const
 {
     const auto it = values.find(option);
     return it == values.end() ? std::string() : it->second;
+}
+
+std::filesystem::path CommandLine::PathOperand(std::size_t index) const
+{
+    return PathFromUtf8(operands.at(index));
+}
+
+std::filesystem::path CommandLine::PathValue(std::string_view option) const
+{
+    return PathFromUtf8(Value(option));
 }
 
 CommandLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionSpec> known)

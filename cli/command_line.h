@@ -1,6 +1,7 @@
 // Splitting a command's arguments into operands and options.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <span>
@@ -24,6 +25,9 @@ struct CommandLine {
 
     bool Has(std::string_view option) const { return values.contains(option) || flags.contains(option); }
     std::string Value(std::string_view option) const;
+    // Operands and values that name files, from their UTF-8 text.
+    std::filesystem::path PathOperand(std::size_t index) const;
+    std::filesystem::path PathValue(std::string_view option) const;
 };
 
 // Accepts "--name value", "--name=value", "-x value" and flags anywhere among

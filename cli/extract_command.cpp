@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "command_line.h"
+#include "core/file_names.h"
 #include "core/codepage.h"
 #include "core/packet_format.h"
 #include "packet_loading.h"
@@ -18,9 +19,9 @@ int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostrea
         return *answered;
     if (line.operands.size() != 2 || line.operands[0].empty() || line.operands[1].empty())
         return UsageError(err, "extract takes a packet and a folder");
-    const std::filesystem::path folder = line.operands[1];
+    const std::filesystem::path folder = line.PathOperand(1);
 
-    const auto reader = OpenPacket(line.operands[0], err);
+    const auto reader = OpenPacket(line.PathOperand(0), err);
     if (!reader)
         return kExitFailure;
     std::error_code error;
@@ -51,7 +52,7 @@ int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostrea
             ++failures;
             continue;
         }
-        const std::filesystem::path target = folder / Cp1252ToUtf8(PictureFileName(name));
+        const std::filesystem::path target = folder / PathFromUtf8(Cp1252ToUtf8(PictureFileName(name)));
         if (!reader->ExtractResource(i, target)) {
             err << DisplayPath(target) << " Failed to save\n";
             ++failures;

@@ -15,7 +15,7 @@ int RunInfo(std::span<const std::string> args, std::ostream& out, std::ostream& 
         return *answered;
     if (line.operands.size() != 1 || line.operands[0].empty())
         return UsageError(err, "info takes one packet");
-    const std::filesystem::path path = line.operands[0];
+    const std::filesystem::path path = line.PathOperand(0);
     const auto reader = OpenPacket(path, err);
     if (!reader)
         return kExitFailure;

@@ -14,7 +14,7 @@ int RunList(std::span<const std::string> args, std::ostream& out, std::ostream& 
         return *answered;
     if (line.operands.size() != 1 || line.operands[0].empty())
         return UsageError(err, "list takes one packet");
-    const auto reader = OpenPacket(line.operands[0], err);
+    const auto reader = OpenPacket(line.PathOperand(0), err);
     if (!reader)
         return kExitFailure;
 

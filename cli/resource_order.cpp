@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/file_names.h"
 #include "core/name_hash.h"
 #include "core/resource_list.h"
 #include "terminal_text.h"
@@ -120,7 +121,7 @@ OrderResult AddFolderPictures(ResourceTable& table, const std::filesystem::path&
     std::error_code error;
     std::vector<std::string> fileNames;
     for (std::filesystem::directory_iterator it(workFolder, error), end; !error && it != end; it.increment(error)) {
-        std::string fileName = it->path().filename().string();
+        std::string fileName = PathToUtf8(it->path().filename());
         std::error_code typeError;
         if (EndsInGif(fileName) && it->is_regular_file(typeError))
             fileNames.push_back(std::move(fileName));

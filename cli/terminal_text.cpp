@@ -1,5 +1,7 @@
 #include "terminal_text.h"
 
+#include "core/file_names.h"
+
 #include <cstdio>
 
 #include "core/codepage.h"
@@ -34,7 +36,7 @@ std::string DisplayName(std::string_view cp1252)
 
 std::string DisplayPath(const std::filesystem::path& path)
 {
-    return TerminalSafe(path.string());
+    return TerminalSafe(PathToUtf8(path));
 }
 
 }  // namespace skinwright::cli

@@ -14,7 +14,7 @@ int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream
         return *answered;
     if (line.operands.size() != 1 || line.operands[0].empty())
         return UsageError(err, "verify takes one packet");
-    const std::filesystem::path path = line.operands[0];
+    const std::filesystem::path path = line.PathOperand(0);
     const FileText packet = ReadWholeFile(path, kMaxPacketSize);
     if (!packet.read) {
         err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << packet.error << '\n';

@@ -5,13 +5,61 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #else
 #include <unistd.h>
 #endif
 
 namespace skinwright {
 namespace {
+
+// Files are opened by their path's own characters: wide ones on Windows.
+std::FILE* OpenStream(const std::filesystem::path& path, const char* mode)
+{
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(path.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// A new file, or none when anything stands at the path already.
+std::FILE* CreateNewStream(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    const int descriptor = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (descriptor < 0)
+        return nullptr;
+    std::FILE* file = _fdopen(descriptor, "wb");
+    if (file == nullptr)
+        _close(descriptor);
+    return file;
+#else
+    return std::fopen(path.c_str(), "wbx");
+#endif
+}
+
+// Positions as 64-bit numbers: a long has 32 bits on Windows.
+std::int64_t Tell(std::FILE* file)
+{
+#ifdef _WIN32
+    return _ftelli64(file);
+#else
+    return std::ftell(file);
+#endif
+}
+
+bool SeekTo(std::FILE* file, std::int64_t position, int origin)
+{
+#ifdef _WIN32
+    return _fseeki64(file, position, origin) == 0;
+#else
+    return std::fseek(file, static_cast<long>(position), origin) == 0;
+#endif
+}
 
 bool SyncToDisk(std::FILE* file)
 {
@@ -42,7 +90,7 @@ BinaryFile BinaryFile::OpenForReading(const std::filesystem::path& path)
 {
     if (!IsRegularFile(path))
         return {};
-    return BinaryFile(std::fopen(path.c_str(), "rb"));
+    return BinaryFile(OpenStream(path, "rb"));
 }
 
 BinaryFile BinaryFile::CreateForWriting(const std::filesystem::path& path)
@@ -51,7 +99,7 @@ BinaryFile BinaryFile::CreateForWriting(const std::filesystem::path& path)
     const auto status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return {};
-    return BinaryFile(std::fopen(path.c_str(), "wb"));
+    return BinaryFile(OpenStream(path, "wb"));
 }
 
 BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created)
@@ -61,7 +109,7 @@ BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, st
     static std::minstd_rand random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::filesystem::path candidate = folder / (".skinwright-" + std::to_string(random()) + ".tmp");
-        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+        if (std::FILE* file = CreateNewStream(candidate)) {
             created = candidate;
             return BinaryFile(file);
         }
@@ -83,17 +131,17 @@ void BinaryFile::SetBufferSize(std::size_t size)
 std::int64_t BinaryFile::Size() const
 {
     std::FILE* file = file_.get();
-    const long position = std::ftell(file);
-    if (position < 0 || std::fseek(file, 0, SEEK_END) != 0)
+    const std::int64_t position = Tell(file);
+    if (position < 0 || !SeekTo(file, 0, SEEK_END))
         return -1;
-    const long size = std::ftell(file);
-    std::fseek(file, position, SEEK_SET);
+    const std::int64_t size = Tell(file);
+    SeekTo(file, position, SEEK_SET);
     return size;
 }
 
 bool BinaryFile::Seek(std::int64_t position)
 {
-    return position >= 0 && std::fseek(file_.get(), static_cast<long>(position), SEEK_SET) == 0;
+    return position >= 0 && SeekTo(file_.get(), position, SEEK_SET);
 }
 
 std::size_t BinaryFile::Read(void* buffer, std::size_t count)

@@ -6,6 +6,7 @@
 #include "binary_file.h"
 #include "byte_order.h"
 #include "codepage.h"
+#include "file_names.h"
 #include "replacing_file.h"
 #include "resource_list.h"
 
@@ -13,11 +14,6 @@ namespace skinwright {
 namespace {
 
 constexpr std::size_t kCopyBufferSize = 1 << 20;
-
-std::string PathText(const std::filesystem::path& path)
-{
-    return path.string();
-}
 
 WriteResult PictureFailure(const ResourceTable& table, int row)
 {
@@ -150,14 +146,14 @@ std::optional<std::filesystem::path> PictureFolder::Find(std::string_view name)
     if (!IsSafeExportName(name))
         return std::nullopt;
     const std::string fileName = PictureFileName(name);
-    std::filesystem::path exact = folder_ / Cp1252ToUtf8(fileName);
+    std::filesystem::path exact = folder_ / PathFromUtf8(Cp1252ToUtf8(fileName));
     if (IsRegularFile(exact))
         return exact;
     if (!indexed_) {
         indexed_ = true;
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(folder_, error))
-            if (const auto bytes = Utf8ToCp1252(entry.path().filename().string()))
+            if (const auto bytes = Utf8ToCp1252(PathToUtf8(entry.path().filename())))
                 byFoldedName_[FoldedCase(*bytes)].push_back(entry.path());
     }
     const auto found = byFoldedName_.find(FoldedCase(fileName));
@@ -197,11 +193,11 @@ WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, cons
 {
     ReplacingFile packet = ReplacingFile::Create(packetPath);
     if (!packet)
-        return {WriteStatus::CannotCreate, -1, "Cannot create new resource packet" + PathText(packetPath) + "!"};
+        return {WriteStatus::CannotCreate, -1, "Cannot create new resource packet" + PathToUtf8(packetPath) + "!"};
     BinaryFile& out = packet.Out();
     out.SetBufferSize(kCopyBufferSize);
     const WriteResult writeFailed{
-        WriteStatus::WriteFailed, -1, "Failed to write new resource packet " + PathText(packetPath) + "!"};
+        WriteStatus::WriteFailed, -1, "Failed to write new resource packet " + PathToUtf8(packetPath) + "!"};
 
     const std::string front = FrontOfPacket(table, plan.comment);
     if (!out.Write(front.data(), front.size()))

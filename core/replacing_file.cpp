@@ -3,7 +3,9 @@
 #include <system_error>
 #include <utility>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -40,6 +42,20 @@ void TakeOverOwnerAndMode(const std::filesystem::path& target, const std::filesy
 #endif
     std::error_code ignored;
     std::filesystem::permissions(temporary, status.permissions(), ignored);
+}
+
+// One step that leaves either the old file or the new one at the target. On
+// Windows a target that another program holds open without letting it be
+// replaced stays as it is, and the move fails.
+bool MoveOver(const std::filesystem::path& temporary, const std::filesystem::path& target)
+{
+#ifdef _WIN32
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    return !error;
+#endif
 }
 
 }  // namespace
@@ -102,9 +118,7 @@ bool ReplacingFile::Commit(Durability durability)
         Discard();
         return false;
     }
-    std::error_code error;
-    std::filesystem::rename(temporary_, target_, error);
-    if (error) {
+    if (!MoveOver(temporary_, target_)) {
         Discard();
         return false;
     }

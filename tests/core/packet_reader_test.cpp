@@ -183,10 +183,12 @@ TEST_F(ReaderTest, EveryCutOfAPacketFailsCleanlyOrLoads)
 
 TEST_F(ReaderTest, OnlyRegularFilesAreOpened)
 {
+#ifndef _WIN32
     ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
     EXPECT_EQ(Load(folder / "fifo").reason, "not a regular file");
-    EXPECT_EQ(Load(folder.Path()).reason, "not a regular file");
     EXPECT_EQ(Load("/dev/zero").reason, "not a regular file");
+#endif
+    EXPECT_EQ(Load(folder.Path()).reason, "not a regular file");
     EXPECT_EQ(Load(folder / "missing.ezx").reason, "no such file");
 }
 
@@ -224,6 +226,7 @@ TEST_F(ReaderTest, ExtractionRefusesBadRowsAndRecords)
     EXPECT_FALSE(reader.ExtractResource(0, folder / "no-such-folder" / "x.gif"));
 }
 
+#ifndef _WIN32  // resident memory and sparse files as Linux tells them
 // Resident memory in KiB, or -1 where the system does not tell.
 long ResidentKiB()
 {
@@ -267,12 +270,18 @@ TEST_F(ReaderTest, AVastStretchBeforeTheHeaderCostsNoMemory)
     ASSERT_TRUE(Load(small).loaded);
     EXPECT_LT(ResidentKiB() - before, 10 * 1024);
 }
+#endif
 
 TEST_F(ReaderTest, OutputsAreNeverFifosOrDevices)
 {
     ASSERT_TRUE(Load(Put(WorkedExamplePacket())).loaded);
+#ifdef _WIN32
+    const std::filesystem::path outputs[] = {folder.Path()};
+#else
     ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
-    for (const auto& output : {folder / "fifo", std::filesystem::path("/dev/null"), folder.Path()}) {
+    const std::filesystem::path outputs[] = {folder / "fifo", "/dev/null", folder.Path()};
+#endif
+    for (const auto& output : outputs) {
         EXPECT_FALSE(reader.ExtractResource(0, output)) << output;
         EXPECT_FALSE(reader.WriteHeaderFile(output)) << output;
         EXPECT_FALSE(reader.WriteHashTable(output)) << output;

@@ -146,6 +146,7 @@ TEST_F(WriterTest, APacketMayEndAt2GiBLessOneByteAndNoFurther)
     EXPECT_TRUE(OutputFiles().empty());
 }
 
+#ifndef _WIN32  // no file size limit to make a write fail
 TEST_F(WriterTest, AFailedWriteInsideALargePictureIsAWriteFailure)
 {
     AddPicture("big.g", Picture(3 * 1024 * 1024, 'x'));
@@ -155,6 +156,7 @@ TEST_F(WriterTest, AFailedWriteInsideALargePictureIsAWriteFailure)
     EXPECT_EQ(result.message, "Failed to write new resource packet " + (out / "iconres.ezx").string() + "!");
     EXPECT_TRUE(OutputFiles().empty());
 }
+#endif
 
 TEST_F(WriterTest, AmbiguousOrOutsidePicturesAreRefused)
 {
@@ -188,6 +190,7 @@ TEST_F(WriterTest, ATargetThatCannotBeReplacedIsNotCreated)
     EXPECT_EQ(OutputFiles().size(), 2u);
 }
 
+#ifndef _WIN32  // no file size limit to make a write fail
 TEST_F(WriterTest, AFailedWriteIsAFailureAndLeavesNothingBehind)
 {
     AddPicture("ok.g", OkPicture());
@@ -200,6 +203,7 @@ TEST_F(WriterTest, AFailedWriteIsAFailureAndLeavesNothingBehind)
     EXPECT_EQ(ReadFile(out / "iconres.ezx"), "the old packet");
     EXPECT_EQ(OutputFiles(), std::vector<std::string>{"iconres.ezx"});
 }
+#endif
 
 TEST_F(WriterTest, AFolderThatCannotHoldThePacket)
 {

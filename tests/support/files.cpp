@@ -1,6 +1,8 @@
 #include "files.h"
 
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -10,6 +12,7 @@
 #include <system_error>
 
 namespace skinwright::test {
+#ifndef _WIN32
 namespace {
 
 // Puts the file size limit and SIGXFSZ back as they were, however `run` ends.
@@ -42,6 +45,7 @@ private:
 };
 
 }  // namespace
+#endif
 
 TempFolder::TempFolder(std::string_view purpose)
 {
@@ -87,10 +91,12 @@ std::vector<std::string> ListFolder(const std::filesystem::path& folder)
     return names;
 }
 
+#ifndef _WIN32
 void WithFileSizeLimit(std::uint64_t bytes, const std::function<void()>& run)
 {
     const FileSizeLimit limit(bytes);
     run();
 }
+#endif
 
 }  // namespace skinwright::test
