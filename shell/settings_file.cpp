@@ -22,11 +22,15 @@ QString SettingsFilePath()
     return SettingsFilePathFor(ProgramFolder(), ApplicationName());
 }
 
+// The folder the package installs the program into is never the settings'
+// place, even for root, who may write there: a file root left there would
+// otherwise become every user's, and theirs to lose.
 QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName)
 {
     const QString fileName = applicationName + QStringLiteral(".ini");
     const QString besideProgram = programFolder + fileName;
-    if (QFileInfo::exists(besideProgram) || QFileInfo(programFolder).isWritable())
+    const bool installed = QDir(programFolder) == QDir(QStringLiteral(SKINWRIGHT_INSTALLED_FOLDER));
+    if (!installed && (QFileInfo::exists(besideProgram) || QFileInfo(programFolder).isWritable()))
         return besideProgram;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(fileName);
 }

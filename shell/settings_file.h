@@ -25,7 +25,8 @@ inline constexpr std::size_t kReadLimit = 1024;
 // The application name and ".ini", beside the executable when its folder can
 // be written or already holds the file (a copied or portable program);
 // otherwise in the user's configuration folder ($XDG_CONFIG_HOME, else
-// ~/.config), where an installed program keeps it.
+// ~/.config), where an installed program keeps it. The folder the package
+// installs into counts as not writable, also for root.
 QString SettingsFilePath();
 QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName);
 

@@ -111,6 +111,11 @@ TEST_F(SettingsPlace, AnInstalledProgramKeepsItsFileInTheUsersConfigurationFolde
     EXPECT_EQ(SettingsFilePathFor(program, "Copy"), configHome + "/Copy.ini");
 }
 
+TEST_F(SettingsPlace, TheInstalledProgramsFolderIsNeverThePlaceEvenForRoot)
+{
+    EXPECT_EQ(SettingsFilePathFor("/usr/bin/", "Skinwright"), home_ + "/.config/Skinwright.ini");
+}
+
 TEST_F(SettingsPlace, TheFirstWriteMakesAMissingConfigurationFolder)
 {
     const QString path = home_ + "/.config/Skinwright.ini";
