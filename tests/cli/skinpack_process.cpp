@@ -1,10 +1,16 @@
 #include "skinpack_process.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 extern char** environ;
+#endif
+
+#include "core/file_names.h"
 
 namespace skinwright::cli::test {
 
@@ -12,6 +18,76 @@ ScratchFolder::ScratchFolder() : work_(root_ / "work")
 {
     std::filesystem::create_directories(work_);
 }
+
+#ifdef _WIN32
+
+namespace {
+
+// One argument of a command line as the C runtime splits it again: quoted,
+// with backslashes doubled before a quote and quotes escaped.
+std::wstring Quoted(const std::wstring& argument)
+{
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L'"';
+}
+
+HANDLE CreateOutput(const std::filesystem::path& path)
+{
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+// Windows has no file size limit: tests that need one run on Linux only.
+ProcessResult ScratchFolder::Run(const std::vector<std::string>& args, int) const
+{
+    const std::filesystem::path program = PathFromUtf8(SKINPACK_BINARY);
+    std::wstring commandLine = Quoted(program.native());
+    for (const std::string& arg : args)
+        commandLine += L" " + Quoted(std::filesystem::path(std::u8string(arg.begin(), arg.end())).native());
+
+    const std::filesystem::path outFile = root_ / "stdout";
+    const std::filesystem::path errFile = root_ / "stderr";
+    HANDLE out = CreateOutput(outFile);
+    HANDLE err = CreateOutput(errFile);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    ProcessResult result;
+    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, work_.c_str(),
+            &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        result.exitCode = static_cast<int>(code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(out);
+    CloseHandle(err);
+    result.out = skinwright::test::ReadFile(outFile);
+    result.err = skinwright::test::ReadFile(errFile);
+    return result;
+}
+
+#else
 
 ProcessResult ScratchFolder::Run(const std::vector<std::string>& args, int fileSizeLimitBlocks) const
 {
@@ -44,5 +120,7 @@ ProcessResult ScratchFolder::Run(const std::vector<std::string>& args, int fileS
     result.err = skinwright::test::ReadFile(errFile);
     return result;
 }
+
+#endif
 
 }  // namespace skinwright::cli::test

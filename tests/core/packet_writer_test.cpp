@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/file_names.h"
 #include "core/packet.h"
 #include "test_files.h"
 
@@ -90,7 +91,7 @@ TEST_F(WriterTest, MissingOrEmptyPicturesLeaveAnExistingPacketUntouched)
 TEST_F(WriterTest, PicturesAreFoundWithoutRegardToCase)
 {
     WriteFile(work / "A.GIF", OkPicture());
-    WriteFile(work / "CAF\xC3\x89.GIF", BackPicture());
+    WriteFile(work.Path() / PathFromUtf8("CAF\xC3\x89.GIF"), BackPicture());
     ASSERT_TRUE(AddFromPath(table, (work / "A.GIF").string()));
     ASSERT_TRUE(AddRow(table, "caf\xE9.g", NameHash("caf\xE9.g")));
     EXPECT_EQ(table.rows[0].Name(), "A.g");
@@ -158,12 +159,21 @@ TEST_F(WriterTest, AFailedWriteInsideALargePictureIsAWriteFailure)
 }
 #endif
 
+// Two pictures whose names differ only by case cannot both be in a Windows
+// folder: there the file system's own lookup finds the one.
 TEST_F(WriterTest, AmbiguousOrOutsidePicturesAreRefused)
 {
+#ifndef _WIN32
     WriteFile(work / "E.GIF", OkPicture());
+#endif
     WriteFile(work / "e.gif", BackPicture());
     WriteFile(out / "x.gif", OkPicture());
-    for (std::string_view name : {"E.g", "../x.g", "..", "sub/x.g", "sub\\x.g"}) {
+#ifdef _WIN32
+    const std::string_view names[] = {"../x.g", "..", "sub/x.g", "sub\\x.g"};
+#else
+    const std::string_view names[] = {"E.g", "../x.g", "..", "sub/x.g", "sub\\x.g"};
+#endif
+    for (const std::string_view name : names) {
         Clear(table);
         ASSERT_TRUE(AddRow(table, name, NameHash(name)));
         const WriteResult result = Generate();
