@@ -46,6 +46,17 @@ TEST(ResourceList, RefusesNamesThatCannotBeStored)
     EXPECT_EQ(table.Count(), 1);
 }
 
+#ifdef _WIN32
+TEST(ResourceList, WindowsPathsSplitAtEitherSeparator)
+{
+    ResourceTable table;
+    ASSERT_TRUE(AddFromPath(table, "C:\\skins\\ok.gif"));
+    ASSERT_TRUE(AddFromPath(table, "C:/skins\\mixed/back.gif"));
+    EXPECT_EQ(table.rows[0].Name(), "ok.g");
+    EXPECT_EQ(table.rows[1].Name(), "back.g");
+}
+#endif
+
 TEST(ResourceList, HoldsAt2048Rows)
 {
     ResourceTable table;

@@ -99,6 +99,14 @@ protected:
         return path;
     }
 
+    // The last row's record then runs one byte past the end of the file.
+    static void CutLastRecordShort(const QString& packet)
+    {
+        QByteArray bytes = ReadAll(packet);
+        bytes.chop(1);
+        WriteAll(packet, bytes);
+    }
+
     QLineEdit* PathField() const { return viewer->ControlAs<QLineEdit>(kPathField); }
     QTableView* List() const { return viewer->ControlAs<QTableView>(kResourceList); }
     int Rows() const { return List()->model()->rowCount(); }
@@ -352,9 +360,7 @@ TEST_F(ViewerTest, AFailedSaveNeverEmptiesAFileThatWasThere)
 {
     Open();
     const QString packet = MakePacket({"keep.g", "keep.g"});
-    QByteArray bytes = ReadAll(packet);
-    bytes.chop(1);  // the second row's record is cut short
-    WriteAll(packet, bytes);
+    CutLastRecordShort(packet);
     PathField()->setText(packet);
 
     const QString out = root.filePath("out");
@@ -555,9 +561,7 @@ TEST_F(ViewerStartAndDragTest, ARefusedNameOrACutRecordGivesNoDrag)
 {
     Open();
     const QString packet = MakePacket({"sub/evil.g", "keep.g"});
-    QByteArray bytes = ReadAll(packet);
-    bytes.chop(1);  // the second row's record is cut short
-    WriteAll(packet, bytes);
+    CutLastRecordShort(packet);
     PathField()->setText(packet);
     for (const int row : {0, 1}) {
         List()->selectRow(row);
