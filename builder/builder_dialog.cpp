@@ -58,7 +58,7 @@ BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* par
     generateButton_->SetImages(art::kGenerateBitmapId);
     shell::SetUpResourceList(*list_, *rows_);
     list_->AcceptFileDrops();
-    connect(list_, &platform::ReportListView::FilesDropped, this, &BuilderDialog::OnFilesDropped);
+    connect(list_, &platform::ReportListView::FilesDropped, this, &BuilderDialog::AddPictures);
 
     connect(ControlAs<QPushButton>(kPickFolderButton), &QPushButton::clicked, this, &BuilderDialog::OnChooseWorkFolder);
     connect(ControlAs<QPushButton>(kAddButton), &QPushButton::clicked, this, &BuilderDialog::OnAddResource);

@@ -50,7 +50,7 @@ public:
 
     void OnChooseWorkFolder();
     void OnAddResource();
-    void OnFilesDropped(const QStringList& paths);
+    void AddPictures(const QStringList& paths);
     void OnRemove();
     void OnRemoveAll();
     void GeneratePacket();
@@ -67,7 +67,6 @@ private:
     void LoadState();
     void SaveState();
     void TakeBoxTexts();
-    void AddPictures(const QStringList& paths, const QStringList& refusedPaths);
     void Finish();
     platform::MessageAnswer Tell(const QString& text,
                                  platform::MessageButtons buttons = platform::MessageButtons::Ok,

@@ -16,26 +16,20 @@ void BuilderDialog::OnAddResource()
         return;
     const QStringList chosen = CSelectFileDlg(workFolder_, this, environment_.dialogs).Show();
     if (!chosen.isEmpty())
-        AddPictures(chosen, {});
+        AddPictures(chosen);
 }
 
-// A folder dropped on the list is no picture: it is named with the refusals.
-void BuilderDialog::OnFilesDropped(const QStringList& paths)
-{
-    QStringList files;
-    QStringList folders;
-    for (const QString& path : paths)
-        (QFileInfo(path).isDir() ? folders : files) << path;
-    AddPictures(files, folders);
-}
-
-void BuilderDialog::AddPictures(const QStringList& paths, const QStringList& refusedPaths)
+// Picked or dropped files. A folder, which only a drop can bring, is no
+// picture: it is named with the refusals.
+void BuilderDialog::AddPictures(const QStringList& paths)
 {
     QStringList refused;
-    for (const QString& path : refusedPaths)
-        refused << QFileInfo(path).fileName();
     int overCapacity = 0;
     for (const QString& path : paths) {
+        if (QFileInfo(path).isDir()) {
+            refused << QFileInfo(path).fileName();
+            continue;
+        }
         const AddResult added = AddFromPath(*table_, path.toStdString());
         if (added.status == AddStatus::TableFull)
             ++overCapacity;

@@ -1,14 +1,17 @@
 #include "dropped_files.h"
 
+#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
 namespace skinwright::platform {
 
-QStringList DroppedFiles(const QMimeData& data)
+QStringList DroppedFiles(const QDropEvent& event)
 {
     QStringList files;
-    for (const QUrl& url : data.urls()) {
+    if (event.source() != nullptr || event.mimeData() == nullptr)
+        return files;
+    for (const QUrl& url : event.mimeData()->urls()) {
         if (url.isLocalFile())
             files << url.toLocalFile();
     }

@@ -3,12 +3,13 @@
 
 #include <QStringList>
 
-class QMimeData;
+class QDropEvent;
 
 namespace skinwright::platform {
 
-// The local files among the data's URLs, in their order; URLs of other
-// schemes are left out.
-QStringList DroppedFiles(const QMimeData& data);
+// The local files among the drag's URLs, in their order; URLs of other
+// schemes are left out. A drag that started inside the program brings none:
+// a row of a list dropped back on a window is no file to take.
+QStringList DroppedFiles(const QDropEvent& event);
 
 }  // namespace skinwright::platform

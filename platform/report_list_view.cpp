@@ -52,25 +52,15 @@ void ReportListView::SetDragSource(DragData makeData)
     setDragDropMode(acceptDrops() ? DragDrop : DragOnly);
 }
 
-// Only files from outside the program: a row of this list dropped back on
-// it is no file to add.
-bool ReportListView::TakesDrop(const QDropEvent& event) const
-{
-    return acceptDrops() && event.source() == nullptr && event.mimeData() != nullptr &&
-           !DroppedFiles(*event.mimeData()).isEmpty();
-}
-
+// Enter and move are answered alike, so the drop is offered where it is taken.
 void ReportListView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (TakesDrop(*event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void ReportListView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (TakesDrop(*event))
+    if (acceptDrops() && !DroppedFiles(*event).isEmpty())
         event->acceptProposedAction();
     else
         event->ignore();
@@ -78,12 +68,13 @@ void ReportListView::dragMoveEvent(QDragMoveEvent* event)
 
 void ReportListView::dropEvent(QDropEvent* event)
 {
-    if (!TakesDrop(*event)) {
+    const QStringList files = acceptDrops() ? DroppedFiles(*event) : QStringList();
+    if (files.isEmpty()) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    emit FilesDropped(DroppedFiles(*event->mimeData()));
+    emit FilesDropped(files);
 }
 
 void ReportListView::startDrag(Qt::DropActions)

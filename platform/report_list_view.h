@@ -45,8 +45,6 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
-    bool TakesDrop(const QDropEvent& event) const;
-
     bool doubleClicked_ = false;
     DragData makeDragData_;
 };

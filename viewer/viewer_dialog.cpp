@@ -146,13 +146,11 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
 
 namespace {
 
-// A file from outside the program whose path the field can hold; a row of
-// the Viewer's own list dropped back on it is a picture, not a packet.
+// The first file dropped from outside the program, when the field can hold
+// its path.
 QString DroppedPacket(const QDropEvent& event)
 {
-    if (event.source() != nullptr || event.mimeData() == nullptr)
-        return {};
-    const QStringList files = platform::DroppedFiles(*event.mimeData());
+    const QStringList files = platform::DroppedFiles(event);
     if (files.isEmpty() || files.first().size() > kPathLimit)
         return {};
     return files.first();
