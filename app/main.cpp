@@ -15,11 +15,18 @@
 
 namespace {
 
-QStringList ArgumentsOf(int argc, char** argv)
+// An argument that is no text cannot name its file through the windows'
+// text: it is left out, and said so when `report` is set.
+QStringList ArgumentsOf(int argc, char** argv, bool report)
 {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        if (const std::optional<QString> text = skinwright::shell::ArgumentText(argv[i]))
+            arguments << *text;
+        else if (report)
+            std::fprintf(stderr, "%s: %s: the name is not valid UTF-8, the encoding of file names here, "
+                         "so it cannot be opened\n", argv[0], QFile::decodeName(argv[i]).toUtf8().constData());
+    }
     return arguments;
 }
 
@@ -38,7 +45,7 @@ int main(int argc, char** argv)
     // Help and version need no display, so they are answered before the
     // application object connects to one.
     const QString name = skinwright::shell::ApplicationNameFromPath(QFile::decodeName(argv[0]));
-    const StartRequest asked = skinwright::shell::ParseStartArguments(ArgumentsOf(argc, argv));
+    const StartRequest asked = skinwright::shell::ParseStartArguments(ArgumentsOf(argc, argv, false));
     if (asked.action == StartRequest::Action::PrintHelp)
         return Print(skinwright::shell::HelpText(name));
     if (asked.action == StartRequest::Action::PrintVersion)
@@ -48,7 +55,7 @@ int main(int argc, char** argv)
     // -platform); what is left is the program's own command line.
     QApplication application(argc, argv);
     QApplication::setApplicationName(skinwright::shell::ApplicationName());
-    const StartRequest request = skinwright::shell::ParseStartArguments(ArgumentsOf(argc, argv));
+    const StartRequest request = skinwright::shell::ParseStartArguments(ArgumentsOf(argc, argv, true));
     skinwright::platform::QuitOnTerminationSignals();
 
     skinwright::platform::QtSystemDialogs dialogs;

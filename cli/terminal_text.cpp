@@ -12,18 +12,19 @@ std::string TerminalSafe(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::string_view character = utf8.substr(i, Utf8PrefixLength(utf8.substr(i), 1));
+        i += character.size();
+        const auto first = static_cast<unsigned char>(character[0]);
         char escaped[8];
-        if (byte < 0x20 || byte == 0x7F) {
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+        if (first < 0x20 || first == 0x7F || !IsValidUtf8(character)) {
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", first);
             out += escaped;
-        } else if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80
-                   && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-            std::snprintf(escaped, sizeof escaped, "\\u00%02X", static_cast<unsigned char>(utf8[++i]));
+        } else if (first == 0xC2 && static_cast<unsigned char>(character[1]) <= 0x9F) {
+            std::snprintf(escaped, sizeof escaped, "\\u00%02X", static_cast<unsigned char>(character[1]));
             out += escaped;
         } else {
-            out += static_cast<char>(byte);
+            out += character;
         }
     }
     return out;

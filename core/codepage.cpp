@@ -103,4 +103,23 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8)
     return out;
 }
 
+bool IsValidUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        if (!NextCodePoint(text, i))
+            return false;
+    }
+    return true;
+}
+
+std::size_t Utf8PrefixLength(std::string_view text, std::size_t characters)
+{
+    std::size_t length = 0;
+    for (std::size_t counted = 0; counted < characters && length < text.size(); ++counted) {
+        std::size_t next = length;
+        length = NextCodePoint(text, next) ? next : length + 1;
+    }
+    return length;
+}
+
 }  // namespace skinwright

@@ -39,6 +39,8 @@ AddResult AddFromPath(ResourceTable& table, std::string_view utf8Path)
     const std::size_t separator = utf8Path.find_last_of(kPathSeparators);
     const std::string_view fileName =
         separator == std::string_view::npos ? utf8Path : utf8Path.substr(separator + 1);
+    if (!IsValidUtf8(fileName))
+        return Refuse(AddStatus::NotUtf8, "The file name is not valid UTF-8, the encoding of the system's file names.");
     const auto bytes = Utf8ToCp1252(fileName);
     if (!bytes)
         return Refuse(AddStatus::NotRepresentable, "The file name holds characters that Windows-1252 cannot represent.");

@@ -10,7 +10,7 @@
 
 namespace skinwright {
 
-enum class AddStatus { Added, TableFull, NameTooLong, NameHasBadByte, NameHasSeparator, NotRepresentable };
+enum class AddStatus { Added, TableFull, NameTooLong, NameHasBadByte, NameHasSeparator, NotUtf8, NotRepresentable };
 
 struct AddResult {
     AddStatus status = AddStatus::Added;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "core/codepage.h"
 #include "core/replacing_file.h"
 #include "paths.h"
 #include "profile_text.h"
@@ -22,21 +23,11 @@ std::string_view View(const QByteArray& bytes)
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-bool IsUtf8Continuation(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::string_view Cut(std::string_view value, std::size_t limit, ProfileCut cut)
+std::string_view Cut(std::string_view value, std::size_t limit)
 {
     if (limit == 0)
         return {};
-    std::size_t length = std::min(value.size(), limit - 1);
-    if (cut == ProfileCut::Utf8 && length < value.size() && IsUtf8Continuation(value[length])) {
-        while (length > 0 && IsUtf8Continuation(value[length]))
-            --length;
-    }
-    return value.substr(0, length);
+    return value.substr(0, Utf8PrefixLength(value, limit - 1));
 }
 
 }  // namespace
@@ -50,10 +41,10 @@ std::optional<std::string> FindProfileString(const QString& path, std::string_vi
 }
 
 std::string ReadProfileString(const QString& path, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, std::size_t limit, ProfileCut cut)
+                              std::string_view defaultValue, std::size_t limit)
 {
     const auto found = FindProfileString(path, section, key);
-    return std::string(Cut(found ? std::string_view(*found) : defaultValue, limit, cut));
+    return std::string(Cut(found ? std::string_view(*found) : defaultValue, limit));
 }
 
 bool WriteProfileString(const QString& path, std::string_view section, std::string_view key, std::string_view value)

@@ -11,18 +11,15 @@
 
 namespace skinwright::platform {
 
-enum class ProfileCut {
-    Bytes,  // the value is cut at the limit, wherever that falls
-    Utf8,   // and then back to the start of a cut UTF-8 character
-};
-
 // The key's value, or none when the file, the section or the key is missing.
 std::optional<std::string> FindProfileString(const QString& path, std::string_view section, std::string_view key);
 
 // The key's value, or the default when it is missing; at most limit - 1
-// bytes of either come back. A key present with an empty value reads empty.
+// characters of either come back, never part of one, as from a file in a
+// one-byte code page: a byte that starts no UTF-8 character counts as one.
+// A key present with an empty value reads empty.
 std::string ReadProfileString(const QString& path, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, std::size_t limit, ProfileCut cut = ProfileCut::Bytes);
+                              std::string_view defaultValue, std::size_t limit);
 
 // Sets the key, creating file, section and key as needed and keeping the
 // rest of the file. The file is replaced whole by renaming a completed

@@ -39,8 +39,7 @@ QString ReadSetting(const QString& path, std::string_view section, std::string_v
                     const QString& defaultValue)
 {
     const QByteArray fallback = defaultValue.toUtf8();
-    return QString::fromStdString(platform::ReadProfileString(path, section, key, View(fallback), kReadLimit,
-                                                              platform::ProfileCut::Utf8));
+    return QString::fromStdString(platform::ReadProfileString(path, section, key, View(fallback), kReadLimit));
 }
 
 bool WriteSetting(const QString& path, std::string_view section, std::string_view key, const QString& value)

@@ -19,7 +19,8 @@ inline constexpr std::string_view kWorkFolderKey = "WorkFolder";
 inline constexpr std::string_view kCommentsKey = "Commnets";
 inline constexpr std::string_view kResToSaveKey = "ResToSave";
 
-// At most this many bytes less one come back from a read.
+// At most this many characters less one come back from a read, as from a
+// file in a one-byte code page.
 inline constexpr std::size_t kReadLimit = 1024;
 
 // The application name and ".ini", beside the executable when its folder can
@@ -31,8 +32,7 @@ QString SettingsFilePath();
 QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName);
 
 // The key's value, or the default when the file, section or key is missing;
-// a key with an empty value reads as empty. Cut to 1023 bytes, back to a
-// whole UTF-8 character.
+// a key with an empty value reads as empty. Cut to 1023 characters.
 QString ReadSetting(const QString& path, std::string_view section, std::string_view key,
                     const QString& defaultValue);
 

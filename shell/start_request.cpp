@@ -1,6 +1,7 @@
 #include "start_request.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace skinwright::shell {
 
@@ -17,6 +18,14 @@ StartRequest ParseStartArguments(const QStringList& arguments)
     else if (!argument.isEmpty() && !argument.startsWith(u'-'))
         request.packet = QDir::current().absoluteFilePath(argument);
     return request;
+}
+
+std::optional<QString> ArgumentText(const QByteArray& argument)
+{
+    QString text = QFile::decodeName(argument);
+    if (QFile::encodeName(text) != argument)
+        return std::nullopt;
+    return text;
 }
 
 QString HelpText(const QString& applicationName)

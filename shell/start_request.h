@@ -3,6 +3,9 @@
 // other command line starts it as without arguments.
 #pragma once
 
+#include <optional>
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +19,10 @@ struct StartRequest {
 
 // `arguments` without the program's own name.
 StartRequest ParseStartArguments(const QStringList& arguments);
+
+// A command-line argument as text; none when its bytes are no text in the
+// system's encoding (UTF-8), so that no path made of it could name the file.
+std::optional<QString> ArgumentText(const QByteArray& argument);
 
 QString HelpText(const QString& applicationName);
 QString VersionText(const QString& applicationName);

@@ -286,6 +286,18 @@ TEST_F(SkinpackTest, BuildRefusesMissingOrEmptyPicturesAndLeavesNoPacket)
     EXPECT_EQ((std::vector<std::string>{"order", "pictures", "two.ezx", "x.gif"}), ListFolder(scratch.work()));
 }
 
+#ifndef _WIN32  // Windows names files in UTF-16, never in bytes that are no UTF-8
+TEST_F(SkinpackTest, BuildSaysWhenAFileNameIsNotUtf8)
+{
+    WritePictures("pictures");
+    WriteFile(scratch / "pictures" / "caf\xE9.gif", OkPicture());
+    const ProcessResult result = scratch.Run({"build", "pictures", "-o", "new.ezx"});
+    EXPECT_EQ(1, result.exitCode);
+    EXPECT_EQ("skinpack: caf\\xE9.gif: The file name is not valid UTF-8, the encoding of the system's file names.\n",
+              result.err);
+}
+#endif
+
 #ifndef _WIN32  // a Windows folder cannot hold both
 TEST_F(SkinpackTest, BuildRefusesARowWhosePictureMatchesTwoFilesByCase)
 {

@@ -40,6 +40,7 @@ TEST(ResourceList, RefusesNamesThatCannotBeStored)
     EXPECT_EQ(AddFromPath(table, "/x/" + longest + "n.gif").status, AddStatus::NameTooLong);
     EXPECT_EQ(AddFromPath(table, "/x/line\nbreak.gif").status, AddStatus::NameHasBadByte);
     EXPECT_EQ(AddFromPath(table, "/x/\xE2\x98\x83.gif").status, AddStatus::NotRepresentable);
+    EXPECT_EQ(AddFromPath(table, "/x/caf\xE9.gif").status, AddStatus::NotUtf8);
 #ifndef _WIN32
     EXPECT_EQ(AddFromPath(table, "/x/back\\slash.gif").status, AddStatus::NameHasSeparator);
 #endif

@@ -112,23 +112,25 @@ TEST_F(PrivateProfile, LimitKeepsLimitLessOneBytes)
     EXPECT_EQ(Read("default", "Missing", "abcdef", 4), "abc");
 }
 
-TEST_F(PrivateProfile, Utf8CutEndsAtAWholeCharacter)
+// The limit counts characters, as in a file of one byte a character.
+TEST_F(PrivateProfile, LimitCountsCharactersNotBytes)
 {
     struct Case {
         std::string value;
-        std::string bytesCut;
-        std::string utf8Cut;
+        std::string read;
     };
     const std::string a1021(1021, 'a');
+    const std::string euro = "\xE2\x82\xAC";
     const Case cases[] = {
-        {a1021 + "\xC3\xA9\xC3\xA9", a1021 + "\xC3\xA9", a1021 + "\xC3\xA9"},   // cut between characters
-        {a1021 + "a\xC3\xA9", a1021 + "a\xC3", a1021 + "a"},                    // inside a 2-byte one
-        {a1021 + "\xE2\x82\xAC", a1021 + "\xE2\x82", a1021},                    // inside a 3-byte one
+        {a1021 + "\xC3\xA9\xC3\xA9", a1021 + "\xC3\xA9\xC3\xA9"},   // 1023 characters in 1025 bytes
+        {a1021 + "a" + euro, a1021 + "a" + euro},                    // 1023 characters in 1025 bytes
+        {a1021 + "aa" + euro, a1021 + "aa"},                         // the 1024th character goes whole
+        {a1021 + "a\xE9\xE9", a1021 + "a\xE9"},                      // bytes that start no character count one each
+        {a1021 + "a\xC3", a1021 + "a\xC3"},
     };
     for (const Case& c : cases) {
         Put("[s]\nk=" + c.value + "\n");
-        EXPECT_EQ(ReadProfileString(path_, "s", "k", "", 1024, ProfileCut::Bytes), c.bytesCut);
-        EXPECT_EQ(ReadProfileString(path_, "s", "k", "", 1024, ProfileCut::Utf8), c.utf8Cut);
+        EXPECT_EQ(Read("s", "k"), c.read) << c.value.substr(1020);
     }
 }
 

@@ -53,14 +53,24 @@ TEST_F(Settings, CommentsOfTwoLinesAreStoredAsFourBytes)
     EXPECT_EQ(DecodeComments(ReadSetting(path_, kBuildSection, kCommentsKey, "")), "a\r\nb");
 }
 
-TEST_F(Settings, LongValuesComeBackCutToWholeCharacters)
+TEST_F(Settings, LongValuesComeBackCutTo1023Characters)
 {
-    ASSERT_TRUE(WriteSetting(path_, kDefaultSection, kLastResFileKey, QString(1500, u'x')));
-    EXPECT_EQ(ReadSetting(path_, kDefaultSection, kLastResFileKey, ""), QString(1023, u'x'));
-
-    const QString accented(1500, QChar(0xE9));  // two bytes each in UTF-8
-    ASSERT_TRUE(WriteSetting(path_, kDefaultSection, kLastResFileKey, accented));
-    EXPECT_EQ(ReadSetting(path_, kDefaultSection, kLastResFileKey, ""), accented.left(511));
+    const QString e = QString::fromUtf8("\xC3\xA9"), euro = QString::fromUtf8("\xE2\x82\xAC");
+    struct Case {
+        QString written;
+        QString read;
+    };
+    const Case cases[] = {
+        {QString(1500, u'x'), QString(1023, u'x')},
+        {QString(1000, u'x') + e.repeated(16), QString(1000, u'x') + e.repeated(16)},
+        {QString(1022, u'a') + euro, QString(1022, u'a') + euro},
+        {QString(1023, u'a') + euro, QString(1023, u'a')},
+        {e.repeated(1500), e.repeated(1023)},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WriteSetting(path_, kDefaultSection, kLastResFileKey, c.written));
+        EXPECT_EQ(ReadSetting(path_, kDefaultSection, kLastResFileKey, ""), c.read) << c.written.size();
+    }
 }
 
 class SettingsPlace : public ::testing::Test {

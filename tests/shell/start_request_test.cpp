@@ -28,6 +28,12 @@ TEST(StartRequest, AnyOtherCommandLineStartsAsWithoutArguments)
     }
 }
 
+TEST(StartRequest, AnArgumentThatIsNoUtf8IsNoText)
+{
+    EXPECT_EQ(ArgumentText("caf\xC3\xA9.ezx"), QString::fromUtf8("caf\xC3\xA9.ezx"));
+    EXPECT_EQ(ArgumentText("caf\xE9.ezx"), std::nullopt);
+}
+
 TEST(StartRequest, HelpAndVersionAreAnsweredUnderTheProgramsName)
 {
     EXPECT_EQ(ParseStartArguments({"--help"}).action, Action::PrintHelp);
