@@ -19,22 +19,54 @@ void BuilderDialog::OnAddResource()
         AddPictures(chosen);
 }
 
+namespace {
+
+// Why a picked or dropped file did not become a resource, in a user's words.
+QString RefusalReason(AddStatus status)
+{
+    switch (status) {
+    case AddStatus::NameTooLong:
+        return QStringLiteral("the name would be longer than a resource name can be (127 bytes)");
+    case AddStatus::NameHasBadByte:
+        return QStringLiteral("the name holds a line break");
+    case AddStatus::NameHasSeparator:
+        return QStringLiteral("the name holds a backslash, which Windows takes for a folder separator");
+    case AddStatus::NotUtf8:
+        return QStringLiteral("the name is not valid UTF-8, the encoding of file names here");
+    case AddStatus::NotRepresentable:
+        return QStringLiteral("the name holds a character that Windows-1252 cannot store");
+    case AddStatus::Added:
+    case AddStatus::TableFull:
+        break;
+    }
+    return {};
+}
+
+}  // namespace
+
 // Picked or dropped files. A folder, which only a drop can bring, is no
-// picture: it is named with the refusals.
+// picture, and neither is a file that no longer exists; they are named with
+// the refusals, each with its reason.
 void BuilderDialog::AddPictures(const QStringList& paths)
 {
     QStringList refused;
     int overCapacity = 0;
     for (const QString& path : paths) {
-        if (QFileInfo(path).isDir()) {
-            refused << QFileInfo(path).fileName();
-            continue;
+        const QFileInfo file(path);
+        QString reason;
+        if (file.isDir()) {
+            reason = QStringLiteral("it is a folder");
+        } else if (!file.exists()) {
+            reason = QStringLiteral("it does not exist");
+        } else {
+            const AddResult added = AddFromPath(*table_, path.toStdString());
+            if (added.status == AddStatus::TableFull)
+                ++overCapacity;
+            else if (!added)
+                reason = RefusalReason(added.status);
         }
-        const AddResult added = AddFromPath(*table_, path.toStdString());
-        if (added.status == AddStatus::TableFull)
-            ++overCapacity;
-        else if (!added)
-            refused << QFileInfo(path).fileName();
+        if (!reason.isEmpty())
+            refused << file.fileName() + QStringLiteral(": ") + reason;
     }
     RefreshList();
 

@@ -9,12 +9,35 @@
 #include "modal.h"
 
 namespace skinwright::platform {
+namespace {
+
+constexpr int kLongestUnbrokenRun = 40;
+
+// The text with a zero-width space after every 40 characters that stand
+// without a space between them, so that a long file name wraps in the box
+// rather than running off its edge.
+QString Breakable(const QString& text)
+{
+    QString breakable;
+    int run = 0;
+    for (const QChar c : text) {
+        breakable += c;
+        run = c.isSpace() ? 0 : run + 1;
+        if (run == kLongestUnbrokenRun) {
+            breakable += QChar(0x200B);
+            run = 0;
+        }
+    }
+    return breakable;
+}
+
+}  // namespace
 
 MessageAnswer QtSystemDialogs::ShowMessage(const MessageRequest& request)
 {
     const bool yesNo = request.buttons == MessageButtons::YesNo;
     QMessageBox box(request.icon == MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Warning,
-                    request.caption, request.text,
+                    request.caption, Breakable(request.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok),
                     request.owner);
     box.setTextFormat(Qt::PlainText);

@@ -164,15 +164,19 @@ TEST_F(BuilderTest, AddResourceAsksForGifsInTheWorkFolderAndKeepsThePickersOrder
     EXPECT_EQ(Rows(), 3);
 }
 
-TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedAndTheOthersAdded)
+TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedWithTheirReasonsAndTheOthersAdded)
 {
     Open();
+    const QString snowman = QString::fromUtf8("snow\xE2\x98\x83.gif");
     const QString tooLong = QString(128, u'n') + ".gif";
-    Add({"ok.gif", "back\\slash.gif", QString::fromUtf8("snow\xE2\x98\x83.gif"), tooLong, "back.gif"});
+    Add({"ok.gif", "back\\slash.gif", snowman, tooLong, "line\nbreak.gif", "back.gif"});
     EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0)}), QStringList({"ok.g", "back.g"}));
     EXPECT_EQ(MessageTexts(dialogs),
-        QStringList({"These files cannot become resources and were not added:\nback\\slash.gif\n"
-                     + QString::fromUtf8("snow\xE2\x98\x83.gif") + "\n" + tooLong}));
+        QStringList({"These files cannot become resources and were not added:\n"
+                     "back\\slash.gif: the name holds a backslash, which Windows takes for a folder separator\n"
+                     + snowman + ": the name holds a character that Windows-1252 cannot store\n"
+                     + tooLong + ": the name would be longer than a resource name can be (127 bytes)\n"
+                     "line\nbreak.gif: the name holds a line break"}));
 }
 
 TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
@@ -195,16 +199,18 @@ TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
     EXPECT_EQ(dialogs.FileCalls().size(), 2u);
 }
 
-TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndADroppedFolderIsRefused)
+TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndFoldersAndMissingFilesAreRefused)
 {
     Open();
     QStringList dropped = Pictures({"zeta.gif", "ok.gif"});
     QDir().mkpath(work + "/folder.gif");
     dropped.insert(1, work + "/folder.gif");
+    dropped << work + "/gone.gif";
     test::DropFiles(*List()->viewport(), dropped);
     EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0)}), QStringList({"zeta.g", "ok.g"}));
     EXPECT_EQ(CountText(), "New packet has 2 valid resources.");
-    EXPECT_EQ(MessageTexts(dialogs), QStringList({"These files cannot become resources and were not added:\nfolder.gif"}));
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({"These files cannot become resources and were not added:\n"
+                                                  "folder.gif: it is a folder\ngone.gif: it does not exist"}));
     EXPECT_TRUE(dialogs.FileCalls().empty());
 }
 

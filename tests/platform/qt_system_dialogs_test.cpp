@@ -1,7 +1,9 @@
 #include <QDir>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,27 @@ TEST_F(QtMessages, NoIconShowsNone)
     request.icon = MessageIcon::None;
     EXPECT_EQ(QtSystemDialogs().ShowMessage(request), MessageAnswer::Ok);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+TEST_F(QtMessages, ALongNameWrapsInsteadOfRunningOffTheBox)
+{
+    const QString text = "These files cannot become resources and were not added:\n" + QString(128, u'n')
+                         + ".gif: the name would be longer than a resource name can be (127 bytes)";
+    QString shown;
+    int widestPiece = 0, labelWidth = 0;
+    SetModalRunner([&](QDialog& dialog) {
+        const auto* label = dialog.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        shown = label->text();
+        labelWidth = label->contentsRect().width();
+        for (const QString& piece : shown.split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]"))))
+            widestPiece = std::max(widestPiece, label->fontMetrics().horizontalAdvance(piece));
+        return 0;
+    });
+    MessageRequest request;
+    request.text = text;
+    QtSystemDialogs().ShowMessage(request);
+    EXPECT_EQ(shown.remove(QChar(0x200B)), text);
+    EXPECT_LE(widestPiece, labelWidth);
 }
 
 using FolderBrowsing = WithModalRunner;
