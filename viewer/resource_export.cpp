@@ -64,13 +64,13 @@ void ViewerDialog::OnSaveAll()
     const QString folder = platform::EnsureTrailingSeparator(chosen);
     outputFolder_ = folder;
 
-    bool sideFileFailed = false;
+    QStringList failedSideFiles;
     for (const QString& side : {QStringLiteral("headerfile"), QStringLiteral("hashtable")}) {
         const auto target = platform::ToFileSystemPath(folder + side);
         const bool written = side == "headerfile" ? reader_.WriteHeaderFile(target) : reader_.WriteHashTable(target);
         if (!written) {
             Tell(folder + side + " Failed to save");
-            sideFileFailed = true;
+            failedSideFiles << side;
         }
     }
 
@@ -85,8 +85,12 @@ void ViewerDialog::OnSaveAll()
             ++failures;
         }
     }
-    if (failures > 0 || sideFileFailed)
+    // The count tells of pictures only; failed side files, each named in its
+    // own message already, must not end in a count of none that reads as success.
+    if (failures > 0)
         Tell(QString::asprintf("%d of %d Failed to save", failures, count));
+    else if (!failedSideFiles.isEmpty())
+        Tell(QStringLiteral("Every picture was exported, but %1 could not be saved.").arg(failedSideFiles.join(" and ")));
     else
         Tell(QStringLiteral("Successfully exported!"));
 }

@@ -395,15 +395,33 @@ TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
     EXPECT_TRUE(QFile::exists(out + "/ok.gif"));
 }
 
-TEST_F(ViewerTest, ASideFileThatCannotBeWrittenIsReported)
+TEST_F(ViewerTest, SideFilesThatCannotBeWrittenAreReportedAndTheEndSaysSo)
 {
+    struct Case {
+        QStringList blocked;  // folders in the way of these side files
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {{"headerfile"}, {"/headerfile Failed to save", "Every picture was exported, but headerfile could not be saved."}},
+        {{"headerfile", "hashtable"},
+         {"/headerfile Failed to save", "/hashtable Failed to save",
+          "Every picture was exported, but headerfile and hashtable could not be saved."}},
+        {{"hashtable", "ok.gif"}, {"/hashtable Failed to save", "/ok.gif Failed to save", "1 of 1 Failed to save"}},
+    };
     Open();
     PathField()->setText(MakePacket({"ok.g"}));
-    const QString out = root.filePath("out");
-    QDir().mkpath(out + "/headerfile");
-    dialogs.QueueFolder(out + "/");
-    viewer->OnSaveAll();
-    EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/headerfile Failed to save", "0 of 1 Failed to save"}));
+    for (const Case& c : cases) {
+        const QString out = root.filePath("out" + c.blocked.join('-'));
+        for (const QString& name : c.blocked)
+            QDir().mkpath(out + "/" + name);
+        dialogs.QueueFolder(out + "/");
+        const qsizetype before = dialogs.Messages().size();
+        viewer->OnSaveAll();
+        QStringList expected;
+        for (const QString& message : c.messages)
+            expected << (message.startsWith('/') ? out + message : message);
+        EXPECT_EQ(MessageTexts(dialogs).mid(before), expected);
+    }
 }
 
 TEST_F(ViewerTest, PickingAPacketLoadsItEvenWhenTheFieldHoldsItAlready)
