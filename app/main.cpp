@@ -59,9 +59,11 @@ int main(int argc, char** argv)
     skinwright::platform::QuitOnTerminationSignals();
 
     skinwright::platform::QtSystemDialogs dialogs;
-    skinwright::viewer::ViewerDialog viewer({dialogs, skinwright::shell::SettingsFilePath(),
-                                             skinwright::shell::ProgramFolder(), QApplication::applicationName(),
-                                             request.packet});
+    const QString programFolder = skinwright::shell::ProgramFolder();
+    const QString applicationName = QApplication::applicationName();
+    skinwright::viewer::ViewerDialog viewer({dialogs, skinwright::shell::SettingsFilePath(), programFolder,
+                                             applicationName, request.packet,
+                                             skinwright::shell::KeepsFilesBesideProgram(programFolder, applicationName)});
     skinwright::platform::RunModal(viewer);
     return 0;
 }

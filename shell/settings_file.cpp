@@ -15,23 +15,33 @@ std::string_view View(const QByteArray& bytes)
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
+QString SettingsFileName(const QString& applicationName)
+{
+    return applicationName + QStringLiteral(".ini");
+}
+
 }  // namespace
+
+// The folder the package installs the program into is never the settings'
+// place, even for root, who may write there: a file root left there would
+// otherwise become every user's, and theirs to lose.
+bool KeepsFilesBesideProgram(const QString& programFolder, const QString& applicationName)
+{
+    if (QDir(programFolder) == QDir(QStringLiteral(SKINWRIGHT_INSTALLED_FOLDER)))
+        return false;
+    return QFileInfo::exists(programFolder + SettingsFileName(applicationName)) || QFileInfo(programFolder).isWritable();
+}
 
 QString SettingsFilePath()
 {
     return SettingsFilePathFor(ProgramFolder(), ApplicationName());
 }
 
-// The folder the package installs the program into is never the settings'
-// place, even for root, who may write there: a file root left there would
-// otherwise become every user's, and theirs to lose.
 QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName)
 {
-    const QString fileName = applicationName + QStringLiteral(".ini");
-    const QString besideProgram = programFolder + fileName;
-    const bool installed = QDir(programFolder) == QDir(QStringLiteral(SKINWRIGHT_INSTALLED_FOLDER));
-    if (!installed && (QFileInfo::exists(besideProgram) || QFileInfo(programFolder).isWritable()))
-        return besideProgram;
+    const QString fileName = SettingsFileName(applicationName);
+    if (KeepsFilesBesideProgram(programFolder, applicationName))
+        return programFolder + fileName;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(fileName);
 }
 

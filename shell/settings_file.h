@@ -23,11 +23,14 @@ inline constexpr std::string_view kResToSaveKey = "ResToSave";
 // file in a one-byte code page.
 inline constexpr std::size_t kReadLimit = 1024;
 
-// The application name and ".ini", beside the executable when its folder can
-// be written or already holds the file (a copied or portable program);
-// otherwise in the user's configuration folder ($XDG_CONFIG_HOME, else
-// ~/.config), where an installed program keeps it. The folder the package
-// installs into counts as not writable, also for root.
+// True for a copied or portable program, which keeps its files beside
+// itself: its folder can be written or already holds its settings file. The
+// folder the package installs into counts as not writable, also for root.
+bool KeepsFilesBesideProgram(const QString& programFolder, const QString& applicationName);
+
+// The application name and ".ini", beside the executable when the program
+// keeps its files there; otherwise in the user's configuration folder
+// ($XDG_CONFIG_HOME, else ~/.config), where an installed program keeps it.
 QString SettingsFilePath();
 QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName);
 

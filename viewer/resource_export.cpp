@@ -4,6 +4,7 @@
 #include "viewer_dialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -25,6 +26,18 @@ QString ExportFileName(const ResourceEntry& row)
 
 }  // namespace
 
+// Where saving starts: the program folder of a portable program. An
+// installed program's folder cannot be written; it starts in the folder
+// "Save All ..." remembers, else in the home folder.
+QString ViewerDialog::SavingFolder() const
+{
+    if (environment_.portable)
+        return environment_.programFolder;
+    if (!outputFolder_.isEmpty() && QFileInfo(outputFolder_).isDir())
+        return platform::EnsureTrailingSeparator(outputFolder_);
+    return platform::DefaultFolder();
+}
+
 void ViewerDialog::OnSaveAs()
 {
     if (!reader_.IsLoaded())
@@ -39,9 +52,9 @@ void ViewerDialog::OnSaveAs()
     request.defaultExtension = QStringLiteral("gif");
     const QString fileName = ExportFileName(reader_.Table().rows[static_cast<std::size_t>(row)]);
     if (fileName.isEmpty())
-        request.initialFolder = environment_.programFolder;
+        request.initialFolder = SavingFolder();
     else
-        request.initialName = environment_.programFolder + fileName;
+        request.initialName = SavingFolder() + fileName;
     request.filter = QStringLiteral("GIF File(*.gif)|*.gif|All Files(*.*)|*.*||");
     request.confirmOverwrite = true;
     const QStringList chosen = environment_.dialogs.AskForFiles(request);
@@ -54,7 +67,7 @@ void ViewerDialog::OnSaveAll()
 {
     if (!reader_.IsLoaded())
         return;
-    const QString start = outputFolder_.isEmpty() ? environment_.programFolder : outputFolder_;
+    const QString start = outputFolder_.isEmpty() ? SavingFolder() : outputFolder_;
     shell::FolderChooser chooser(start, 0, this, environment_.dialogs);
     if (chooser.Show() != shell::FolderChooser::Ok)
         return;

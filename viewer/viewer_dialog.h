@@ -23,14 +23,15 @@ class ReportListView;
 namespace skinwright::viewer {
 
 // What the Viewer takes from outside: where its settings live, the program
-// folder, the message caption, the system dialogs, and the packet the
-// command line named.
+// folder, the message caption, the system dialogs, the packet the command
+// line named, and whether the program folder is one to save into.
 struct ViewerEnvironment {
     platform::SystemDialogs& dialogs;
     QString settingsPath;
     QString programFolder;    // ends in a separator
     QString applicationName;  // caption of every message box
     QString startPacket;      // opened instead of the remembered packet
+    bool portable = true;     // keeps its files beside itself; an installed program does not
 };
 
 class ViewerDialog : public platform::TemplateDialog, private LoadTarget {
@@ -72,6 +73,7 @@ private:
     void OnPathChanged(const QString& text);
     void OpenPath(const QString& path);
     QTemporaryDir* PrivateFolder();
+    QString SavingFolder() const;
     void LoadState();
     void SaveState();
     void Finish();

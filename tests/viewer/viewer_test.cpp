@@ -320,6 +320,36 @@ TEST_F(ViewerTest, ADoubleClickSavesTheRowUnderAProposedName)
     EXPECT_EQ(MessageTexts(dialogs), QStringList({unwritable + " Failed to save"}));
 }
 
+// An installed program's folder cannot be written: "Save As ..." proposes
+// the folder "Save All ..." remembers instead, else the home folder.
+TEST_F(ViewerTest, SaveAsProposesAFolderThatCanBeWritten)
+{
+    const QString out = root.filePath("out") + "/";
+    QDir().mkpath(out);
+    struct Case {
+        bool portable;
+        QString rememberedOutput;
+        QString proposedFolder;
+    };
+    const Case cases[] = {
+        {true, out, program},
+        {false, out, out},
+        {false, "", QDir::homePath() + "/"},
+        {false, root.filePath("deleted") + "/", QDir::homePath() + "/"},
+    };
+    const QString packet = MakePacket({"ok.g", "back.g"});
+    for (const Case& c : cases) {
+        shell::WriteSetting(settings, "default", "OutputFolder", c.rememberedOutput);
+        ViewerEnvironment environment{dialogs, settings, program, "Skinwright", packet};
+        environment.portable = c.portable;
+        viewer = std::make_unique<ViewerDialog>(environment);
+        List()->selectRow(1);
+        viewer->OnSaveAs();
+        ASSERT_FALSE(dialogs.FileCalls().empty());
+        EXPECT_EQ(dialogs.FileCalls().back().request.initialName, c.proposedFolder + "back.gif");
+    }
+}
+
 TEST_F(ViewerTest, SaveAsProposesOnlyANameThatStaysInItsFolder)
 {
     Open();
