@@ -31,6 +31,8 @@ inline constexpr std::size_t kMaxNameLength = kNameFieldSize - 1;
 // TextHeader writes the header from them; whatever reads a comment back
 // finds it between the two captions.
 inline constexpr std::string_view kTextHeaderOpening = "motoskin\n\nv1.00\n";
+// The first bytes of every packet, by which a file is known to be one.
+inline constexpr std::string_view kPacketSignature = kTextHeaderOpening.substr(0, 8);
 inline constexpr std::string_view kCommentsCaption = "\n\nComments:\n\n";
 inline constexpr std::string_view kIdTableCaption = "\n\nID table:\n\n";
 

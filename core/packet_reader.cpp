@@ -32,6 +32,14 @@ std::string_view NameAt(std::string_view nameList, std::int32_t offset)
 
 }  // namespace
 
+bool StartsLikePacket(const std::filesystem::path& path)
+{
+    BinaryFile file = BinaryFile::OpenForReading(path);
+    std::array<char, kPacketSignature.size()> start{};
+    return file && file.Read(start.data(), start.size()) == start.size()
+           && std::string_view(start.data(), start.size()) == kPacketSignature;
+}
+
 void PacketReader::Close()
 {
     file_ = BinaryFile();

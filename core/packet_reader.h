@@ -31,6 +31,10 @@ struct LoadResult {
     std::string reason;  // empty when loaded, or for an empty path
 };
 
+// True for a regular file that begins with the packet signature; what a file
+// must be to be taken for a packet before it is loaded.
+bool StartsLikePacket(const std::filesystem::path& path);
+
 class PacketReader {
 public:
     // An empty path changes nothing: a loaded packet stays loaded.

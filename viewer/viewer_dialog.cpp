@@ -146,12 +146,14 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
 
 namespace {
 
-// The first file dropped from outside the program, when the field can hold
-// its path.
+// The first file dropped from outside the program, when it is a packet and
+// the field can hold its path. Anything else (a picture dragged from another
+// Viewer's list, a folder) is refused before it could replace the open packet.
 QString DroppedPacket(const QDropEvent& event)
 {
     const QStringList files = platform::DroppedFiles(event);
-    if (files.isEmpty() || files.first().size() > kPathLimit)
+    if (files.isEmpty() || files.first().size() > kPathLimit
+        || !StartsLikePacket(platform::ToFileSystemPath(files.first())))
         return {};
     return files.first();
 }

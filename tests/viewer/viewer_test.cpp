@@ -591,6 +591,40 @@ TEST_F(ViewerStartAndDragTest, TheFirstFileDroppedAnywhereOnTheWindowOpens)
     EXPECT_EQ(Rows(), 1);
 }
 
+// A picture dragged from another Viewer's list, say, must not replace the
+// open packet: only a file that begins as a packet is taken at the drag.
+TEST_F(ViewerStartAndDragTest, OnlyAFileThatIsAPacketIsTakenAtTheDrag)
+{
+    const QString packet = MakePacket({"ok.g", "back.g"});
+    const QString other = MakePacket({"ok.g"}, "other.ezx");
+    WriteAll(root.filePath("short.ezx"), "motoski");
+    QDir().mkpath(root.filePath("folder.ezx"));
+    ASSERT_EQ(mkfifo(root.filePath("fifo.ezx").toUtf8().constData(), 0600), 0);
+    struct Case {
+        QString file;
+        bool taken;
+    };
+    const Case cases[] = {
+        {work + "/ok.gif", false},           {root.filePath("short.ezx"), false}, {root.filePath("folder.ezx"), false},
+        {root.filePath("fifo.ezx"), false},  {root.filePath("gone.ezx"), false},  {other, true},
+    };
+    for (const Case& c : cases) {
+        Open();
+        PathField()->setText(packet);
+        QMimeData carried;
+        carried.setUrls({QUrl::fromLocalFile(c.file)});
+        QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &carried, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(List()->viewport(), &enter);
+        EXPECT_EQ(enter.isAccepted(), c.taken) << c.file.toStdString();
+
+        test::DropFiles(*List()->viewport(), {c.file});
+        EXPECT_EQ(PathField()->text(), c.taken ? c.file : packet);
+        EXPECT_EQ(Rows(), c.taken ? 1 : 2);
+        viewer->reject();
+        EXPECT_EQ(Setting("LastResFile"), c.taken ? c.file : packet);
+    }
+}
+
 TEST_F(ViewerStartAndDragTest, ADraggedRowIsItsPictureUnderItsExportName)
 {
     Open();
