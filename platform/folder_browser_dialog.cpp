@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -59,9 +60,26 @@ FolderBrowserDialog::FolderBrowserDialog(const FolderRequest& request)
     resize(360, 420);
 }
 
+namespace {
+
+// The folder itself when it exists, else the nearest of its parents that does.
+QString NearestExistingFolder(const QString& folder)
+{
+    QString nearest = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+    while (!QFileInfo(nearest).isDir()) {
+        const QString parent = QFileInfo(nearest).path();
+        if (parent == nearest)
+            break;
+        nearest = parent;
+    }
+    return nearest;
+}
+
+}  // namespace
+
 void FolderBrowserDialog::SetSelection(const QString& folder)
 {
-    const QModelIndex index = model_->index(folder);
+    const QModelIndex index = model_->index(NearestExistingFolder(folder));
     if (!index.isValid())
         return;
     followed_ = index;

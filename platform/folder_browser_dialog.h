@@ -22,7 +22,8 @@ class FolderBrowserDialog : public QDialog, public FolderBrowser {
 public:
     explicit FolderBrowserDialog(const FolderRequest& request);
 
-    // Selects the folder and keeps it in view while the tree fills in.
+    // Selects the folder, or the nearest of its parents that exists, and
+    // keeps it in view while the tree fills in.
     void SetSelection(const QString& folder) override;
     void SetStatusText(const QString& text) override;
 
