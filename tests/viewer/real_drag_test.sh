@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Two copies of the program in a real X server, as a desktop's drag and drop
-# between programs goes: a row dragged out of the first one's Viewer list and
-# dropped on the second one's path field gives the second the picture as a
-# file, which the first wrote under the export name when the drag started.
-# Usage: real_drag_test.sh SKINWRIGHT SKINPACK DEMO_THEME
+# between programs goes. A row dragged out of the first one's Viewer list
+# carries its picture, which the first wrote under the export name when the
+# drag started. Dropped on the second one's Viewer, which has a packet open,
+# the picture is refused: no packet, so the open packet and its remembered
+# path stay. Dropped on the second one's Builder list, it is added, and the
+# packet generated from it holds that picture.
+# With a folder given, screenshots of both drops land there.
+# Usage: real_drag_test.sh SKINWRIGHT SKINPACK DEMO_THEME [SCREENSHOT_FOLDER]
 set -euo pipefail
-executable=$1 skinpack=$2 demo=$3
+executable=$1 skinpack=$2 demo=$3 shots=${4:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,14 +18,15 @@ mkdir -m 700 "$work/runtime"
 cp "$executable" "$work/source/Skinwright"
 cp "$executable" "$work/target/Skinwright"
 "$skinpack" build "$demo" -o "$work/iconres.ezx" --comment demo >/dev/null
+cp "$work/iconres.ezx" "$work/target.ezx"
 
 cat >"$work/session" <<'SESSION'
 set -euo pipefail
-work=$1 here=$2
+work=$1 shots=$2 here=$3
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp"
 source "$here/xdotool_helpers.sh"
 
-"$work/target/Skinwright" &
+"$work/target/Skinwright" "$work/target.ezx" &
 program=$! target_program=$!
 target=$(viewer_window)
 # Below the first one's window, its path field in view.
@@ -32,52 +37,93 @@ program=$! source_program=$!
 source=$(viewer_window)
 sleep 0.3
 
-# Press on the first row, move in steps past the drag distance, release
-# over the other program's path field.
-xdotool mousemove --window "$source" 60 75 sleep 0.2 mousedown 1 sleep 0.2
-for step in 10 30 60 120 240 330; do
-  xdotool mousemove --window "$source" 60 "$((75 + step))"
-  sleep 0.1
-done
-xdotool mousemove --window "$target" 300 22
-sleep 0.3
-xdotool mouseup 1
-sleep 0.5
+# Presses on the first one's first row, moves in steps past the drag
+# distance, and releases over the given window at the given place.
+drag_first_row_to() {
+  xdotool mousemove --window "$source" 60 75 sleep 0.2 mousedown 1 sleep 0.2
+  for step in 10 30 60 120 240 330; do
+    xdotool mousemove --window "$source" 60 "$((75 + step))"
+    sleep 0.1
+  done
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 0.5
+}
 
-# A picture is no packet: a message may tell so; Enter answers it and then
-# closes the window from its path field.
+# On the second one's path field: refused, and nothing opens.
 program=$target_program
 before=$(windows)
+drag_first_row_to "$target" 300 22
+[ -z "$(comm -13 <(echo "$before") <(windows))" ] || fail "a window opened on the refused drop"
+[ -z "$shots" ] || import -window "$target" "$shots/drop-refused.png"
+
+# "Build New Resource Packet ...", No to the template question: an empty Builder.
 xdotool windowfocus --sync "$target"
+xdotool key Tab Tab Tab Tab Tab
+before=$(windows)
+xdotool key space
+question=$(new_window "$before") || fail "no template question"
+xdotool windowfocus --sync "$question"
+before=$(windows)
+xdotool key Escape
+builder=$(new_window "$before") || fail "no Builder window"
+xdotool windowmove --sync "$builder" 0 410
+sleep 0.3
+
+# On the Builder's list: taken.
+drag_first_row_to "$builder" 200 150
+[ -z "$shots" ] || import -window "$builder" "$shots/drop-on-builder.png"
+dragged=$(dirname "$(ls "$work"/tmp/Skinwright-*/dragged/back.gif)") || fail "the dragged picture's file is not there"
+
+# Generate from the folder of the dragged picture: typed into the work folder
+# box, taken by "?" even though the folder browser is cancelled.
+xdotool windowfocus --sync "$builder"
+xdotool key Tab Tab ctrl+a
+xdotool type --delay 2 "$dragged/"
+xdotool key Tab
+opens space '^Browse for Folder$' "$builder"
+xdotool key shift+Tab shift+Tab
+before=$(windows)
+xdotool key space
+saving=$(new_window "$before") || fail "no save dialog"
+xdotool windowfocus --sync "$saving"
+xdotool key ctrl+a
+xdotool type --delay 2 "$work/built.ezx"
+for message in notice success; do
+  before=$(windows)
+  xdotool key Return
+  box=$(new_window "$before") || fail "no $message message"
+  xdotool windowfocus --sync "$box"
+done
 xdotool key Return
+gone "$box" || fail "the success message did not close"
+xdotool windowfocus --sync "$builder"
+xdotool key Escape
+gone "$builder" || fail "Esc did not close the Builder"
+xdotool windowfocus --sync "$target"
+xdotool key Escape
 for _ in $(seq 50); do
   kill -0 "$target_program" 2>/dev/null || break
-  shown=$(comm -13 <(echo "$before") <(windows) | head -n 1)
-  if [ -n "$shown" ]; then
-    xdotool windowfocus --sync "$shown"
-    xdotool key Return
-    before=$(windows)
-    xdotool windowfocus --sync "$target"
-    xdotool key Return
-  fi
   sleep 0.1
 done
-kill -0 "$target_program" 2>/dev/null && fail "the second program did not end on Enter"
+kill -0 "$target_program" 2>/dev/null && fail "the second program did not end on Esc"
 
 program=$source_program
-cp "$work"/tmp/Skinwright-*/dragged/back.gif "$work/dragged.gif" || fail "the dragged picture's file is not there"
+cp "$dragged/back.gif" "$work/dragged.gif"
 xdotool windowfocus --sync "$source"
 xdotool key Escape
 wait "$source_program"
 SESSION
 
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/with_xvfb.sh" bash "$work/session" "$work" "$here"
+"$here/with_xvfb.sh" bash "$work/session" "$work" "$shots" "$here"
 
-dropped=$(sed -n 's/^LastResFile=//p' "$work/target/Skinwright.ini")
-case "$dropped" in
-  "$work"/tmp/Skinwright-*/dragged/back.gif) ;;
-  *) echo "the drop put '$dropped' into the path field, not the dragged file"; exit 1 ;;
-esac
-cmp "$work/dragged.gif" "$demo/back.gif" || { echo "the dragged file is not the picture"; exit 1; }
-echo "a row dragged between two programs arrived as its picture under the export name"
+fail() { echo "$*"; exit 1; }
+kept=$(sed -n 's/^LastResFile=//p' "$work/target/Skinwright.ini")
+[ "$kept" = "$work/target.ezx" ] || fail "the refused drop left '$kept' as the remembered packet"
+cmp "$work/dragged.gif" "$demo/back.gif" || fail "the dragged file is not the picture"
+[ "$("$skinpack" list "$work/built.ezx" | cut -f1)" = back.g ] || fail "the packet built from the drop: $("$skinpack" list "$work/built.ezx")"
+"$skinpack" extract "$work/built.ezx" "$work/built" >/dev/null
+cmp "$work/built/back.gif" "$demo/back.gif" || fail "the built packet does not hold the dragged picture"
+echo "a row dragged between two programs is refused by the Viewer and taken by the Builder as its picture"
