@@ -5,21 +5,26 @@
 # and comments, generate the packet again, close the Builder and the Viewer
 # with Enter; then check the new packet and the settings file beside the
 # executable. With a folder given, screenshots of both windows land there.
-# Usage: real_window_test.sh SKINWRIGHT SKINPACK DEMO_THEME [SCREENSHOT_FOLDER]
+# The packet and its pictures lie in "themes" of the user's home folder: one
+# of the test's own, or the empty folder given as HOME_FOLDER.
+# Usage: real_window_test.sh SKINWRIGHT SKINPACK DEMO_THEME [SCREENSHOT_FOLDER [HOME_FOLDER]]
 set -euo pipefail
 executable=$1 skinpack=$2 demo=$3 shots=${4:-}
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+home=${5:-$work/home}
+trap 'rm -rf "$work"; [ "$home" = "$work/home" ] || rm -rf "${home:?}/themes"' EXIT
+themes=$home/themes
+mkdir -p "$themes"
 cp "$executable" "$work/Skinwright"
-cp -r "$demo" "$work/pictures"
-"$skinpack" build "$work/pictures" -o "$work/iconres.ezx" --comment $'first line\nsecond line' >/dev/null
+cp -r "$demo" "$themes/pictures"
+"$skinpack" build "$themes/pictures" -o "$themes/iconres.ezx" --comment $'first line\nsecond line' >/dev/null
 mkdir -m 700 "$work/runtime"
 
 cat >"$work/session" <<'SESSION'
 set -euo pipefail
-work=$1 shots=$2 here=$3
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
+work=$1 shots=$2 here=$3 themes=$4
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" HOME=$(dirname "$themes")
 "$work/Skinwright" &
 program=$!
 
@@ -32,7 +37,7 @@ xprop -id "$viewer" _NET_WM_WINDOW_TYPE | grep -q '_NET_WM_WINDOW_TYPE_NORMAL' |
 
 # Xvfb has no window manager: give the window the focus ourselves.
 xdotool windowfocus --sync "$viewer"
-xdotool type --delay 2 "$work/iconres.ezx"
+xdotool type --delay 2 "$themes/iconres.ezx"
 sleep 0.3
 if [ -n "$shots" ]; then
   # One click on a row previews its picture.
@@ -68,7 +73,7 @@ sleep 0.3
 # List, "Generate Packet ...", the work folder box: the demo pictures'
 # folder typed, taken by "?" even though the folder browser is cancelled.
 xdotool key Tab Tab ctrl+a
-xdotool type --delay 2 "$work/pictures/"
+xdotool type --delay 2 "$themes/pictures/"
 xdotool key Tab
 opens space '^Browse for Folder$' "$builder"   # "?": the folder browser, cancelled
 xdotool key Tab                       # the comments box
@@ -81,7 +86,7 @@ xdotool key space
 saving=$(new_window "$before") || fail "no save dialog"
 xdotool windowfocus --sync "$saving"
 xdotool key ctrl+a
-xdotool type --delay 2 "$work/rebuilt.ezx"
+xdotool type --delay 2 "$themes/rebuilt.ezx"
 for message in notice success; do
   before=$(windows)
   xdotool key Return
@@ -109,16 +114,16 @@ wait "$program"
 SESSION
 
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/with_xvfb.sh" bash "$work/session" "$work" "$shots" "$here"
+"$here/with_xvfb.sh" bash "$work/session" "$work" "$shots" "$here" "$themes"
 
 settings=$work/Skinwright.ini
 expect_line() {
   grep -qxF "$1" "$settings" || { echo "the settings file lacks '$1':"; cat -A "$settings"; exit 1; }
 }
-expect_line "LastResFile=$work/iconres.ezx"
+expect_line "LastResFile=$themes/iconres.ezx"
 expect_line "[build]"
-expect_line "WorkFolder=$work/pictures/"
+expect_line "WorkFolder=$themes/pictures/"
 expect_line "$(printf 'Commnets=first line\002\003second line')"
-expect_line "ResToSave=$work/"
-cmp "$work/iconres.ezx" "$work/rebuilt.ezx" || { echo "the packet generated from its template differs"; exit 1; }
+expect_line "ResToSave=$themes/"
+cmp "$themes/iconres.ezx" "$themes/rebuilt.ezx" || { echo "the packet generated from its template differs"; exit 1; }
 echo "worked both windows by keyboard; the rebuilt packet is the same bytes; the settings file holds the packet, the work folder and the comments"
