@@ -10,7 +10,7 @@ set -euo pipefail
 executable=$1 skinpack=$2 demo=$3 shots=${4:-}
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 chmod 755 "$work"
 home=$work/home
 mkdir -p "$work/bin" "$home/config" "$home/exports" "$home/themes" "$home/runtime"
