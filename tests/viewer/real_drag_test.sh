@@ -61,13 +61,8 @@ drag_first_row_to "$target" 300 22
 # "Build New Resource Packet ...", No to the template question: an empty Builder.
 xdotool windowfocus --sync "$target"
 xdotool key Tab Tab Tab Tab Tab
-before=$(windows)
-xdotool key space
-question=$(new_window "$before") || fail "no template question"
-xdotool windowfocus --sync "$question"
-before=$(windows)
-xdotool key Escape
-builder=$(new_window "$before") || fail "no Builder window"
+opened_by space "template question" >/dev/null
+builder=$(opened_by Escape "Builder window")
 xdotool windowmove --sync "$builder" 0 410
 sleep 0.3
 
@@ -84,36 +79,17 @@ xdotool type --delay 2 "$dragged/"
 xdotool key Tab
 opens space '^Browse for Folder$' "$builder"
 xdotool key shift+Tab shift+Tab
-before=$(windows)
-xdotool key space
-saving=$(new_window "$before") || fail "no save dialog"
-xdotool windowfocus --sync "$saving"
-xdotool key ctrl+a
-xdotool type --delay 2 "$work/built.ezx"
-for message in notice success; do
-  before=$(windows)
-  xdotool key Return
-  box=$(new_window "$before") || fail "no $message message"
-  xdotool windowfocus --sync "$box"
-done
-xdotool key Return
-gone "$box" || fail "the success message did not close"
+generate_packet "$work/built.ezx"
 xdotool windowfocus --sync "$builder"
 xdotool key Escape
 gone "$builder" || fail "Esc did not close the Builder"
 xdotool windowfocus --sync "$target"
-xdotool key Escape
-for _ in $(seq 50); do
-  kill -0 "$target_program" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$target_program" 2>/dev/null && fail "the second program did not end on Esc"
+ends_on Escape
 
 program=$source_program
 cp "$dragged/back.gif" "$work/dragged.gif"
 xdotool windowfocus --sync "$source"
-xdotool key Escape
-wait "$source_program"
+ends_on Escape
 SESSION
 
 here=$(cd "$(dirname "$0")" && pwd)

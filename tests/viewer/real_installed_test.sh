@@ -48,10 +48,7 @@ sleep 0.3
 
 # Path field, "?", the list (Down selects its first row), "Save As ...".
 xdotool key Tab Tab Down Tab
-before=$(windows)
-xdotool key space
-saving=$(new_window "$before") || fail "no save dialog"
-xdotool windowfocus --sync "$saving"
+saving=$(opened_by space "save dialog")
 sleep 0.5
 [ -z "$shots" ] || import -window "$saving" "$shots/save-as-installed.png"
 xdotool key Return                    # the proposed path as it stands
@@ -60,21 +57,12 @@ xdotool windowfocus --sync "$viewer"
 
 # "Save All ...", "Build New Resource Packet ...": No to the template question.
 xdotool key Tab Tab
-before=$(windows)
-xdotool key space
-question=$(new_window "$before") || fail "no template question"
-xdotool windowfocus --sync "$question"
-before=$(windows)
-xdotool key Escape
-builder=$(new_window "$before") || fail "no Builder window"
-xdotool windowfocus --sync "$builder"
+opened_by space "template question" >/dev/null
+builder=$(opened_by Escape "Builder window")
 
 # The list, "Generate Packet ...", the work folder box, "?".
 xdotool key Tab Tab Tab
-before=$(windows)
-xdotool key space
-browser=$(new_window "$before") || fail "no folder browser"
-xdotool windowfocus --sync "$browser"
+browser=$(opened_by space "folder browser")
 sleep 0.5
 [ -z "$shots" ] || import -window "$browser" "$shots/folder-missing.png"
 xdotool key Return                    # OK on what the browser opened at
@@ -83,13 +71,7 @@ xdotool windowfocus --sync "$builder"
 xdotool key Escape
 gone "$builder" || fail "Esc did not close the Builder"
 xdotool windowfocus --sync "$viewer"
-xdotool key Escape
-for _ in $(seq 300); do
-  kill -0 "$program" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the program did not end on Esc"
-wait "$program"
+ends_on Escape
 SESSION
 
 here=$(cd "$(dirname "$0")" && pwd)

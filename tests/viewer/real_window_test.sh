@@ -59,15 +59,9 @@ opens space '^Browse for Folder$'     # "Save All ...": the folder browser
 xdotool key Tab
 
 # "Build New Resource Packet ...": the template question, then the Builder.
-before=$(windows)
-xdotool key space
-question=$(new_window "$before") || fail "no template question"
-xdotool windowfocus --sync "$question"
-before=$(windows)
-xdotool key Return                    # Yes: the packet's rows in the Builder
-builder=$(new_window "$before") || fail "no Builder window"
+opened_by space "template question" >/dev/null
+builder=$(opened_by Return "Builder window")   # Yes: the packet's rows in the Builder
 [ "$(title "$builder")" = "Make New iconres.ezx Packet" ] || fail "unexpected window '$(title "$builder")'"
-xdotool windowfocus --sync "$builder"
 sleep 0.3
 [ -z "$shots" ] || import -window "$builder" "$shots/builder.png"
 # List, "Generate Packet ...", the work folder box: the demo pictures'
@@ -81,20 +75,7 @@ xdotool type --delay 2 "first line"
 xdotool key Return
 xdotool type --delay 2 "second line"
 xdotool key shift+Tab shift+Tab shift+Tab   # back to "Generate Packet ..."
-before=$(windows)
-xdotool key space
-saving=$(new_window "$before") || fail "no save dialog"
-xdotool windowfocus --sync "$saving"
-xdotool key ctrl+a
-xdotool type --delay 2 "$themes/rebuilt.ezx"
-for message in notice success; do
-  before=$(windows)
-  xdotool key Return
-  box=$(new_window "$before") || fail "no $message message"
-  xdotool windowfocus --sync "$box"
-done
-xdotool key Return
-gone "$box" || fail "the success message did not close"
+generate_packet "$themes/rebuilt.ezx"
 xdotool windowfocus --sync "$builder"
 xdotool key Tab                       # from "Generate Packet ..." to the work folder box
 xdotool key Return                    # closes, taking both boxes' texts
@@ -104,13 +85,7 @@ xdotool windowfocus --sync "$viewer"
 xdotool key Tab
 opens space '^Motorola Skin Skinwright Editor$'   # "Help": the About window
 xdotool key Tab                       # round to the path field
-xdotool key Return
-for _ in $(seq 300); do
-  kill -0 "$program" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the program did not end on Enter"
-wait "$program"
+ends_on Return
 SESSION
 
 here=$(cd "$(dirname "$0")" && pwd)

@@ -56,3 +56,38 @@ opens() {
   gone "$shown" || fail "$expected: Esc did not close it"
   xdotool windowfocus --sync "$owner"
 }
+
+# Presses a key that must open a window, gives that window the focus and
+# prints it.
+opened_by() {
+  local key=$1 what=$2 before shown
+  before=$(windows)
+  xdotool key "$key"
+  shown=$(new_window "$before") || fail "$key opened no $what"
+  xdotool windowfocus --sync "$shown"
+  echo "$shown"
+}
+
+# From the Builder's focused "Generate Packet ...": the save dialog, the
+# packet's path typed, then the notice before and the success message after.
+generate_packet() {
+  local box
+  opened_by space "save dialog" >/dev/null
+  xdotool key ctrl+a
+  xdotool type --delay 2 "$1"
+  opened_by Return "notice" >/dev/null
+  box=$(opened_by Return "success message")
+  xdotool key Return
+  gone "$box" || fail "the success message did not close"
+}
+
+# Presses a key that must end the program, and waits for its end.
+ends_on() {
+  xdotool key "$1"
+  for _ in $(seq 300); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$program" 2>/dev/null && fail "the program did not end on $1"
+  wait "$program"
+}
