@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "behaviour/settings_file.h"
 #include "core/resource_list.h"
 #include "platform/multi_line_edit.h"
 #include "platform/paths.h"
@@ -15,7 +16,6 @@
 #include "shell/image_text_button.h"
 #include "shell/resource_list_model.h"
 #include "shell/resource_list_view.h"
-#include "shell/settings_file.h"
 
 namespace skinwright::builder {
 namespace {
@@ -98,18 +98,21 @@ void BuilderDialog::RefreshList()
 
 void BuilderDialog::LoadState()
 {
-    const QString& settings = environment_.settingsPath;
-    workFolder_ = shell::ReadSetting(settings, shell::kBuildSection, shell::kWorkFolderKey, platform::DefaultFolder());
-    comments_ = shell::DecodeComments(shell::ReadSetting(settings, shell::kBuildSection, shell::kCommentsKey, {}));
-    packetFolder_ = shell::ReadSetting(settings, shell::kBuildSection, shell::kResToSaveKey, {});
+    using namespace behaviour;
+    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
+    workFolder_ = QString::fromStdString(
+        ReadSetting(settings, kBuildSection, kWorkFolderKey, platform::DefaultFolder().toStdString()));
+    comments_ = QString::fromStdString(DecodeComments(ReadSetting(settings, kBuildSection, kCommentsKey, {})));
+    packetFolder_ = QString::fromStdString(ReadSetting(settings, kBuildSection, kResToSaveKey, {}));
 }
 
 void BuilderDialog::SaveState()
 {
-    const QString& settings = environment_.settingsPath;
-    shell::WriteSetting(settings, shell::kBuildSection, shell::kWorkFolderKey, workFolder_);
-    shell::WriteSetting(settings, shell::kBuildSection, shell::kCommentsKey, shell::EncodeComments(comments_));
-    shell::WriteSetting(settings, shell::kBuildSection, shell::kResToSaveKey, packetFolder_);
+    using namespace behaviour;
+    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
+    WriteSetting(settings, kBuildSection, kWorkFolderKey, workFolder_.toStdString());
+    WriteSetting(settings, kBuildSection, kCommentsKey, EncodeComments(comments_.toStdString()));
+    WriteSetting(settings, kBuildSection, kResToSaveKey, packetFolder_.toStdString());
 }
 
 void BuilderDialog::TakeBoxTexts()

@@ -7,7 +7,7 @@
 #include "platform/modal.h"
 #include "res/art/art.h"
 #include "res/templates/dialog_templates.h"
-#include "usage_text.h"
+#include "behaviour/usage_text.h"
 
 namespace skinwright::shell {
 
@@ -42,7 +42,7 @@ protected:
 
 AboutDialog::AboutDialog(QWidget* parent)
     : TemplateDialog(templates::AboutTemplate(), parent, AboutOptions()),
-      usageText_(BuildUsageText())
+      usageText_(QString::fromStdString(behaviour::BuildUsageText()))
 {
     setWindowIcon(art::AppIcon());
     if (auto* usage = ControlAs<QPlainTextEdit>(templates::about::kUsageText)) {

@@ -3,21 +3,14 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace skinwright::shell {
+#include "behaviour/application_name.h"
 
-QString ApplicationNameFromPath(const QString& modulePath)
-{
-    qsizetype start = -1;
-    for (const QChar separator : {QChar('\\'), QChar('/'), QChar(':')})
-        start = std::max(start, modulePath.lastIndexOf(separator));
-    QString name = modulePath.mid(start + 1);
-    const qsizetype dot = name.lastIndexOf('.');
-    return dot < 0 ? name : name.left(dot);
-}
+namespace skinwright::shell {
 
 QString ApplicationName()
 {
-    return ApplicationNameFromPath(QCoreApplication::applicationFilePath());
+    return QString::fromStdString(
+        behaviour::ApplicationNameFromPath(QCoreApplication::applicationFilePath().toStdString()));
 }
 
 QString ProgramFolder()

@@ -6,9 +6,6 @@
 
 namespace skinwright::shell {
 
-// The part of a module path after its last "\", "/" or ":", cut at its last ".".
-QString ApplicationNameFromPath(const QString& modulePath);
-
 // The running executable's name, and its folder ending in a separator.
 QString ApplicationName();
 QString ProgramFolder();

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "button_frames.h"
-#include "button_layout.h"
+#include "behaviour/button_layout.h"
 #include "res/art/art.h"
 #include "transparent_picture.h"
 
@@ -66,16 +66,18 @@ void ImageTextButton::DrawButton(QPainter& painter, const QRect& item,
     QRect r = item;
     const QString caption = text();
     const QFontMetrics metrics = painter.fontMetrics();
-    const QSize textSize(metrics.horizontalAdvance(caption), metrics.height());
     const int ampersandWidth =
         caption.contains(QLatin1Char('&')) ? metrics.horizontalAdvance(QLatin1Char('&')) : 0;
-    const ButtonLayout layout =
-        ComputeButtonLayout(r.size(), PictureSize(), textSize, ampersandWidth, state.pressed);
+    const QSize picture = PictureSize();
+    const behaviour::ButtonLayout layout = behaviour::ComputeButtonLayout(
+        {r.width(), r.height()}, {picture.width(), picture.height()},
+        {metrics.horizontalAdvance(caption), metrics.height()}, ampersandWidth, state.pressed);
 
     DrawBackground(painter, r, state);
-    DrawTransparent(painter, item.left() + layout.picture.x(), item.top() + layout.picture.y(),
+    DrawTransparent(painter, item.left() + layout.picture.x, item.top() + layout.picture.y,
                     state.disabled ? disabledPicture_ : normalPicture_);
-    DrawCaption(painter, layout.text.translated(item.topLeft()), state.disabled);
+    const QRect text(layout.text.x, layout.text.y, layout.text.width, layout.text.height);
+    DrawCaption(painter, text.translated(item.topLeft()), state.disabled);
     if (state.focused)
         DrawFocusRectangle(painter, r.adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset),
                            SystemColour(*this, QPalette::WindowText));

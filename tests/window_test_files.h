@@ -18,6 +18,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "behaviour/settings_file.h"
+#include "platform/paths.h"
 #include "platform/scripted_dialogs.h"
 
 QT_BEGIN_NAMESPACE
@@ -61,6 +63,20 @@ inline void DropFiles(QWidget& target, const QStringList& paths)
     QCoreApplication::sendEvent(&target, &move);
     QDropEvent drop(at, Qt::CopyAction, &carried, Qt::LeftButton, {});
     QCoreApplication::sendEvent(&target, &drop);
+}
+
+// A key of the settings file, as the windows read and write it.
+inline QString ReadSetting(const QString& settings, std::string_view section, std::string_view key,
+                           std::string_view fallback)
+{
+    return QString::fromStdString(
+        behaviour::ReadSetting(platform::ToFileSystemPath(settings), section, key, fallback));
+}
+
+inline void WriteSetting(const QString& settings, std::string_view section, std::string_view key,
+                         const QString& value)
+{
+    behaviour::WriteSetting(platform::ToFileSystemPath(settings), section, key, value.toStdString());
 }
 
 inline QStringList MessageTexts(const platform::ScriptedDialogs& dialogs)

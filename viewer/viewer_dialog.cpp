@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "behaviour/settings_file.h"
 #include "platform/dropped_files.h"
 #include "platform/paths.h"
 #include "platform/report_list_view.h"
@@ -17,7 +18,6 @@
 #include "shell/about_dialog.h"
 #include "shell/image_text_button.h"
 #include "shell/resource_list_view.h"
-#include "shell/settings_file.h"
 
 namespace skinwright::viewer {
 namespace {
@@ -99,16 +99,19 @@ void ViewerDialog::SetUpList()
 
 void ViewerDialog::LoadState()
 {
-    const QString& settings = environment_.settingsPath;
-    packetPath_ = shell::ReadSetting(settings, shell::kDefaultSection, shell::kLastResFileKey, {});
-    outputFolder_ = shell::ReadSetting(settings, shell::kDefaultSection, shell::kOutputFolderKey, platform::DefaultFolder());
+    using namespace behaviour;
+    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
+    packetPath_ = QString::fromStdString(ReadSetting(settings, kDefaultSection, kLastResFileKey, {}));
+    outputFolder_ = QString::fromStdString(
+        ReadSetting(settings, kDefaultSection, kOutputFolderKey, platform::DefaultFolder().toStdString()));
 }
 
 void ViewerDialog::SaveState()
 {
-    const QString& settings = environment_.settingsPath;
-    shell::WriteSetting(settings, shell::kDefaultSection, shell::kLastResFileKey, packetPath_);
-    shell::WriteSetting(settings, shell::kDefaultSection, shell::kOutputFolderKey, outputFolder_);
+    using namespace behaviour;
+    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
+    WriteSetting(settings, kDefaultSection, kLastResFileKey, packetPath_.toStdString());
+    WriteSetting(settings, kDefaultSection, kOutputFolderKey, outputFolder_.toStdString());
 }
 
 void ViewerDialog::Finish()

@@ -16,7 +16,6 @@
 #include "platform/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
 #include "shell/image_text_button.h"
-#include "shell/settings_file.h"
 #include "tests/support/packet_bytes.h"
 #include "tests/support/pictures.h"
 #include "tests/window_test_files.h"
@@ -65,7 +64,7 @@ protected:
     QLineEdit* WorkFolderBox() const { return builder->ControlAs<QLineEdit>(kWorkFolderBox); }
     platform::MultiLineEdit* CommentsBox() const { return builder->ControlAs<platform::MultiLineEdit>(kCommentsBox); }
     QPushButton* Button(int id) const { return builder->ControlAs<QPushButton>(id); }
-    QString Setting(std::string_view key) const { return shell::ReadSetting(settings, "build", key, "<missing>"); }
+    QString Setting(std::string_view key) const { return test::ReadSetting(settings, "build", key, "<missing>"); }
     void Select(int row) { List()->selectRow(row); }
 
     QTemporaryDir root;

@@ -31,5 +31,11 @@ TEST(Codepage, RefusesWhatItCannotRepresent)
     EXPECT_FALSE(Utf8ToCp1252("\xC2\x80"));
 }
 
+TEST(Codepage, TellsUtf8FromOtherBytes)
+{
+    EXPECT_TRUE(IsValidUtf8("caf\xC3\xA9.ezx"));
+    EXPECT_FALSE(IsValidUtf8("caf\xE9.ezx"));
+}
+
 }  // namespace
 }  // namespace skinwright

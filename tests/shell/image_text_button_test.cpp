@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "res/art/art.h"
-#include "shell/button_layout.h"
+#include "behaviour/button_layout.h"
 #include "shell/transparent_picture.h"
 
 namespace skinwright::shell {
@@ -50,15 +50,27 @@ protected:
         button.SetImages(bitmapId);
     }
 
-    static ButtonLayout Layout(const ImageTextButton& button, bool pressed)
+    // Where the layout puts the picture and the caption, in the button's pixels.
+    struct ShownLayout {
+        QSize content;
+        QPoint origin;
+        QPoint picture;
+        QRect text;
+    };
+
+    static ShownLayout Layout(const ImageTextButton& button, bool pressed)
     {
         const QFontMetrics metrics(button.font());
         const QString caption = button.text();
         const int ampersand =
             caption.contains('&') ? metrics.horizontalAdvance(QLatin1Char('&')) : 0;
-        return ComputeButtonLayout(button.size(), button.PictureSize(),
-                                   {metrics.horizontalAdvance(caption), metrics.height()},
-                                   ampersand, pressed);
+        const QSize picture = button.PictureSize();
+        const behaviour::ButtonLayout layout = behaviour::ComputeButtonLayout(
+            {button.width(), button.height()}, {picture.width(), picture.height()},
+            {metrics.horizontalAdvance(caption), metrics.height()}, ampersand, pressed);
+        return {QSize(layout.content.width, layout.content.height), QPoint(layout.origin.x, layout.origin.y),
+                QPoint(layout.picture.x, layout.picture.y),
+                QRect(layout.text.x, layout.text.y, layout.text.width, layout.text.height)};
     }
 
     static QImage Grab(ImageTextButton& button)
@@ -120,7 +132,7 @@ TEST_F(ImageTextButtonTest, NormalLookIsRaisedFrameWithPictureAndCaption)
     EXPECT_EQ(shot.pixel(right - 1, bottom - 1), kDark.rgb());
     EXPECT_EQ(shot.pixel(4, 4), kFace.rgb());
 
-    const ButtonLayout layout = Layout(button_, false);
+    const ShownLayout layout = Layout(button_, false);
     ExpectPictureAt(shot, button_.NormalPicture(), layout.picture);
     EXPECT_GT(CountColour(shot, layout.text, kCaption), 0);
 }
@@ -140,7 +152,7 @@ TEST_F(ImageTextButtonTest, PressedLookIsFlatTwoLineOutlineAndContentMovesByOne)
     EXPECT_EQ(shot.pixel(2, 2), kFace.rgb());
     EXPECT_EQ(shot.pixel(right - 2, bottom - 2), kFace.rgb());
 
-    const ButtonLayout pressed = Layout(button_, true);
+    const ShownLayout pressed = Layout(button_, true);
     EXPECT_EQ(pressed.picture, Layout(button_, false).picture + QPoint(1, 1));
     ExpectPictureAt(shot, button_.NormalPicture(), pressed.picture);
 }
@@ -182,7 +194,7 @@ TEST_F(ImageTextButtonTest, DisabledLookHasThreeColourPictureAndEmbossedCaption)
     button_.setEnabled(false);
     const QImage shot = Grab(button_);
 
-    const ButtonLayout layout = Layout(button_, false);
+    const ShownLayout layout = Layout(button_, false);
     ExpectPictureAt(shot, button_.DisabledPicture(), layout.picture);
     EXPECT_EQ(CountColour(shot, layout.text, kCaption), 0);
     EXPECT_GT(CountColour(shot, layout.text, kLight), 0);
@@ -198,7 +210,7 @@ TEST_F(ImageTextButtonTest, AmpersandUnderlinesNextLetterAndIsNotCentred)
     const QImage marked = Grab(mnemonic);
 
     const QFontMetrics metrics(button_.font());
-    const ButtonLayout layout = Layout(button_, false);
+    const ShownLayout layout = Layout(button_, false);
     ASSERT_EQ(Layout(mnemonic, false).text, layout.text);
     const QRect underline(layout.text.left(), layout.text.top() + metrics.ascent(),
                           metrics.horizontalAdvance('H'), metrics.descent() + 1);
@@ -220,7 +232,7 @@ TEST_F(ImageTextButtonTest, ContentWiderThanButtonStartsLeftOfTheEdge)
     ImageTextButton narrow;
     Prepare(narrow, "Generate Packet ...", art::kGenerateBitmapId);
     narrow.resize(Layout(narrow, false).content.width() - 9, 26);
-    const ButtonLayout layout = Layout(narrow, false);
+    const ShownLayout layout = Layout(narrow, false);
     ASSERT_EQ(layout.origin.x(), -4);
 
     ExpectPictureAt(Grab(narrow), narrow.NormalPicture(), layout.picture);

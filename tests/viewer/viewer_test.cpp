@@ -18,7 +18,6 @@
 #include "platform/modal.h"
 #include "platform/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
-#include "shell/settings_file.h"
 #include "tests/window_test_files.h"
 #include "viewer/viewer_dialog.h"
 
@@ -113,7 +112,7 @@ protected:
     QString Status() const { return viewer->ControlAs<QLabel>(kStatusLine)->text(); }
     QPixmap Preview() const { return viewer->ControlAs<QLabel>(kPictureArea)->pixmap(); }
     QString Cell(int row, int column) const { return List()->model()->index(row, column).data().toString(); }
-    QString Setting(std::string_view key) const { return shell::ReadSetting(settings, "default", key, "<missing>"); }
+    QString Setting(std::string_view key) const { return test::ReadSetting(settings, "default", key, "<missing>"); }
 
     // Our own modal windows are closed at once; their titles are kept.
     const QStringList& RecordModalWindows()
@@ -192,7 +191,7 @@ TEST_F(ViewerTest, ARememberedDamagedPacketWarnsOnceAtStart)
     QByteArray bytes = ReadAll(packet);
     bytes.replace("ok.g\nback.g\n", "OK.g\nBACK.g\n");
     WriteAll(packet, bytes);
-    shell::WriteSetting(settings, "default", "LastResFile", packet);
+    test::WriteSetting(settings, "default", "LastResFile", packet);
 
     Open();
     ASSERT_EQ(dialogs.Messages().size(), 1u);
@@ -339,7 +338,7 @@ TEST_F(ViewerTest, SaveAsProposesAFolderThatCanBeWritten)
     };
     const QString packet = MakePacket({"ok.g", "back.g"});
     for (const Case& c : cases) {
-        shell::WriteSetting(settings, "default", "OutputFolder", c.rememberedOutput);
+        test::WriteSetting(settings, "default", "OutputFolder", c.rememberedOutput);
         ViewerEnvironment environment{dialogs, settings, program, "Skinwright", packet};
         environment.portable = c.portable;
         viewer = std::make_unique<ViewerDialog>(environment);
@@ -568,7 +567,7 @@ class ViewerStartAndDragTest : public ViewerTest {};
 
 TEST_F(ViewerStartAndDragTest, ThePacketGivenAtStartOpensInsteadOfTheRememberedOne)
 {
-    shell::WriteSetting(settings, "default", "LastResFile", MakePacket({"ok.g"}, "remembered.ezx"));
+    test::WriteSetting(settings, "default", "LastResFile", MakePacket({"ok.g"}, "remembered.ezx"));
     const QString given = MakePacket({"ok.g", "back.g"}, "given.ezx");
     viewer = std::make_unique<ViewerDialog>(ViewerEnvironment{dialogs, settings, program, "Skinwright", given});
     EXPECT_EQ(PathField()->text(), given);

@@ -3,11 +3,12 @@
 // Values are UTF-8 text, one line each.
 #pragma once
 
+#include <cstddef>
+#include <filesystem>
+#include <string>
 #include <string_view>
 
-#include <QString>
-
-namespace skinwright::shell {
+namespace skinwright::behaviour {
 
 inline constexpr std::string_view kDefaultSection = "default";
 inline constexpr std::string_view kBuildSection = "build";
@@ -26,25 +27,27 @@ inline constexpr std::size_t kReadLimit = 1024;
 // True for a copied or portable program, which keeps its files beside
 // itself: its folder can be written or already holds its settings file. The
 // folder the package installs into counts as not writable, also for root.
-bool KeepsFilesBesideProgram(const QString& programFolder, const QString& applicationName);
+bool KeepsFilesBesideProgram(const std::filesystem::path& programFolder, std::string_view applicationName);
 
 // The application name and ".ini", beside the executable when the program
 // keeps its files there; otherwise in the user's configuration folder
-// ($XDG_CONFIG_HOME, else ~/.config), where an installed program keeps it.
-QString SettingsFilePath();
-QString SettingsFilePathFor(const QString& programFolder, const QString& applicationName);
+// ($XDG_CONFIG_HOME, else ~/.config; on Windows %APPDATA%), where an
+// installed program keeps it.
+std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programFolder,
+                                          std::string_view applicationName);
 
 // The key's value, or the default when the file, section or key is missing;
 // a key with an empty value reads as empty. Cut to 1023 characters.
-QString ReadSetting(const QString& path, std::string_view section, std::string_view key,
-                    const QString& defaultValue);
+std::string ReadSetting(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                        std::string_view defaultValue);
 
 // Creates the file's folder when it is missing. Failures are for the caller
 // to ignore; they are not reported.
-bool WriteSetting(const QString& path, std::string_view section, std::string_view key, const QString& value);
+bool WriteSetting(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                  std::string_view value);
 
 // The comments on one line: CR becomes byte 2, then LF byte 3; and back.
-QString EncodeComments(const QString& comments);
-QString DecodeComments(const QString& stored);
+std::string EncodeComments(std::string_view comments);
+std::string DecodeComments(std::string_view stored);
 
-}  // namespace skinwright::shell
+}  // namespace skinwright::behaviour

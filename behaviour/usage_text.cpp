@@ -2,9 +2,9 @@
 
 #include <array>
 
-namespace skinwright::shell {
+namespace skinwright::behaviour {
 
-QString BuildUsageText()
+std::string BuildUsageText()
 {
     // One segment per paragraph step; an empty line belongs to the segment
     // before it.
@@ -24,10 +24,10 @@ QString BuildUsageText()
         "Then apply it through TELNET or MTF theme packet\r\n",
         "GOOD LUCK!\r\n",
     };
-    QString text;
+    std::string text;
     for (const char* segment : kSegments)
-        text += QLatin1String(segment);
+        text += segment;
     return text;
 }
 
-}  // namespace skinwright::shell
+}  // namespace skinwright::behaviour

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace skinwright::platform {
+namespace skinwright {
 
 // The value of the key, or none when the section or the key is missing.
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key);
@@ -21,4 +21,4 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                             std::string_view value);
 
-}  // namespace skinwright::platform
+}  // namespace skinwright

@@ -1,19 +1,19 @@
-#include "shell/button_layout.h"
+#include "behaviour/button_layout.h"
 
 #include <gtest/gtest.h>
 
-namespace skinwright::shell {
+namespace skinwright::behaviour {
 namespace {
 
 struct LayoutCase {
     const char* name;
-    QSize button;
-    QSize picture;
-    QSize text;
+    Size button;
+    Size picture;
+    Size text;
     int ampersandWidth;
     bool pressed;
-    QSize content;
-    QPoint origin;
+    Size content;
+    Point origin;
     int pictureOffset;
     int textOffset;
 };
@@ -32,10 +32,9 @@ TEST_P(ButtonLayoutTest, PlacesPictureAndCaption)
     EXPECT_EQ(layout.textOffset, c.textOffset);
 
     const int press = c.pressed ? 1 : 0;
-    EXPECT_EQ(layout.picture, QPoint(c.origin.x() + press, c.origin.y() + press + c.pictureOffset));
-    EXPECT_EQ(layout.text, QRect(c.origin.x() + c.picture.width() + 4 + press,
-                                 c.origin.y() + press + c.textOffset, c.content.width(),
-                                 c.content.height()));
+    EXPECT_EQ(layout.picture, (Point{c.origin.x + press, c.origin.y + press + c.pictureOffset}));
+    EXPECT_EQ(layout.text, (Rect{c.origin.x + c.picture.width + 4 + press, c.origin.y + press + c.textOffset,
+                                 c.content.width, c.content.height}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,4 +55,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LayoutCase>& param) { return std::string(param.param.name); });
 
 }  // namespace
-}  // namespace skinwright::shell
+}  // namespace skinwright::behaviour

@@ -1,26 +1,17 @@
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
-#include "platform/private_profile.h"
+#include "behaviour/private_profile.h"
+#include "tests/support/files.h"
 
-namespace skinwright::platform {
+namespace skinwright::behaviour {
 namespace {
 
 class PrivateProfile : public ::testing::Test {
 protected:
-    void Put(const std::string& contents)
-    {
-        QFile file(path_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents.data(), static_cast<qint64>(contents.size()));
-    }
+    void Put(const std::string& contents) { test::WriteFile(path_, contents); }
     std::string Contents() const
     {
-        QFile file(path_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<missing>");
+        return std::filesystem::exists(path_) ? test::ReadFile(path_) : std::string("<missing>");
     }
     std::string Read(std::string_view section, std::string_view key, std::string_view fallback = "<default>",
                      std::size_t limit = 1024) const
@@ -28,8 +19,8 @@ protected:
         return ReadProfileString(path_, section, key, fallback, limit);
     }
 
-    QTemporaryDir folder_;
-    QString path_ = folder_.filePath("skinwright.ini");
+    test::TempFolder folder_;
+    std::filesystem::path path_ = folder_ / "skinwright.ini";
 };
 
 TEST_F(PrivateProfile, FindsSectionsAndKeysWithoutRegardToCase)
@@ -138,15 +129,15 @@ TEST_F(PrivateProfile, ReplacingLeavesNoTemporaryFileBehind)
 {
     Put("[default]\nLastResFile=old\n");
     ASSERT_TRUE(WriteProfileString(path_, "default", "LastResFile", "new"));
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"skinwright.ini"});
+    EXPECT_EQ(test::ListFolder(folder_.Path()), std::vector<std::string>{"skinwright.ini"});
 }
 
 TEST_F(PrivateProfile, WriteIntoAMissingFolderFails)
 {
-    const QString path = folder_.filePath("missing/skinwright.ini");
+    const std::filesystem::path path = folder_ / "missing" / "skinwright.ini";
     EXPECT_FALSE(WriteProfileString(path, "default", "LastResFile", "x"));
-    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 }  // namespace
-}  // namespace skinwright::platform
+}  // namespace skinwright::behaviour

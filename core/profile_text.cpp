@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace skinwright::platform {
+namespace skinwright {
 namespace {
 
 std::string_view Trimmed(std::string_view text)
@@ -152,4 +152,4 @@ std::optional<std::string> WithProfileValue(std::string_view text, std::string_v
     return joined;
 }
 
-}  // namespace skinwright::platform
+}  // namespace skinwright

@@ -1,0 +1,134 @@
+#include "settings_file.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include "core/binary_file.h"
+#else
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+#include "core/file_names.h"
+#include "private_profile.h"
+
+namespace skinwright::behaviour {
+namespace {
+
+std::filesystem::path SettingsFileName(std::string_view applicationName)
+{
+    return PathFromUtf8(std::string(applicationName) + ".ini");
+}
+
+std::filesystem::path Normal(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::filesystem::path normal = std::filesystem::weakly_canonical(folder, error);
+    if (error)
+        normal = folder;
+    normal = normal.lexically_normal();
+    return normal.has_filename() ? normal : normal.parent_path();
+}
+
+#ifdef _WIN32
+// Windows tells no more than the read-only flag of a folder: whether a file
+// can be made in it is learnt by making one.
+bool CanWriteInto(const std::filesystem::path& folder)
+{
+    std::filesystem::path probe;
+    BinaryFile made = BinaryFile::CreateTemporaryIn(folder, probe);
+    if (!made)
+        return false;
+    made.Close();
+    std::error_code error;
+    std::filesystem::remove(probe, error);
+    return true;
+}
+
+std::filesystem::path ConfigurationFolder()
+{
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    return appData != nullptr ? std::filesystem::path(appData) : std::filesystem::path();
+}
+#else
+bool CanWriteInto(const std::filesystem::path& folder)
+{
+    return access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::filesystem::path HomeFolder()
+{
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0')
+        return home;
+    const passwd* account = getpwuid(getuid());
+    return account != nullptr ? std::filesystem::path(account->pw_dir) : std::filesystem::path("/");
+}
+
+std::filesystem::path ConfigurationFolder()
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome != nullptr && std::filesystem::path(configHome).is_absolute())
+        return configHome;
+    return HomeFolder() / ".config";
+}
+#endif
+
+std::string Replaced(std::string_view text, char from, char to)
+{
+    std::string replaced(text);
+    std::replace(replaced.begin(), replaced.end(), from, to);
+    return replaced;
+}
+
+}  // namespace
+
+// The folder the package installs the program into is never the settings'
+// place, even for root, who may write there: a file root left there would
+// otherwise become every user's, and theirs to lose.
+bool KeepsFilesBesideProgram(const std::filesystem::path& programFolder, std::string_view applicationName)
+{
+    if (Normal(programFolder) == Normal(SKINWRIGHT_INSTALLED_FOLDER))
+        return false;
+    std::error_code error;
+    return std::filesystem::exists(programFolder / SettingsFileName(applicationName), error)
+           || CanWriteInto(programFolder);
+}
+
+std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programFolder,
+                                          std::string_view applicationName)
+{
+    const std::filesystem::path fileName = SettingsFileName(applicationName);
+    if (KeepsFilesBesideProgram(programFolder, applicationName))
+        return programFolder / fileName;
+    return ConfigurationFolder() / fileName;
+}
+
+std::string ReadSetting(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                        std::string_view defaultValue)
+{
+    return ReadProfileString(file, section, key, defaultValue, kReadLimit);
+}
+
+bool WriteSetting(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                  std::string_view value)
+{
+    // The user's configuration folder may not exist yet on a new account.
+    std::error_code error;
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path(), error);
+    return WriteProfileString(file, section, key, value);
+}
+
+std::string EncodeComments(std::string_view comments)
+{
+    return Replaced(Replaced(comments, '\r', '\x02'), '\n', '\x03');
+}
+
+std::string DecodeComments(std::string_view stored)
+{
+    return Replaced(Replaced(stored, '\x02', '\r'), '\x03', '\n');
+}
+
+}  // namespace skinwright::behaviour
