@@ -6,11 +6,11 @@
 #ifdef _WIN32
 #include "core/binary_file.h"
 #else
-#include <pwd.h>
 #include <unistd.h>
 #endif
 
 #include "core/file_names.h"
+#include "folders.h"
 #include "private_profile.h"
 
 namespace skinwright::behaviour {
@@ -55,15 +55,6 @@ std::filesystem::path ConfigurationFolder()
 bool CanWriteInto(const std::filesystem::path& folder)
 {
     return access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
-std::filesystem::path HomeFolder()
-{
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0')
-        return home;
-    const passwd* account = getpwuid(getuid());
-    return account != nullptr ? std::filesystem::path(account->pw_dir) : std::filesystem::path("/");
 }
 
 std::filesystem::path ConfigurationFolder()

@@ -9,7 +9,7 @@
 #include <QTableView>
 
 #include "core/packet.h"
-#include "platform/scripted_dialogs.h"
+#include "behaviour/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
 #include "silent_target.h"
 #include "tests/support/files.h"
@@ -54,7 +54,7 @@ const ViewerFixture& Fixture()
 }
 
 struct OpenViewer {
-    platform::ScriptedDialogs dialogs;
+    behaviour::ScriptedDialogs dialogs;
     viewer::ViewerDialog window{{dialogs, Fixture().settings, QDir::tempPath() + "/", "Skinwright", {}}};
 
     QLineEdit* PathField() { return window.ControlAs<QLineEdit>(templates::viewer::kPathField); }

@@ -5,14 +5,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "behaviour/folder_chooser.h"
 #include "behaviour/settings_file.h"
 #include "core/resource_list.h"
 #include "platform/multi_line_edit.h"
 #include "platform/paths.h"
+#include "platform/qt_system_dialogs.h"
 #include "platform/report_list_view.h"
 #include "res/art/art.h"
 #include "res/templates/dialog_templates.h"
-#include "shell/folder_chooser.h"
 #include "shell/image_text_button.h"
 #include "shell/resource_list_model.h"
 #include "shell/resource_list_view.h"
@@ -156,10 +157,11 @@ void BuilderDialog::keyPressEvent(QKeyEvent* event)
 void BuilderDialog::OnChooseWorkFolder()
 {
     TakeBoxTexts();
-    shell::FolderChooser chooser(workFolder_, 0, this, environment_.dialogs);
-    if (chooser.Show() != shell::FolderChooser::Ok)
+    behaviour::FolderChooser chooser(platform::ToFileSystemPath(workFolder_), platform::HandleOf(this),
+                                     environment_.dialogs);
+    if (chooser.Show() != behaviour::FolderChooser::Ok)
         return;
-    const QString chosen = chooser.GetPath();
+    const QString chosen = platform::FromFileSystemPath(chooser.GetPath());
     const QString folder = platform::EnsureTrailingSeparator(chosen);
     if (platform::IsNetworkPath(chosen) || folder.size() > kWorkFolderLimit)
         return;
@@ -178,17 +180,18 @@ void BuilderDialog::OnRemove()
 
 void BuilderDialog::OnRemoveAll()
 {
-    if (Tell(QStringLiteral("Sure to delete all resources?"), platform::MessageButtons::YesNo)
-        != platform::MessageAnswer::Yes)
+    if (Tell(QStringLiteral("Sure to delete all resources?"), behaviour::MessageButtons::YesNo)
+        != behaviour::MessageAnswer::Yes)
         return;
     Clear(*table_);
     RefreshList();
 }
 
-platform::MessageAnswer BuilderDialog::Tell(const QString& text, platform::MessageButtons buttons,
-                                            platform::MessageIcon icon)
+behaviour::MessageAnswer BuilderDialog::Tell(const QString& text, behaviour::MessageButtons buttons,
+                                             behaviour::MessageIcon icon)
 {
-    return platform::ShowMessageBox(environment_.dialogs, this, environment_.applicationName, text, buttons, icon);
+    return behaviour::ShowMessageBox(environment_.dialogs, platform::HandleOf(this),
+                                     environment_.applicationName.toStdString(), text.toStdString(), buttons, icon);
 }
 
 }  // namespace skinwright::builder

@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "core/packet_format.h"
-#include "platform/system_dialogs.h"
+#include "behaviour/system_dialogs.h"
 #include "platform/template_dialog.h"
 
 class QLabel;
@@ -29,7 +29,7 @@ namespace skinwright::builder {
 // What the Builder takes from outside: where its settings live, the message
 // caption and the system dialogs.
 struct BuilderEnvironment {
-    platform::SystemDialogs& dialogs;
+    behaviour::SystemDialogs& dialogs;
     QString settingsPath;
     QString applicationName;  // caption of every message box
 };
@@ -68,9 +68,9 @@ private:
     void SaveState();
     void TakeBoxTexts();
     void Finish();
-    platform::MessageAnswer Tell(const QString& text,
-                                 platform::MessageButtons buttons = platform::MessageButtons::Ok,
-                                 platform::MessageIcon icon = platform::MessageIcon::Exclamation);
+    behaviour::MessageAnswer Tell(const QString& text,
+                                  behaviour::MessageButtons buttons = behaviour::MessageButtons::Ok,
+                                  behaviour::MessageIcon icon = behaviour::MessageIcon::Exclamation);
 
     BuilderEnvironment environment_;
     platform::MultiLineEdit* commentsBox_;

@@ -6,22 +6,23 @@
 #include "core/comment_text.h"
 #include "core/packet_writer.h"
 #include "platform/paths.h"
+#include "platform/qt_system_dialogs.h"
 
 namespace skinwright::builder {
 
 void BuilderDialog::GeneratePacket()
 {
-    platform::FileRequest request;
-    request.owner = this;
+    behaviour::FileRequest request;
+    request.owner = platform::HandleOf(this);
     request.save = true;
-    request.defaultExtension = QStringLiteral("ezx");
-    request.initialName = packetFolder_ + QStringLiteral("iconres.ezx");
-    request.filter = QStringLiteral("Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
+    request.defaultExtension = "ezx";
+    request.initialName = (packetFolder_ + QStringLiteral("iconres.ezx")).toStdString();
+    request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
     request.confirmOverwrite = true;
-    const QStringList chosen = environment_.dialogs.AskForFiles(request);
-    if (chosen.isEmpty())
+    const std::vector<std::filesystem::path> chosen = environment_.dialogs.AskForFiles(request);
+    if (chosen.empty())
         return;
-    const QString packetPath = chosen.first();
+    const QString packetPath = platform::FromFileSystemPath(chosen.front());
     packetFolder_ = packetPath.left(packetPath.lastIndexOf(u'/') + 1);
 
     Tell(QStringLiteral("Before build, please make sure all resource files are locating in work folder."));
@@ -37,8 +38,8 @@ void BuilderDialog::GeneratePacket()
         Tell(QString::fromStdString(written.message));
         return;
     }
-    Tell(QStringLiteral("Successfully built ") + packetPath + QStringLiteral("!"), platform::MessageButtons::Ok,
-        platform::MessageIcon::None);
+    Tell(QStringLiteral("Successfully built ") + packetPath + QStringLiteral("!"), behaviour::MessageButtons::Ok,
+        behaviour::MessageIcon::None);
     repaint();
 }
 

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 
 #include "core/resource_list.h"
-#include "select_file_dlg.h"
+#include "picture_picker.h"
+#include "platform/paths.h"
+#include "platform/qt_system_dialogs.h"
 
 namespace skinwright::builder {
 
@@ -14,9 +16,13 @@ void BuilderDialog::OnAddResource()
 {
     if (table_->Count() >= kTableCapacity)
         return;
-    const QStringList chosen = CSelectFileDlg(workFolder_, this, environment_.dialogs).Show();
-    if (!chosen.isEmpty())
-        AddPictures(chosen);
+    const std::vector<std::filesystem::path> chosen =
+        PicturePicker(platform::ToFileSystemPath(workFolder_), platform::HandleOf(this), environment_.dialogs).Show();
+    QStringList paths;
+    for (const std::filesystem::path& file : chosen)
+        paths << platform::FromFileSystemPath(file);
+    if (!paths.isEmpty())
+        AddPictures(paths);
 }
 
 namespace {

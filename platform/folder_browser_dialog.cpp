@@ -12,11 +12,12 @@
 #include <QVBoxLayout>
 
 #include "modal.h"
+#include "paths.h"
 
 namespace skinwright::platform {
 
-FolderBrowserDialog::FolderBrowserDialog(const FolderRequest& request)
-    : QDialog(request.owner),
+FolderBrowserDialog::FolderBrowserDialog(const behaviour::FolderRequest& request)
+    : QDialog(static_cast<QWidget*>(request.owner)),
       request_(request),
       model_(new QFileSystemModel(this)),
       tree_(new QTreeView(this)),
@@ -25,7 +26,7 @@ FolderBrowserDialog::FolderBrowserDialog(const FolderRequest& request)
     setWindowTitle(QStringLiteral("Browse for Folder"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* title = new QLabel(request.title, this);
+    auto* title = new QLabel(QString::fromStdString(request.title), this);
     title->setTextFormat(Qt::PlainText);
     title->setWordWrap(true);
     layout->addWidget(title);
@@ -77,9 +78,9 @@ QString NearestExistingFolder(const QString& folder)
 
 }  // namespace
 
-void FolderBrowserDialog::SetSelection(const QString& folder)
+void FolderBrowserDialog::SetSelection(const std::filesystem::path& folder)
 {
-    const QModelIndex index = model_->index(NearestExistingFolder(folder));
+    const QModelIndex index = model_->index(NearestExistingFolder(FromFileSystemPath(folder)));
     if (!index.isValid())
         return;
     followed_ = index;
@@ -87,9 +88,9 @@ void FolderBrowserDialog::SetSelection(const QString& folder)
     tree_->scrollTo(index);
 }
 
-void FolderBrowserDialog::SetStatusText(const QString& text)
+void FolderBrowserDialog::SetStatusText(const std::string& text)
 {
-    status_->setText(text);
+    status_->setText(QString::fromStdString(text));
 }
 
 std::optional<QString> FolderBrowserDialog::SelectedFolder() const
@@ -105,12 +106,15 @@ QString FolderBrowserDialog::StatusText() const
     return status_->text();
 }
 
-std::optional<QString> FolderBrowserDialog::Browse(const FolderRequest& request)
+std::optional<std::filesystem::path> FolderBrowserDialog::Browse(const behaviour::FolderRequest& request)
 {
     FolderBrowserDialog dialog(request);
     if (RunModal(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return dialog.SelectedFolder();
+    const std::optional<QString> selected = dialog.SelectedFolder();
+    if (!selected)
+        return std::nullopt;
+    return ToFileSystemPath(*selected);
 }
 
 void FolderBrowserDialog::showEvent(QShowEvent* event)
@@ -155,7 +159,7 @@ void FolderBrowserDialog::OnCurrentChanged()
     const std::optional<QString> selected = SelectedFolder();
     ok_->setEnabled(selected.has_value());
     if (selected && request_.onSelectionChanged)
-        request_.onSelectionChanged(*this, *selected);
+        request_.onSelectionChanged(*this, ToFileSystemPath(*selected));
 }
 
 }  // namespace skinwright::platform

@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <QPersistentModelIndex>
 
-#include "system_dialogs.h"
+#include "behaviour/system_dialogs.h"
 
 class QFileSystemModel;
 class QLabel;
@@ -18,14 +18,14 @@ class QTreeView;
 
 namespace skinwright::platform {
 
-class FolderBrowserDialog : public QDialog, public FolderBrowser {
+class FolderBrowserDialog : public QDialog, public behaviour::FolderBrowser {
 public:
-    explicit FolderBrowserDialog(const FolderRequest& request);
+    explicit FolderBrowserDialog(const behaviour::FolderRequest& request);
 
     // Selects the folder, or the nearest of its parents that exists, and
     // keeps it in view while the tree fills in.
-    void SetSelection(const QString& folder) override;
-    void SetStatusText(const QString& text) override;
+    void SetSelection(const std::filesystem::path& folder) override;
+    void SetStatusText(const std::string& text) override;
 
     // The selected folder's path, or none while nothing is selected.
     std::optional<QString> SelectedFolder() const;
@@ -34,7 +34,7 @@ public:
 
     // Runs the browser through RunModal: the selected folder on OK, none
     // on Cancel.
-    static std::optional<QString> Browse(const FolderRequest& request);
+    static std::optional<std::filesystem::path> Browse(const behaviour::FolderRequest& request);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,7 +45,7 @@ private:
     void KeepSelectionInView();
     void StopFollowing();
 
-    FolderRequest request_;
+    behaviour::FolderRequest request_;
     QFileSystemModel* model_;
     QTreeView* tree_;
     QLabel* status_;

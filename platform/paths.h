@@ -21,8 +21,9 @@ QString DefaultFolder();
 // Elsewhere no path is refused.
 bool IsNetworkPath(const QString& path);
 
-// The path in the file system's own encoding.
+// The path in the file system's own encoding, and back.
 std::filesystem::path ToFileSystemPath(const QString& path);
+QString FromFileSystemPath(const std::filesystem::path& path);
 
 // A name stored in Windows-1252, for showing it.
 QString DisplayName(std::string_view cp1252);

@@ -7,6 +7,7 @@
 #include "file_filter.h"
 #include "folder_browser_dialog.h"
 #include "modal.h"
+#include "paths.h"
 
 namespace skinwright::platform {
 namespace {
@@ -31,15 +32,22 @@ QString Breakable(const QString& text)
     return breakable;
 }
 
+using behaviour::MessageAnswer;
+
+QWidget* Owner(behaviour::WindowHandle owner)
+{
+    return static_cast<QWidget*>(owner);
+}
+
 }  // namespace
 
-MessageAnswer QtSystemDialogs::ShowMessage(const MessageRequest& request)
+MessageAnswer QtSystemDialogs::ShowMessage(const behaviour::MessageRequest& request)
 {
-    const bool yesNo = request.buttons == MessageButtons::YesNo;
-    QMessageBox box(request.icon == MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Warning,
-                    request.caption, Breakable(request.text),
+    const bool yesNo = request.buttons == behaviour::MessageButtons::YesNo;
+    QMessageBox box(request.icon == behaviour::MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Warning,
+                    QString::fromStdString(request.caption), Breakable(QString::fromStdString(request.text)),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok),
-                    request.owner);
+                    Owner(request.owner));
     box.setTextFormat(Qt::PlainText);
     RunModal(box);
     if (!yesNo)
@@ -48,21 +56,24 @@ MessageAnswer QtSystemDialogs::ShowMessage(const MessageRequest& request)
     return box.standardButton(box.clickedButton()) == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QStringList QtSystemDialogs::AskForFiles(const FileRequest& request)
+std::vector<std::filesystem::path> QtSystemDialogs::AskForFiles(const behaviour::FileRequest& request)
 {
-    QFileDialog dialog(request.owner);
+    QFileDialog dialog(Owner(request.owner));
     ConfigureFileDialog(dialog, request);
     if (RunModal(dialog) != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles();
+    std::vector<std::filesystem::path> chosen;
+    for (const QString& file : dialog.selectedFiles())
+        chosen.push_back(ToFileSystemPath(file));
+    return chosen;
 }
 
-std::optional<QString> QtSystemDialogs::BrowseForFolder(const FolderRequest& request)
+std::optional<std::filesystem::path> QtSystemDialogs::BrowseForFolder(const behaviour::FolderRequest& request)
 {
     return FolderBrowserDialog::Browse(request);
 }
 
-void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request)
+void ConfigureFileDialog(QFileDialog& dialog, const behaviour::FileRequest& request)
 {
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -73,14 +84,14 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request)
     }
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    const QStringList filters = ToQtNameFilters(request.filter);
+    const QStringList filters = ToQtNameFilters(QString::fromStdString(request.filter));
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
 
     // A name with a folder in it starts the dialog in that folder.
-    QString name = request.initialName;
-    QString folder = request.initialFolder;
+    QString name = QString::fromStdString(request.initialName);
+    QString folder = FromFileSystemPath(request.initialFolder);
     if (name.contains(u'/')) {
         const QFileInfo info(name);
         folder = info.path();

@@ -2,21 +2,30 @@
 // folder browser.
 #pragma once
 
-#include "system_dialogs.h"
+#include "behaviour/system_dialogs.h"
 
 class QFileDialog;
+class QWidget;
 
 namespace skinwright::platform {
 
-class QtSystemDialogs : public SystemDialogs {
+// The handle a window gives with its requests; the dialogs take it back as
+// the QWidget it was.
+inline behaviour::WindowHandle HandleOf(QWidget* window)
+{
+    return window;
+}
+
+// A request's owner is the QWidget of the window that asks.
+class QtSystemDialogs : public behaviour::SystemDialogs {
 public:
-    MessageAnswer ShowMessage(const MessageRequest& request) override;
-    QStringList AskForFiles(const FileRequest& request) override;
-    std::optional<QString> BrowseForFolder(const FolderRequest& request) override;
+    behaviour::MessageAnswer ShowMessage(const behaviour::MessageRequest& request) override;
+    std::vector<std::filesystem::path> AskForFiles(const behaviour::FileRequest& request) override;
+    std::optional<std::filesystem::path> BrowseForFolder(const behaviour::FolderRequest& request) override;
 };
 
 // Sets the dialog up for the request: mode, filters, default suffix, start
 // folder and name, overwrite confirmation.
-void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request);
+void ConfigureFileDialog(QFileDialog& dialog, const behaviour::FileRequest& request);
 
 }  // namespace skinwright::platform

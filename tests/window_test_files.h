@@ -20,7 +20,7 @@
 
 #include "behaviour/settings_file.h"
 #include "platform/paths.h"
-#include "platform/scripted_dialogs.h"
+#include "behaviour/scripted_dialogs.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -79,12 +79,31 @@ inline void WriteSetting(const QString& settings, std::string_view section, std:
     behaviour::WriteSetting(platform::ToFileSystemPath(settings), section, key, value.toStdString());
 }
 
-inline QStringList MessageTexts(const platform::ScriptedDialogs& dialogs)
+inline QStringList MessageTexts(const behaviour::ScriptedDialogs& dialogs)
 {
     QStringList texts;
     for (const auto& call : dialogs.Messages())
-        texts << call.request.text;
+        texts << QString::fromStdString(call.request.text);
     return texts;
+}
+
+// Paths as the dialogs take and give them, and back.
+inline std::filesystem::path Path(const QString& path)
+{
+    return platform::ToFileSystemPath(path);
+}
+
+inline std::vector<std::filesystem::path> Paths(const QStringList& paths)
+{
+    std::vector<std::filesystem::path> converted;
+    for (const QString& path : paths)
+        converted.push_back(Path(path));
+    return converted;
+}
+
+inline QString Text(const std::filesystem::path& path)
+{
+    return platform::FromFileSystemPath(path);
 }
 
 }  // namespace skinwright::test

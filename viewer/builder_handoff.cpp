@@ -14,8 +14,8 @@ void ViewerDialog::OnBuildNewPacket()
     builder::BuilderDialog builder(
         {environment_.dialogs, environment_.settingsPath, environment_.applicationName}, this);
     if (reader_.IsLoaded()
-        && Tell(QStringLiteral("Use the opened resource packet as template?"), platform::MessageButtons::YesNo)
-            == platform::MessageAnswer::Yes)
+        && Tell(QStringLiteral("Use the opened resource packet as template?"), behaviour::MessageButtons::YesNo)
+            == behaviour::MessageAnswer::Yes)
         CopyFromTemplate(builder.ResourceList(), reader_.Table());
     platform::RunModal(builder);
 }

@@ -10,7 +10,8 @@
 #include <QUrl>
 
 #include "platform/paths.h"
-#include "shell/folder_chooser.h"
+#include "behaviour/folder_chooser.h"
+#include "platform/qt_system_dialogs.h"
 
 namespace skinwright::viewer {
 namespace {
@@ -46,20 +47,20 @@ void ViewerDialog::OnSaveAs()
     if (row < 0 || row >= reader_.Table().Count())
         return;
 
-    platform::FileRequest request;
-    request.owner = this;
+    behaviour::FileRequest request;
+    request.owner = platform::HandleOf(this);
     request.save = true;
-    request.defaultExtension = QStringLiteral("gif");
+    request.defaultExtension = "gif";
     const QString fileName = ExportFileName(reader_.Table().rows[static_cast<std::size_t>(row)]);
     if (fileName.isEmpty())
-        request.initialFolder = SavingFolder();
+        request.initialFolder = platform::ToFileSystemPath(SavingFolder());
     else
-        request.initialName = SavingFolder() + fileName;
-    request.filter = QStringLiteral("GIF File(*.gif)|*.gif|All Files(*.*)|*.*||");
+        request.initialName = (SavingFolder() + fileName).toStdString();
+    request.filter = "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||";
     request.confirmOverwrite = true;
-    const QStringList chosen = environment_.dialogs.AskForFiles(request);
-    if (!chosen.isEmpty() && !reader_.ExtractResource(row, platform::ToFileSystemPath(chosen.first())))
-        Tell(chosen.first() + " Failed to save");
+    const std::vector<std::filesystem::path> chosen = environment_.dialogs.AskForFiles(request);
+    if (!chosen.empty() && !reader_.ExtractResource(row, chosen.front()))
+        Tell(platform::FromFileSystemPath(chosen.front()) + " Failed to save");
     update();
 }
 
@@ -68,10 +69,10 @@ void ViewerDialog::OnSaveAll()
     if (!reader_.IsLoaded())
         return;
     const QString start = outputFolder_.isEmpty() ? SavingFolder() : outputFolder_;
-    shell::FolderChooser chooser(start, 0, this, environment_.dialogs);
-    if (chooser.Show() != shell::FolderChooser::Ok)
+    behaviour::FolderChooser chooser(platform::ToFileSystemPath(start), platform::HandleOf(this), environment_.dialogs);
+    if (chooser.Show() != behaviour::FolderChooser::Ok)
         return;
-    const QString chosen = chooser.GetPath();
+    const QString chosen = platform::FromFileSystemPath(chooser.GetPath());
     if (platform::IsNetworkPath(chosen))
         return;
     const QString folder = platform::EnsureTrailingSeparator(chosen);

@@ -12,6 +12,7 @@
 #include "behaviour/settings_file.h"
 #include "platform/dropped_files.h"
 #include "platform/paths.h"
+#include "platform/qt_system_dialogs.h"
 #include "platform/report_list_view.h"
 #include "res/art/art.h"
 #include "res/templates/dialog_templates.h"
@@ -196,14 +197,14 @@ void ViewerDialog::OnPathChanged(const QString& text)
 
 void ViewerDialog::OnPickPacket()
 {
-    platform::FileRequest request;
-    request.owner = this;
-    request.defaultExtension = QStringLiteral("ezx");
-    request.initialName = QStringLiteral("*.ezx");
-    request.filter = QStringLiteral("Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
-    const QStringList chosen = environment_.dialogs.AskForFiles(request);
-    if (!chosen.isEmpty())
-        OpenPath(chosen.first());
+    behaviour::FileRequest request;
+    request.owner = platform::HandleOf(this);
+    request.defaultExtension = "ezx";
+    request.initialName = "*.ezx";
+    request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
+    const std::vector<std::filesystem::path> chosen = environment_.dialogs.AskForFiles(request);
+    if (!chosen.empty())
+        OpenPath(platform::FromFileSystemPath(chosen.front()));
     update();
 }
 
@@ -221,9 +222,10 @@ void ViewerDialog::OnHelp()
     shell::ShowAboutDialog(this);
 }
 
-platform::MessageAnswer ViewerDialog::Tell(const QString& text, platform::MessageButtons buttons)
+behaviour::MessageAnswer ViewerDialog::Tell(const QString& text, behaviour::MessageButtons buttons)
 {
-    return platform::ShowMessageBox(environment_.dialogs, this, environment_.applicationName, text, buttons);
+    return behaviour::ShowMessageBox(environment_.dialogs, platform::HandleOf(this),
+                                     environment_.applicationName.toStdString(), text.toStdString(), buttons);
 }
 
 void ViewerDialog::ShowDamagedWarning(std::string_view text)

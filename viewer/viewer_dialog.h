@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "core/packet.h"
-#include "platform/system_dialogs.h"
+#include "behaviour/system_dialogs.h"
 #include "platform/template_dialog.h"
 #include "shell/resource_list_model.h"
 
@@ -26,7 +26,7 @@ namespace skinwright::viewer {
 // folder, the message caption, the system dialogs, the packet the command
 // line named, and whether the program folder is one to save into.
 struct ViewerEnvironment {
-    platform::SystemDialogs& dialogs;
+    behaviour::SystemDialogs& dialogs;
     QString settingsPath;
     QString programFolder;    // ends in a separator
     QString applicationName;  // caption of every message box
@@ -77,8 +77,8 @@ private:
     void LoadState();
     void SaveState();
     void Finish();
-    platform::MessageAnswer Tell(const QString& text,
-                                 platform::MessageButtons buttons = platform::MessageButtons::Ok);
+    behaviour::MessageAnswer Tell(const QString& text,
+                                  behaviour::MessageButtons buttons = behaviour::MessageButtons::Ok);
 
     // What a load shows.
     void ShowDamagedWarning(std::string_view text) override;

@@ -13,7 +13,8 @@
 #include "builder/builder_dialog.h"
 #include "core/packet.h"
 #include "platform/multi_line_edit.h"
-#include "platform/scripted_dialogs.h"
+#include "platform/qt_system_dialogs.h"
+#include "behaviour/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
 #include "shell/image_text_button.h"
 #include "tests/support/packet_bytes.h"
@@ -27,7 +28,7 @@ using namespace templates::builder;
 using test::MessageTexts;
 using test::ReadAll;
 using test::WriteAll;
-using platform::MessageAnswer;
+using behaviour::MessageAnswer;
 
 class BuilderTest : public ::testing::Test {
 protected:
@@ -53,7 +54,7 @@ protected:
 
     void Add(const QStringList& names)
     {
-        dialogs.QueueFiles(Pictures(names));
+        dialogs.QueueFiles(test::Paths(Pictures(names)));
         builder->OnAddResource();
     }
 
@@ -70,7 +71,7 @@ protected:
     QTemporaryDir root;
     QString work = root.filePath("work");
     QString settings = root.filePath("Skinwright.ini");
-    platform::ScriptedDialogs dialogs;
+    behaviour::ScriptedDialogs dialogs;
     std::unique_ptr<BuilderDialog> builder;
 };
 
@@ -146,8 +147,8 @@ TEST_F(BuilderTest, AddResourceAsksForGifsInTheWorkFolderAndKeepsThePickersOrder
     ASSERT_EQ(dialogs.FileCalls().size(), 1u);
     const auto& request = dialogs.FileCalls()[0].request;
     EXPECT_FALSE(request.save);
-    EXPECT_EQ(request.initialFolder, work + "/");
-    EXPECT_EQ(request.initialName, "*.gif");
+    EXPECT_EQ(test::Text(request.initialFolder), work + "/");
+    EXPECT_EQ(QString::fromStdString(request.initialName), "*.gif");
     EXPECT_EQ(request.defaultExtension, "gif");
     EXPECT_EQ(request.filter, "GIF File(*.gif)|*.gif|");
     EXPECT_TRUE(request.multiSelect);
@@ -185,7 +186,7 @@ TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
     QStringList many;
     for (int i = 0; i < 2046; ++i)
         many << one;
-    dialogs.QueueFiles(many);
+    dialogs.QueueFiles(test::Paths(many));
     builder->OnAddResource();
     ASSERT_EQ(Rows(), 2046);
 
@@ -216,7 +217,7 @@ TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndFoldersAndMissingFiles
 TEST_F(BuilderTest, FilesDroppedOnAFullListAreCounted)
 {
     Open();
-    dialogs.QueueFiles(QStringList(2048, Pictures({"p.gif"}).front()));
+    dialogs.QueueFiles(test::Paths(QStringList(2048, Pictures({"p.gif"}).front())));
     builder->OnAddResource();
     test::DropFiles(*List()->viewport(), Pictures({"a.gif", "b.gif"}));
     EXPECT_EQ(Rows(), 2048);
@@ -248,7 +249,7 @@ TEST_F(BuilderTest, RemoveAllAsksFirstEvenForAnEmptyList)
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     const auto& question = dialogs.Messages()[0].request;
     EXPECT_EQ(question.text, "Sure to delete all resources?");
-    EXPECT_EQ(question.buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(question.buttons, behaviour::MessageButtons::YesNo);
     EXPECT_EQ(question.caption, "Skinwright");
 
     Add({"a.gif", "b.gif"});
@@ -269,19 +270,19 @@ TEST_F(BuilderTest, TheFolderChooserSetsTheWorkFolderWithOneSeparator)
     QTest::keyClicks(CommentsBox(), "note");
     builder->OnChooseWorkFolder();  // cancelled
     ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
-    EXPECT_EQ(dialogs.FolderCalls()[0].selections.value(0), work);
+    EXPECT_EQ(test::Text(dialogs.FolderCalls()[0].selections.at(0)), work);
     EXPECT_EQ(builder->WorkFolder(), work);
 
-    dialogs.QueueFolder(root.path());
+    dialogs.QueueFolder(test::Path(root.path()));
     QTest::mouseClick(Button(kPickFolderButton), Qt::LeftButton);
     EXPECT_EQ(builder->WorkFolder(), root.path() + "/");
     EXPECT_EQ(WorkFolderBox()->text(), root.path() + "/");
 
-    dialogs.QueueFolder("/");
+    dialogs.QueueFolder(test::Path("/"));
     builder->OnChooseWorkFolder();
     EXPECT_EQ(builder->WorkFolder(), "/");
 
-    dialogs.QueueFolder("/" + QString(1024, u'd'));
+    dialogs.QueueFolder(test::Path("/" + QString(1024, u'd')));
     builder->OnChooseWorkFolder();
     EXPECT_EQ(builder->WorkFolder(), "/");
 }
@@ -322,27 +323,27 @@ TEST_F(BuilderTest, GenerateWritesTheWorkedExampleAndRemembersItsFolder)
     WriteAll(work + "/back.gif", test::BackPicture());
     WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "\n");
     Open();
-    dialogs.QueueFiles({work + "/ok.gif", work + "/back.gif"});
+    dialogs.QueueFiles(test::Paths({work + "/ok.gif", work + "/back.gif"}));
     builder->OnAddResource();
 
     const QString packet = root.filePath("out/new.ezx");
     QDir().mkpath(root.filePath("out"));
-    dialogs.QueueFiles({packet});
+    dialogs.QueueFiles(test::Paths({packet}));
     QTest::mouseClick(Button(kGenerateButton), Qt::LeftButton);
 
     ASSERT_EQ(dialogs.FileCalls().size(), 2u);
     const auto& request = dialogs.FileCalls()[1].request;
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.defaultExtension, "ezx");
-    EXPECT_EQ(request.initialName, "iconres.ezx");
+    EXPECT_EQ(QString::fromStdString(request.initialName), "iconres.ezx");
     EXPECT_EQ(request.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
     EXPECT_TRUE(request.confirmOverwrite);
     EXPECT_EQ(ReadAll(packet).toStdString(), test::WorkedExamplePacket());
     EXPECT_EQ(MessageTexts(dialogs), QStringList({"Before build, please make sure all resource files are locating in work folder.",
                                    "Successfully built " + packet + "!"}));
-    EXPECT_EQ(dialogs.Messages()[0].request.icon, platform::MessageIcon::Exclamation);
-    EXPECT_EQ(dialogs.Messages()[1].request.icon, platform::MessageIcon::None);
-    EXPECT_EQ(dialogs.Messages()[1].request.owner, builder.get());
+    EXPECT_EQ(dialogs.Messages()[0].request.icon, behaviour::MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.Messages()[1].request.icon, behaviour::MessageIcon::None);
+    EXPECT_EQ(dialogs.Messages()[1].request.owner, platform::HandleOf(builder.get()));
     EXPECT_EQ(Cell(1, 3), "0x00000000");  // the list is not refreshed
 }
 
@@ -361,14 +362,14 @@ TEST_F(BuilderTest, AMissingPictureStopsBeforeAnyFileButKeepsThePacketFolder)
     Add({"ok.gif", "back.gif"});
     QFile::remove(work + "/back.gif");
     const QString packet = root.filePath("new.ezx");
-    dialogs.QueueFiles({packet});
+    dialogs.QueueFiles(test::Paths({packet}));
     builder->GeneratePacket();
     EXPECT_EQ(MessageTexts(dialogs).value(1), "Resource File: back.g does not exist or empty, cannot continue!");
     EXPECT_FALSE(QFile::exists(packet));
     EXPECT_EQ(builder->PacketFolder(), root.path() + "/");
 
     const QString nowhere = root.filePath("missing/new.ezx");
-    dialogs.QueueFiles({nowhere});
+    dialogs.QueueFiles(test::Paths({nowhere}));
     Pictures({"back.gif"});
     builder->GeneratePacket();
     EXPECT_EQ(MessageTexts(dialogs).value(3), "Cannot create new resource packet" + nowhere + "!");
@@ -383,7 +384,7 @@ TEST_F(BuilderTest, CommentsWindows1252CannotHoldAreRefusedAfterTheNotice)
     const QString refusal = "Comments hold characters that cannot be stored in a resource packet, cannot continue!";
     for (const QString& comment : {QString::fromUtf8("snow \xE2\x98\x83"), QString("zero") + QChar(0)}) {
         CommentsBox()->SetWindowsText(comment);
-        dialogs.QueueFiles({packet});
+        dialogs.QueueFiles(test::Paths({packet}));
         builder->GeneratePacket();
     }
     EXPECT_EQ(MessageTexts(dialogs), QStringList({notice, refusal, notice, refusal}));

@@ -16,7 +16,7 @@
 #include "core/packet.h"
 #include "platform/modal.h"
 #include "platform/multi_line_edit.h"
-#include "platform/scripted_dialogs.h"
+#include "behaviour/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
 #include "tests/window_test_files.h"
 #include "tests/support/files.h"
@@ -30,7 +30,7 @@ namespace ids = templates::builder;
 using test::MessageTexts;
 using test::ReadAll;
 using test::WriteAll;
-using platform::MessageAnswer;
+using behaviour::MessageAnswer;
 
 // Typed character by character, also characters no key of a US keyboard has.
 void Type(QWidget* widget, const QString& text)
@@ -91,7 +91,7 @@ protected:
     QString exported = root.filePath("exported");
     QString out = root.filePath("out");
     QString settings = root.filePath("Skinwright.ini");
-    platform::ScriptedDialogs dialogs;
+    behaviour::ScriptedDialogs dialogs;
     std::unique_ptr<viewer::ViewerDialog> viewer;
 };
 
@@ -112,7 +112,7 @@ TEST_F(HandoffTest, APacketExportedAndRebuiltFromItsTemplateIsTheSameBytes)
     ASSERT_TRUE(GeneratePacketFile(table, "Premi\xE8re\xA0ligne\r\nsecond", work.toStdString(), original.toStdString()));
 
     OpenViewer(original);
-    dialogs.QueueFolder(exported);
+    dialogs.QueueFolder(test::Path(exported));
     viewer->OnSaveAll();
     ASSERT_EQ(MessageTexts(dialogs), QStringList({"Successfully exported!"}));
 
@@ -120,18 +120,18 @@ TEST_F(HandoffTest, APacketExportedAndRebuiltFromItsTemplateIsTheSameBytes)
     dialogs.QueueMessageAnswer(MessageAnswer::Yes);
     BuildNewPacket([&](builder::BuilderDialog& builder) {
         EXPECT_EQ(Column(List(builder), 0), QStringList({"Ok.g", "BACK.g", QString::fromUtf8("caf\xC3\xA9.g"), "status_Bar.g"}));
-        dialogs.QueueFolder(exported);
+        dialogs.QueueFolder(test::Path(exported));
         QTest::mouseClick(builder.ControlAs<QPushButton>(ids::kPickFolderButton), Qt::LeftButton);
         auto* comments = builder.ControlAs<platform::MultiLineEdit>(ids::kCommentsBox);
         Type(comments, QString::fromUtf8("Premi\xC3\xA8re\xC2\xA0ligne"));
         QTest::keyClick(comments, Qt::Key_Return);
         QTest::keyClicks(comments, "second");
-        dialogs.QueueFiles({rebuilt});
+        dialogs.QueueFiles(test::Paths({rebuilt}));
         QTest::mouseClick(builder.ControlAs<QPushButton>(ids::kGenerateButton), Qt::LeftButton);
     });
     EXPECT_EQ(dialogs.Messages()[1].request.text, "Use the opened resource packet as template?");
-    EXPECT_EQ(dialogs.Messages()[1].request.buttons, platform::MessageButtons::YesNo);
-    EXPECT_EQ(dialogs.Messages()[1].request.icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.Messages()[1].request.buttons, behaviour::MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.Messages()[1].request.icon, behaviour::MessageIcon::Exclamation);
     EXPECT_EQ(MessageTexts(dialogs).last(), "Successfully built " + rebuilt + "!");
     EXPECT_EQ(ReadAll(rebuilt), ReadAll(original));
 
@@ -143,7 +143,7 @@ TEST_F(HandoffTest, APacketExportedAndRebuiltFromItsTemplateIsTheSameBytes)
             QString::fromUtf8("Premi\xC3\xA8re\xC2\xA0ligne\r\nsecond"));
         builder.GeneratePacket();  // cancelled
     });
-    EXPECT_EQ(dialogs.FileCalls().back().request.initialName, out + "/iconres.ezx");
+    EXPECT_EQ(QString::fromStdString(dialogs.FileCalls().back().request.initialName), out + "/iconres.ezx");
 }
 
 TEST_F(HandoffTest, NoQuestionWithoutALoadedPacketAndTheViewerIsUntouched)

@@ -37,10 +37,10 @@ TEST(FileFilter, PatternsMatchWithoutRegardToCase)
 
 TEST(FileDialogSetup, SaveDialogStartsInTheFolderOfAFullInitialName)
 {
-    FileRequest request;
+    behaviour::FileRequest request;
     request.save = true;
     request.defaultExtension = "gif";
-    request.initialName = QDir::tempPath() + "/name.gif";
+    request.initialName = (QDir::tempPath() + "/name.gif").toStdString();
     request.filter = "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||";
     request.confirmOverwrite = true;
     QFileDialog dialog;
@@ -50,12 +50,12 @@ TEST(FileDialogSetup, SaveDialogStartsInTheFolderOfAFullInitialName)
     EXPECT_EQ(dialog.defaultSuffix(), "gif");
     EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
-    EXPECT_EQ(dialog.nameFilters(), ToQtNameFilters(request.filter));
+    EXPECT_EQ(dialog.nameFilters(), ToQtNameFilters(QString::fromStdString(request.filter)));
 }
 
 TEST(FileDialogSetup, OpenModesFollowMultiSelectAndOverwriteFlag)
 {
-    FileRequest request;
+    behaviour::FileRequest request;
     request.multiSelect = true;
     QFileDialog dialog;
     ConfigureFileDialog(dialog, request);

@@ -15,10 +15,23 @@
 
 #include "platform/folder_browser_dialog.h"
 #include "platform/modal.h"
+#include "platform/paths.h"
 #include "platform/qt_system_dialogs.h"
 
 namespace skinwright::platform {
 namespace {
+
+using behaviour::FolderBrowser;
+using behaviour::FolderRequest;
+using behaviour::MessageAnswer;
+using behaviour::MessageButtons;
+using behaviour::MessageIcon;
+using behaviour::MessageRequest;
+
+std::optional<std::filesystem::path> Folder(const QString& path)
+{
+    return ToFileSystemPath(path);
+}
 
 class WithModalRunner : public ::testing::Test {
 protected:
@@ -87,7 +100,7 @@ TEST_F(QtMessages, ALongNameWrapsInsteadOfRunningOffTheBox)
         return 0;
     });
     MessageRequest request;
-    request.text = text;
+    request.text = text.toStdString();
     QtSystemDialogs().ShowMessage(request);
     EXPECT_EQ(shown.remove(QChar(0x200B)), text);
     EXPECT_LE(widestPiece, labelWidth);
@@ -106,12 +119,12 @@ TEST_F(FolderBrowsing, StartsAtTheInitialFolderAndReturnsTheSelection)
     FolderRequest request;
     request.title = "Please select folder:";
     request.onInitialized = [&](FolderBrowser& browser) {
-        browser.SetSelection(start);
+        browser.SetSelection(ToFileSystemPath(start));
         browser.SetStatusText("initial");
     };
-    request.onSelectionChanged = [&](FolderBrowser& browser, const QString& path) {
-        changes.append(path);
-        browser.SetStatusText(path);
+    request.onSelectionChanged = [&](FolderBrowser& browser, const std::filesystem::path& path) {
+        changes.append(FromFileSystemPath(path));
+        browser.SetStatusText(path.string());
     };
 
     std::optional<QString> shownSelection;
@@ -119,12 +132,12 @@ TEST_F(FolderBrowsing, StartsAtTheInitialFolderAndReturnsTheSelection)
     SetModalRunner([&](QDialog& dialog) {
         auto& browser = dynamic_cast<FolderBrowserDialog&>(dialog);
         shownSelection = browser.SelectedFolder();
-        browser.SetSelection(target);
+        browser.SetSelection(ToFileSystemPath(target));
         shownStatus = browser.StatusText();
         return int(QDialog::Accepted);
     });
 
-    EXPECT_EQ(QtSystemDialogs().BrowseForFolder(request), target);
+    EXPECT_EQ(QtSystemDialogs().BrowseForFolder(request), Folder(target));
     EXPECT_EQ(shownSelection, start);
     EXPECT_EQ(shownStatus, target);
     EXPECT_EQ(changes, QStringList({start, target}));
@@ -138,14 +151,14 @@ TEST_F(FolderBrowsing, AFolderThatDoesNotExistOpensAtItsNearestExistingParent)
     ASSERT_TRUE(QDir(root.path()).mkpath("skins"));
     const QString missing = root.path() + "/skins/gone/deeper/";
     FolderRequest request;
-    request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(missing); };
+    request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(ToFileSystemPath(missing)); };
     std::optional<QString> shownSelection;
     SetModalRunner([&](QDialog& dialog) {
         QTest::qWait(50);
         shownSelection = dynamic_cast<FolderBrowserDialog&>(dialog).SelectedFolder();
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(QtSystemDialogs().BrowseForFolder(request), root.path() + "/skins");
+    EXPECT_EQ(QtSystemDialogs().BrowseForFolder(request), Folder(root.path() + "/skins"));
     EXPECT_EQ(shownSelection, root.path() + "/skins");
 }
 
@@ -153,7 +166,7 @@ TEST_F(FolderBrowsing, CancelReturnsNone)
 {
     QTemporaryDir root;
     FolderRequest request;
-    request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(root.path()); };
+    request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(ToFileSystemPath(root.path())); };
     SetModalRunner([](QDialog& dialog) {
         dynamic_cast<FolderBrowserDialog&>(dialog).reject();
         return int(QDialog::Rejected);
@@ -178,7 +191,7 @@ protected:
     void Browse(const std::function<void(QTreeView&)>& inspect)
     {
         FolderRequest request;
-        request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(start); };
+        request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(ToFileSystemPath(start)); };
         SetModalRunner([&](QDialog& dialog) {
             QTreeView& tree = *dynamic_cast<FolderBrowserDialog&>(dialog).Tree();
             const auto* model = dynamic_cast<QFileSystemModel*>(tree.model());

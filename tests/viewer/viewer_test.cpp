@@ -16,7 +16,7 @@
 
 #include "core/packet.h"
 #include "platform/modal.h"
-#include "platform/scripted_dialogs.h"
+#include "behaviour/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
 #include "tests/window_test_files.h"
 #include "viewer/viewer_dialog.h"
@@ -25,7 +25,7 @@ namespace skinwright::viewer {
 namespace {
 
 using namespace templates::viewer;
-using platform::MessageIcon;
+using behaviour::MessageIcon;
 
 }  // namespace
 }  // namespace skinwright::viewer
@@ -143,7 +143,7 @@ protected:
     QString program = root.filePath("program") + "/";
     QString work = root.filePath("work");
     QString settings = root.filePath("Skinwright.ini");
-    platform::ScriptedDialogs dialogs;
+    behaviour::ScriptedDialogs dialogs;
     QStringList modalWindows;
     std::unique_ptr<ViewerDialog> viewer;
 };
@@ -199,7 +199,7 @@ TEST_F(ViewerTest, ARememberedDamagedPacketWarnsOnceAtStart)
     EXPECT_EQ(warning.text, "Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!");
     EXPECT_EQ(warning.caption, "Skinwright");
     EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(warning.buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(warning.buttons, behaviour::MessageButtons::Ok);
     EXPECT_EQ(Cell(0, 0), "!!!0x000002EF.g");
     EXPECT_EQ(Cell(1, 0), "!!!0x000008DF.g");
 }
@@ -302,19 +302,19 @@ TEST_F(ViewerTest, ADoubleClickSavesTheRowUnderAProposedName)
     Open();
     PathField()->setText(MakePacket({"ok.g", "back.g"}));
     const QString target = root.filePath("saved.gif");
-    dialogs.QueueFiles({target});
+    dialogs.QueueFiles(test::Paths({target}));
     DoubleClickRow(1);
     ASSERT_EQ(dialogs.FileCalls().size(), 1u);
     const auto& request = dialogs.FileCalls()[0].request;
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.defaultExtension, "gif");
-    EXPECT_EQ(request.initialName, program + "back.gif");
+    EXPECT_EQ(QString::fromStdString(request.initialName), program + "back.gif");
     EXPECT_EQ(request.filter, "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||");
     EXPECT_TRUE(request.confirmOverwrite);
     EXPECT_EQ(ReadAll(target), ReadAll(work + "/back.gif"));
 
     const QString unwritable = root.filePath("missing/saved.gif");
-    dialogs.QueueFiles({unwritable});
+    dialogs.QueueFiles(test::Paths({unwritable}));
     viewer->OnSaveAs();
     EXPECT_EQ(MessageTexts(dialogs), QStringList({unwritable + " Failed to save"}));
 }
@@ -345,7 +345,7 @@ TEST_F(ViewerTest, SaveAsProposesAFolderThatCanBeWritten)
         List()->selectRow(1);
         viewer->OnSaveAs();
         ASSERT_FALSE(dialogs.FileCalls().empty());
-        EXPECT_EQ(dialogs.FileCalls().back().request.initialName, c.proposedFolder + "back.gif");
+        EXPECT_EQ(QString::fromStdString(dialogs.FileCalls().back().request.initialName), c.proposedFolder + "back.gif");
     }
 }
 
@@ -356,8 +356,8 @@ TEST_F(ViewerTest, SaveAsProposesOnlyANameThatStaysInItsFolder)
     ClickRow(0);
     viewer->OnSaveAs();
     ASSERT_EQ(dialogs.FileCalls().size(), 1u);
-    EXPECT_EQ(dialogs.FileCalls()[0].request.initialName, "");
-    EXPECT_EQ(dialogs.FileCalls()[0].request.initialFolder, program);
+    EXPECT_EQ(QString::fromStdString(dialogs.FileCalls()[0].request.initialName), "");
+    EXPECT_EQ(test::Text(dialogs.FileCalls()[0].request.initialFolder), program);
 }
 
 TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
@@ -367,13 +367,13 @@ TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
     PathField()->setText(packet);
     const QString out = root.filePath("out");
     QDir().mkpath(out);
-    dialogs.QueueFolder(out);
+    dialogs.QueueFolder(test::Path(out));
     viewer->OnSaveAll();
 
     ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
     const auto& browse = dialogs.FolderCalls()[0];
     EXPECT_EQ(browse.request.title, "Please select folder:");
-    EXPECT_EQ(browse.selections.value(0), QDir::homePath() + "/");
+    EXPECT_EQ(test::Text(browse.selections.at(0)), QDir::homePath() + "/");
     EXPECT_EQ(viewer->OutputFolder(), out + "/");
     EXPECT_EQ(MessageTexts(dialogs), QStringList({"Successfully exported!"}));
     EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
@@ -396,11 +396,11 @@ TEST_F(ViewerTest, AFailedSaveNeverEmptiesAFileThatWasThere)
     QDir().mkpath(out);
     WriteAll(out + "/mine.gif", "precious");
     List()->selectRow(1);
-    dialogs.QueueFiles({out + "/mine.gif"});
+    dialogs.QueueFiles(test::Paths({out + "/mine.gif"}));
     viewer->OnSaveAs();
     EXPECT_EQ(ReadAll(out + "/mine.gif"), "precious");
 
-    dialogs.QueueFolder(out);
+    dialogs.QueueFolder(test::Path(out));
     viewer->OnSaveAll();
     EXPECT_EQ(ReadAll(out + "/keep.gif"), ReadAll(work + "/keep.gif"));
     EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/mine.gif Failed to save", out + "/keep.gif Failed to save",
@@ -416,7 +416,7 @@ TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
     PathField()->setText(packet);
     const QString out = root.filePath("out");
     QDir().mkpath(out + "/sub");
-    dialogs.QueueFolder(out);
+    dialogs.QueueFolder(test::Path(out));
     viewer->OnSaveAll();
     EXPECT_EQ(MessageTexts(dialogs),
         QStringList({out + "/..if Failed to save", out + "/sub/evil.gif Failed to save", "2 of 3 Failed to save"}));
@@ -443,7 +443,7 @@ TEST_F(ViewerTest, SideFilesThatCannotBeWrittenAreReportedAndTheEndSaysSo)
         const QString out = root.filePath("out" + c.blocked.join('-'));
         for (const QString& name : c.blocked)
             QDir().mkpath(out + "/" + name);
-        dialogs.QueueFolder(out + "/");
+        dialogs.QueueFolder(test::Path(out + "/"));
         const qsizetype before = dialogs.Messages().size();
         viewer->OnSaveAll();
         QStringList expected;
@@ -457,18 +457,18 @@ TEST_F(ViewerTest, PickingAPacketLoadsItEvenWhenTheFieldHoldsItAlready)
 {
     Open();
     const QString packet = MakePacket({"ok.g"});
-    dialogs.QueueFiles({packet});
+    dialogs.QueueFiles(test::Paths({packet}));
     QTest::mouseClick(viewer->ControlAs<QPushButton>(kPickButton), Qt::LeftButton);
     ASSERT_EQ(dialogs.FileCalls().size(), 1u);
     const auto& request = dialogs.FileCalls()[0].request;
     EXPECT_FALSE(request.save);
-    EXPECT_EQ(request.initialName, "*.ezx");
+    EXPECT_EQ(QString::fromStdString(request.initialName), "*.ezx");
     EXPECT_EQ(request.defaultExtension, "ezx");
     EXPECT_EQ(request.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
     EXPECT_EQ(Rows(), 1);
 
     MakePacket({"ok.g", "back.g"});
-    dialogs.QueueFiles({packet});
+    dialogs.QueueFiles(test::Paths({packet}));
     viewer->OnPickPacket();
     EXPECT_EQ(Rows(), 2);
 
@@ -504,7 +504,7 @@ TEST_F(ViewerTest, SaveAllIntoAFolderHoldingAFifoDoesNotBlock)
     const QString out = root.filePath("out");
     QDir().mkpath(out);
     ASSERT_EQ(mkfifo((out + "/ok.gif").toUtf8().constData(), 0600), 0);
-    dialogs.QueueFolder(out);
+    dialogs.QueueFolder(test::Path(out));
     viewer->OnSaveAll();
     EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/ok.gif Failed to save", "1 of 1 Failed to save"}));
 }

@@ -4,23 +4,20 @@
 // reads the path after OK.
 #pragma once
 
-#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
 
-#include "platform/system_dialogs.h"
+#include "system_dialogs.h"
 
-class QWidget;
-
-namespace skinwright::shell {
+namespace skinwright::behaviour {
 
 class FolderChooser {
 public:
     enum Result { Ok = 1, Cancel = 2 };
-    // The browser always shows its status line; callers may pass it too.
-    enum Flag : unsigned { StatusText = 4 };
 
-    // An empty initial folder stands for platform::DefaultFolder().
-    FolderChooser(const QString& initialFolder, unsigned flags, QWidget* parent,
-                  platform::SystemDialogs& dialogs);
+    // An empty initial folder stands for DefaultFolder().
+    FolderChooser(const std::filesystem::path& initialFolder, WindowHandle parent, SystemDialogs& dialogs);
 
     FolderChooser(const FolderChooser&) = delete;
     FolderChooser& operator=(const FolderChooser&) = delete;
@@ -31,22 +28,21 @@ public:
     int Show();
 
     // The chosen path; meaningful after Show returned Ok.
-    QString GetPath() const;
+    std::filesystem::path GetPath() const;
 
     // More than 35 characters: the first 35 followed by "...".
-    static QString ShortenForStatus(const QString& text);
+    static std::string ShortenForStatus(std::string_view text);
 
 private:
     // Selects the initial folder and shows it in the status line.
-    void OnInitialized(platform::FolderBrowser& browser);
+    void OnInitialized(FolderBrowser& browser);
     // Records the newly selected path and shows it in the status line.
-    void OnSelectionChanged(platform::FolderBrowser& browser, const QString& path);
+    void OnSelectionChanged(FolderBrowser& browser, const std::filesystem::path& path);
 
-    QString initialFolder_;
-    unsigned flags_;
-    QWidget* parent_;
-    platform::SystemDialogs& dialogs_;
-    QString chosenPath_;
+    std::filesystem::path initialFolder_;
+    WindowHandle parent_;
+    SystemDialogs& dialogs_;
+    std::filesystem::path chosenPath_;
 };
 
-}  // namespace skinwright::shell
+}  // namespace skinwright::behaviour

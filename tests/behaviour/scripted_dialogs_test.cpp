@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/scripted_dialogs.h"
+#include "behaviour/scripted_dialogs.h"
 
-namespace skinwright::platform {
+namespace skinwright::behaviour {
 namespace {
 
 TEST(ScriptedDialogs, AnswersFromTheQueueThenLikeACancel)
@@ -10,19 +10,19 @@ TEST(ScriptedDialogs, AnswersFromTheQueueThenLikeACancel)
     ScriptedDialogs dialogs;
     dialogs.QueueMessageAnswer(MessageAnswer::No);
     dialogs.QueueFiles({"/tmp/a.gif", "/tmp/b.gif"});
-    dialogs.QueueFolder(QString("/tmp"));
+    dialogs.QueueFolder("/tmp");
 
     EXPECT_EQ(dialogs.ShowMessage({}), MessageAnswer::No);
     EXPECT_EQ(dialogs.ShowMessage({}), MessageAnswer::Ok);
-    EXPECT_EQ(dialogs.AskForFiles({}), QStringList({"/tmp/a.gif", "/tmp/b.gif"}));
-    EXPECT_TRUE(dialogs.AskForFiles({}).isEmpty());
-    EXPECT_EQ(dialogs.BrowseForFolder({}), QString("/tmp"));
+    EXPECT_EQ(dialogs.AskForFiles({}), (std::vector<std::filesystem::path>{"/tmp/a.gif", "/tmp/b.gif"}));
+    EXPECT_TRUE(dialogs.AskForFiles({}).empty());
+    EXPECT_EQ(dialogs.BrowseForFolder({}), std::filesystem::path("/tmp"));
     EXPECT_EQ(dialogs.BrowseForFolder({}), std::nullopt);
 
     ASSERT_EQ(dialogs.Messages().size(), 2u);
     EXPECT_EQ(dialogs.Messages()[1].answer, MessageAnswer::Ok);
     ASSERT_EQ(dialogs.FileCalls().size(), 2u);
-    EXPECT_TRUE(dialogs.FileCalls()[1].answer.isEmpty());
+    EXPECT_TRUE(dialogs.FileCalls()[1].answer.empty());
     ASSERT_EQ(dialogs.FolderCalls().size(), 2u);
     EXPECT_EQ(dialogs.FolderCalls()[1].answer, std::nullopt);
 }
@@ -65,32 +65,32 @@ TEST(ScriptedDialogs, RecordsTheExactRequests)
 TEST(ScriptedDialogs, RunsTheBrowserCallbacksAndRecordsWhatTheyShow)
 {
     ScriptedDialogs dialogs;
-    dialogs.QueueFolder(QString("/home/user/skins"));
+    dialogs.QueueFolder("/home/user/skins");
     dialogs.QueueFolder(std::nullopt);
 
-    QStringList changes;
+    std::vector<std::filesystem::path> changes;
     FolderRequest request;
     request.title = "Please select folder:";
     request.onInitialized = [](FolderBrowser& browser) {
         browser.SetSelection("/start");
         browser.SetStatusText("/start");
     };
-    request.onSelectionChanged = [&changes](FolderBrowser& browser, const QString& path) {
-        changes.append(path);
-        browser.SetStatusText("now " + path);
+    request.onSelectionChanged = [&changes](FolderBrowser& browser, const std::filesystem::path& path) {
+        changes.push_back(path);
+        browser.SetStatusText("now " + path.generic_string());
     };
 
-    EXPECT_EQ(dialogs.BrowseForFolder(request), QString("/home/user/skins"));
+    EXPECT_EQ(dialogs.BrowseForFolder(request), std::filesystem::path("/home/user/skins"));
     EXPECT_EQ(dialogs.BrowseForFolder(request), std::nullopt);
 
-    EXPECT_EQ(changes, QStringList{"/home/user/skins"});
+    EXPECT_EQ(changes, std::vector<std::filesystem::path>{"/home/user/skins"});
     const auto& chosen = dialogs.FolderCalls().at(0);
     EXPECT_EQ(chosen.request.title, "Please select folder:");
-    EXPECT_EQ(chosen.selections, QStringList{"/start"});
-    EXPECT_EQ(chosen.statusTexts, QStringList({"/start", "now /home/user/skins"}));
+    EXPECT_EQ(chosen.selections, std::vector<std::filesystem::path>{"/start"});
+    EXPECT_EQ(chosen.statusTexts, (std::vector<std::string>{"/start", "now /home/user/skins"}));
     const auto& cancelled = dialogs.FolderCalls().at(1);
-    EXPECT_EQ(cancelled.statusTexts, QStringList{"/start"});
+    EXPECT_EQ(cancelled.statusTexts, std::vector<std::string>{"/start"});
 }
 
 }  // namespace
-}  // namespace skinwright::platform
+}  // namespace skinwright::behaviour

@@ -9,7 +9,7 @@
 
 #include "system_dialogs.h"
 
-namespace skinwright::platform {
+namespace skinwright::behaviour {
 
 class ScriptedDialogs : public SystemDialogs {
 public:
@@ -19,25 +19,25 @@ public:
     };
     struct FileCall {
         FileRequest request;
-        QStringList answer;
+        std::vector<std::filesystem::path> answer;
     };
     // What the browser was told while it ran, and what it returned.
     struct FolderCall {
         FolderRequest request;
-        std::optional<QString> answer;
-        QStringList selections;   // every SetSelection, in order
-        QStringList statusTexts;  // every SetStatusText, in order
+        std::optional<std::filesystem::path> answer;
+        std::vector<std::filesystem::path> selections;  // every SetSelection, in order
+        std::vector<std::string> statusTexts;           // every SetStatusText, in order
     };
 
     void QueueMessageAnswer(MessageAnswer answer);
-    void QueueFiles(QStringList paths);
-    void QueueFolder(std::optional<QString> folder);
+    void QueueFiles(std::vector<std::filesystem::path> paths);
+    void QueueFolder(std::optional<std::filesystem::path> folder);
 
     MessageAnswer ShowMessage(const MessageRequest& request) override;
-    QStringList AskForFiles(const FileRequest& request) override;
+    std::vector<std::filesystem::path> AskForFiles(const FileRequest& request) override;
     // Calls onInitialized, then onSelectionChanged with a scripted path,
     // then returns that path.
-    std::optional<QString> BrowseForFolder(const FolderRequest& request) override;
+    std::optional<std::filesystem::path> BrowseForFolder(const FolderRequest& request) override;
 
     const std::vector<MessageCall>& Messages() const { return messages_; }
     const std::vector<FileCall>& FileCalls() const { return fileCalls_; }
@@ -45,11 +45,11 @@ public:
 
 private:
     std::deque<MessageAnswer> messageAnswers_;
-    std::deque<QStringList> fileAnswers_;
-    std::deque<std::optional<QString>> folderAnswers_;
+    std::deque<std::vector<std::filesystem::path>> fileAnswers_;
+    std::deque<std::optional<std::filesystem::path>> folderAnswers_;
     std::vector<MessageCall> messages_;
     std::vector<FileCall> fileCalls_;
     std::vector<FolderCall> folderCalls_;
 };
 
-}  // namespace skinwright::platform
+}  // namespace skinwright::behaviour

@@ -1,6 +1,6 @@
 #include "scripted_dialogs.h"
 
-namespace skinwright::platform {
+namespace skinwright::behaviour {
 namespace {
 
 template <class T>
@@ -20,8 +20,8 @@ public:
         : calls_(calls), index_(index)
     {
     }
-    void SetSelection(const QString& folder) override { calls_[index_].selections.append(folder); }
-    void SetStatusText(const QString& text) override { calls_[index_].statusTexts.append(text); }
+    void SetSelection(const std::filesystem::path& folder) override { calls_[index_].selections.push_back(folder); }
+    void SetStatusText(const std::string& text) override { calls_[index_].statusTexts.push_back(text); }
 
 private:
     std::vector<ScriptedDialogs::FolderCall>& calls_;
@@ -35,12 +35,12 @@ void ScriptedDialogs::QueueMessageAnswer(MessageAnswer answer)
     messageAnswers_.push_back(answer);
 }
 
-void ScriptedDialogs::QueueFiles(QStringList paths)
+void ScriptedDialogs::QueueFiles(std::vector<std::filesystem::path> paths)
 {
     fileAnswers_.push_back(std::move(paths));
 }
 
-void ScriptedDialogs::QueueFolder(std::optional<QString> folder)
+void ScriptedDialogs::QueueFolder(std::optional<std::filesystem::path> folder)
 {
     folderAnswers_.push_back(std::move(folder));
 }
@@ -52,16 +52,16 @@ MessageAnswer ScriptedDialogs::ShowMessage(const MessageRequest& request)
     return answer;
 }
 
-QStringList ScriptedDialogs::AskForFiles(const FileRequest& request)
+std::vector<std::filesystem::path> ScriptedDialogs::AskForFiles(const FileRequest& request)
 {
-    QStringList answer = TakeFront(fileAnswers_).value_or(QStringList());
+    std::vector<std::filesystem::path> answer = TakeFront(fileAnswers_).value_or(std::vector<std::filesystem::path>());
     fileCalls_.push_back({request, answer});
     return answer;
 }
 
-std::optional<QString> ScriptedDialogs::BrowseForFolder(const FolderRequest& request)
+std::optional<std::filesystem::path> ScriptedDialogs::BrowseForFolder(const FolderRequest& request)
 {
-    const std::optional<QString> answer = TakeFront(folderAnswers_).value_or(std::nullopt);
+    const std::optional<std::filesystem::path> answer = TakeFront(folderAnswers_).value_or(std::nullopt);
     // Recorded before the callbacks run, so that they write into the record.
     folderCalls_.push_back({request, answer, {}, {}});
     RecordingBrowser browser(folderCalls_, folderCalls_.size() - 1);
@@ -72,4 +72,4 @@ std::optional<QString> ScriptedDialogs::BrowseForFolder(const FolderRequest& req
     return answer;
 }
 
-}  // namespace skinwright::platform
+}  // namespace skinwright::behaviour

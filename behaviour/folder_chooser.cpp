@@ -1,0 +1,63 @@
+#include "folder_chooser.h"
+
+#include "core/codepage.h"
+#include "core/file_names.h"
+#include "folders.h"
+
+namespace skinwright::behaviour {
+namespace {
+
+constexpr std::size_t kStatusLength = 35;
+
+}  // namespace
+
+FolderChooser::FolderChooser(const std::filesystem::path& initialFolder, WindowHandle parent,
+                             SystemDialogs& dialogs)
+    : initialFolder_(initialFolder.empty() ? DefaultFolder() : initialFolder), parent_(parent), dialogs_(dialogs)
+{
+}
+
+int FolderChooser::Show()
+{
+    chosenPath_ = initialFolder_;
+    FolderRequest request;
+    request.owner = parent_;
+    request.title = "Please select folder:";
+    request.statusLine = true;
+    request.onInitialized = [this](FolderBrowser& browser) { OnInitialized(browser); };
+    request.onSelectionChanged = [this](FolderBrowser& browser, const std::filesystem::path& path) {
+        OnSelectionChanged(browser, path);
+    };
+    const std::optional<std::filesystem::path> chosen = dialogs_.BrowseForFolder(request);
+    if (!chosen)
+        return Cancel;
+    chosenPath_ = *chosen;
+    return Ok;
+}
+
+std::filesystem::path FolderChooser::GetPath() const
+{
+    return chosenPath_;
+}
+
+void FolderChooser::OnInitialized(FolderBrowser& browser)
+{
+    browser.SetSelection(initialFolder_);
+    browser.SetStatusText(ShortenForStatus(PathToUtf8(initialFolder_)));
+}
+
+void FolderChooser::OnSelectionChanged(FolderBrowser& browser, const std::filesystem::path& path)
+{
+    chosenPath_ = path;
+    browser.SetStatusText(ShortenForStatus(PathToUtf8(path)));
+}
+
+std::string FolderChooser::ShortenForStatus(std::string_view text)
+{
+    const std::size_t kept = Utf8PrefixLength(text, kStatusLength);
+    if (kept == text.size())
+        return std::string(text);
+    return std::string(text.substr(0, kept)) + "...";
+}
+
+}  // namespace skinwright::behaviour

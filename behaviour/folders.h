@@ -1,0 +1,24 @@
+// Folders as the windows handle them: with a separator at their end, as the
+// user picks them or the settings remember them.
+#pragma once
+
+#include <filesystem>
+
+namespace skinwright::behaviour {
+
+// The folder with a separator at its end; an empty path stays empty.
+std::filesystem::path EnsureTrailingSeparator(const std::filesystem::path& folder);
+
+// The user's home folder: $HOME, else the account's.
+std::filesystem::path HomeFolder();
+
+// Where a folder setting or the folder chooser starts when given none:
+// "C:\" on Windows, the home folder with a separator at its end elsewhere.
+std::filesystem::path DefaultFolder();
+
+// On Windows, a path that begins with a backslash (a network share such as
+// "\\server\share"); such folders are refused where the user picks one.
+// Elsewhere no path is refused.
+bool IsNetworkPath(const std::filesystem::path& path);
+
+}  // namespace skinwright::behaviour

@@ -1,0 +1,95 @@
+#include "behaviour/folder_chooser.h"
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "behaviour/scripted_dialogs.h"
+
+namespace skinwright::behaviour {
+namespace {
+
+using Paths = std::vector<std::filesystem::path>;
+using Texts = std::vector<std::string>;
+
+const std::string k35 = "/home/someone/skins/e680/work/abcde";
+
+TEST(ShortenForStatusTest, CutsAfterThirtyFiveCharacters)
+{
+    ASSERT_EQ(k35.size(), 35u);
+    EXPECT_EQ(FolderChooser::ShortenForStatus(""), "");
+    EXPECT_EQ(FolderChooser::ShortenForStatus(k35), k35);
+    EXPECT_EQ(FolderChooser::ShortenForStatus(k35 + "f"), k35 + "...");
+    const std::string shortened = FolderChooser::ShortenForStatus(k35 + "/and/much/further/down");
+    EXPECT_EQ(shortened, k35 + "...");
+    EXPECT_EQ(shortened.size(), 38u);
+    // Characters, not bytes: 35 accented letters are 70 bytes, and whole.
+    std::string accented;
+    for (int i = 0; i < 35; ++i)
+        accented += "\xC3\xA9";
+    EXPECT_EQ(FolderChooser::ShortenForStatus(accented), accented);
+    EXPECT_EQ(FolderChooser::ShortenForStatus(accented + "x"), accented + "...");
+}
+
+struct ShowCase {
+    const char* name;
+    std::string initial;
+    std::optional<std::filesystem::path> answer;
+    int result;
+    std::filesystem::path path;
+    Texts statusTexts;
+};
+
+class FolderChooserShowTest : public ::testing::TestWithParam<ShowCase> {};
+
+TEST_P(FolderChooserShowTest, BrowsesFromTheInitialFolder)
+{
+    const ShowCase& c = GetParam();
+    ScriptedDialogs dialogs;
+    dialogs.QueueFolder(c.answer);
+    int owner = 0;
+    FolderChooser chooser(c.initial, &owner, dialogs);
+
+    EXPECT_EQ(chooser.Show(), c.result);
+    if (c.result == FolderChooser::Ok) {
+        EXPECT_EQ(chooser.GetPath(), c.path);
+    }
+
+    ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
+    const ScriptedDialogs::FolderCall& call = dialogs.FolderCalls().front();
+    EXPECT_EQ(call.request.title, "Please select folder:");
+    EXPECT_EQ(call.request.owner, &owner);
+    EXPECT_TRUE(call.request.statusLine);
+    EXPECT_EQ(call.selections, Paths{c.initial});
+    EXPECT_EQ(call.statusTexts, c.statusTexts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FolderChooserShowTest,
+    ::testing::Values(
+        ShowCase{"Chosen", "/tmp/start/", "/tmp/chosen", FolderChooser::Ok, "/tmp/chosen",
+                 {"/tmp/start/", "/tmp/chosen"}},
+        ShowCase{"Cancelled", "/tmp/start/", std::nullopt, FolderChooser::Cancel, {}, {"/tmp/start/"}},
+        ShowCase{"LongInitialFolderShortened", k35 + "f/", "/", FolderChooser::Ok, "/", {k35 + "...", "/"}},
+        ShowCase{"InitialFolderOfThirtyFive", k35, k35 + "/deeper/folder", FolderChooser::Ok,
+                 k35 + "/deeper/folder", {k35, k35 + "..."}}),
+    [](const ::testing::TestParamInfo<ShowCase>& param) { return std::string(param.param.name); });
+
+TEST(FolderChooserTest, NoInitialFolderStartsAtTheHomeFolder)
+{
+    ScriptedDialogs dialogs;
+    FolderChooser chooser({}, nullptr, dialogs);
+
+    EXPECT_EQ(chooser.Show(), FolderChooser::Cancel);
+
+#ifdef _WIN32
+    const std::filesystem::path home = "C:\\";
+#else
+    const std::filesystem::path home = std::string(std::getenv("HOME")) + "/";
+#endif
+    ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
+    EXPECT_EQ(dialogs.FolderCalls().front().selections, Paths{home});
+}
+
+}  // namespace
+}  // namespace skinwright::behaviour
