@@ -19,6 +19,13 @@ std::filesystem::path EnsureTrailingSeparator(const std::filesystem::path& folde
     return ended;
 }
 
+std::string EnsureTrailingSeparator(const std::string& utf8Folder)
+{
+    if (utf8Folder.empty() || utf8Folder.back() == '/' || utf8Folder.back() == static_cast<char>(std::filesystem::path::preferred_separator))
+        return utf8Folder;
+    return utf8Folder + static_cast<char>(std::filesystem::path::preferred_separator);
+}
+
 std::filesystem::path HomeFolder()
 {
 #ifdef _WIN32

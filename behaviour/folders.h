@@ -3,11 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace skinwright::behaviour {
 
 // The folder with a separator at its end; an empty path stays empty.
 std::filesystem::path EnsureTrailingSeparator(const std::filesystem::path& folder);
+std::string EnsureTrailingSeparator(const std::string& utf8Folder);
 
 // The user's home folder: $HOME, else the account's.
 std::filesystem::path HomeFolder();

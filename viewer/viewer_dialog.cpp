@@ -3,15 +3,18 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QUrl>
 
-#include "behaviour/settings_file.h"
+#include "builder/builder_dialog.h"
+#include "core/resource_list.h"
 #include "platform/dropped_files.h"
+#include "platform/modal.h"
 #include "platform/paths.h"
+#include "platform/picture.h"
 #include "platform/qt_system_dialogs.h"
 #include "platform/report_list_view.h"
 #include "res/art/art.h"
@@ -34,6 +37,20 @@ platform::TemplateOptions ViewerControls()
     return options;
 }
 
+behaviour::ViewerSetup SetupOf(const ViewerEnvironment& environment)
+{
+    return {platform::ToFileSystemPath(environment.settingsPath), environment.programFolder.toStdString(),
+            environment.applicationName.toStdString(), environment.startPacket.toStdString(), environment.portable};
+}
+
+std::vector<std::filesystem::path> DroppedPaths(const QDropEvent& event)
+{
+    std::vector<std::filesystem::path> paths;
+    for (const QString& file : platform::DroppedFiles(event))
+        paths.push_back(platform::ToFileSystemPath(file));
+    return paths;
+}
+
 }  // namespace
 
 ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent)
@@ -44,12 +61,9 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     , rows_(new shell::ResourceListModel(QStringLiteral("Possible Resource Name"), this))
     , pictureArea_(ControlAs<QLabel>(kPictureArea))
     , statusLine_(ControlAs<QLabel>(kStatusLine))
+    , viewer_(std::make_unique<behaviour::Viewer>(static_cast<behaviour::ViewerView&>(*this), environment_.dialogs,
+                                                  SetupOf(environment_)))
 {
-    LoadState();
-    // A path the field could not hold whole is not opened at all.
-    if (!environment_.startPacket.isEmpty() && environment_.startPacket.size() <= kPathLimit)
-        packetPath_ = environment_.startPacket;
-
     pathField_->setMaxLength(kPathLimit);
     setWindowIcon(art::AppIcon());
     SetUpHelp();
@@ -58,20 +72,20 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     setAcceptDrops(true);
     pathField_->setAcceptDrops(false);
 
-    connect(pathField_, &QLineEdit::textChanged, this, &ViewerDialog::OnPathChanged);
+    connect(pathField_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { viewer_->OnPathChanged(text.toStdString()); });
     connect(ControlAs<QPushButton>(kPickButton), &QPushButton::clicked, this, &ViewerDialog::OnPickPacket);
     connect(ControlAs<QPushButton>(kSaveAsButton), &QPushButton::clicked, this, &ViewerDialog::OnSaveAs);
     connect(ControlAs<QPushButton>(kSaveAllButton), &QPushButton::clicked, this, &ViewerDialog::OnSaveAll);
     connect(ControlAs<QPushButton>(kBuildButton), &QPushButton::clicked, this, &ViewerDialog::OnBuildNewPacket);
 
-    if (!packetPath_.isEmpty())
-        pathField_->setText(packetPath_);
+    viewer_->Start();
     pathField_->setFocus();
 }
 
 ViewerDialog::~ViewerDialog()
 {
-    Finish();
+    viewer_->Finish();
 }
 
 // The Help button and, standing in for the system-menu item, the window's
@@ -98,35 +112,9 @@ void ViewerDialog::SetUpList()
     list_->SetDragSource([this] { return MakeDragData(); });
 }
 
-void ViewerDialog::LoadState()
-{
-    using namespace behaviour;
-    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
-    packetPath_ = QString::fromStdString(ReadSetting(settings, kDefaultSection, kLastResFileKey, {}));
-    outputFolder_ = QString::fromStdString(
-        ReadSetting(settings, kDefaultSection, kOutputFolderKey, platform::DefaultFolder().toStdString()));
-}
-
-void ViewerDialog::SaveState()
-{
-    using namespace behaviour;
-    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
-    WriteSetting(settings, kDefaultSection, kLastResFileKey, packetPath_.toStdString());
-    WriteSetting(settings, kDefaultSection, kOutputFolderKey, outputFolder_.toStdString());
-}
-
-void ViewerDialog::Finish()
-{
-    if (finished_)
-        return;
-    finished_ = true;
-    reader_.Close();
-    SaveState();
-}
-
 void ViewerDialog::done(int result)
 {
-    Finish();
+    viewer_->Finish();
     TemplateDialog::done(result);
 }
 
@@ -148,39 +136,35 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
     TemplateDialog::keyPressEvent(event);
 }
 
-namespace {
-
-// The first file dropped from outside the program, when it is a packet and
-// the field can hold its path. Anything else (a picture dragged from another
-// Viewer's list, a folder) is refused before it could replace the open packet.
-QString DroppedPacket(const QDropEvent& event)
-{
-    const QStringList files = platform::DroppedFiles(event);
-    if (files.isEmpty() || files.first().size() > kPathLimit
-        || !StartsLikePacket(platform::ToFileSystemPath(files.first())))
-        return {};
-    return files.first();
-}
-
-}  // namespace
-
+// Anything but a packet (a picture dragged from another Viewer's list, a
+// folder) is refused before it could replace the open packet.
 void ViewerDialog::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (DroppedPacket(*event).isEmpty())
-        event->ignore();
-    else
+    if (viewer_->TakesDrop(DroppedPaths(*event)))
         event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void ViewerDialog::dropEvent(QDropEvent* event)
 {
-    const QString packet = DroppedPacket(*event);
-    if (packet.isEmpty()) {
+    const std::vector<std::filesystem::path> files = DroppedPaths(*event);
+    if (!viewer_->TakesDrop(files)) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    OpenPath(packet);
+    viewer_->OnDrop(files);
+}
+
+std::unique_ptr<QMimeData> ViewerDialog::MakeDragData()
+{
+    const std::optional<std::filesystem::path> exported = viewer_->ExportForDrag();
+    if (!exported)
+        return nullptr;
+    auto carried = std::make_unique<QMimeData>();
+    carried->setUrls({QUrl::fromLocalFile(platform::FromFileSystemPath(*exported))});
+    return carried;
 }
 
 int ViewerDialog::GetSelectedRow() const
@@ -189,64 +173,70 @@ int ViewerDialog::GetSelectedRow() const
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void ViewerDialog::OnPathChanged(const QString& text)
+behaviour::WindowHandle ViewerDialog::Window()
 {
-    packetPath_ = text;
-    reader_.LoadPacket(platform::ToFileSystemPath(text), *this);
+    return platform::HandleOf(this);
 }
 
-void ViewerDialog::OnPickPacket()
+std::string ViewerDialog::PathText() const
 {
-    behaviour::FileRequest request;
-    request.owner = platform::HandleOf(this);
-    request.defaultExtension = "ezx";
-    request.initialName = "*.ezx";
-    request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
-    const std::vector<std::filesystem::path> chosen = environment_.dialogs.AskForFiles(request);
-    if (!chosen.empty())
-        OpenPath(platform::FromFileSystemPath(chosen.front()));
-    update();
+    return pathField_->text().toStdString();
 }
 
-// Picking or dropping the path the field already holds loads it all the same.
-void ViewerDialog::OpenPath(const QString& path)
+void ViewerDialog::SetPathText(const std::string& text)
 {
-    if (path == pathField_->text())
-        OnPathChanged(path);
-    else
-        pathField_->setText(path);
+    pathField_->setText(QString::fromStdString(text));
 }
 
-void ViewerDialog::OnHelp()
-{
-    shell::ShowAboutDialog(this);
-}
-
-behaviour::MessageAnswer ViewerDialog::Tell(const QString& text, behaviour::MessageButtons buttons)
-{
-    return behaviour::ShowMessageBox(environment_.dialogs, platform::HandleOf(this),
-                                     environment_.applicationName.toStdString(), text.toStdString(), buttons);
-}
-
-void ViewerDialog::ShowDamagedWarning(std::string_view text)
-{
-    Tell(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void ViewerDialog::ClearList()
+void ViewerDialog::BeginRows()
 {
     rows_->BeginFilling();
 }
 
-void ViewerDialog::AddListRow(int, const ResourceEntry& row)
+void ViewerDialog::AddRow(const ResourceEntry& row)
 {
     rows_->Append(row);
 }
 
-void ViewerDialog::SetStatus(std::string_view text)
+void ViewerDialog::EndRows()
 {
     rows_->EndFilling();
-    statusLine_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+int ViewerDialog::SelectedRow() const
+{
+    return GetSelectedRow();
+}
+
+void ViewerDialog::SetStatus(const std::string& text)
+{
+    statusLine_->setText(QString::fromStdString(text));
+}
+
+void ViewerDialog::ShowPicture(const std::filesystem::path& file)
+{
+    pictureArea_->setAlignment(Qt::AlignCenter);
+    pictureArea_->setPixmap(platform::LoadPictureFile(platform::FromFileSystemPath(file)));
+}
+
+void ViewerDialog::Repaint()
+{
+    update();
+}
+
+void ViewerDialog::ShowAbout()
+{
+    shell::ShowAboutDialog(this);
+}
+
+// A fresh Builder for each click, shown modally and discarded.
+void ViewerDialog::RunBuilder(const ResourceTable* templateRows)
+{
+    builder::BuilderDialog builder(
+        {environment_.dialogs, environment_.settingsPath, environment_.applicationName}, this);
+    if (templateRows)
+        CopyFromTemplate(builder.ResourceList(), *templateRows);
+    platform::RunModal(builder);
 }
 
 }  // namespace skinwright::viewer

@@ -1,20 +1,20 @@
-// The main window: a packet path, the packet's resources in a four-column
-// list, a preview of the clicked picture, and export of one or all pictures.
+// The main window, the Qt front end of the Viewer: it makes the controls
+// from template 102, forwards what the user does to the Viewer's behaviour
+// and shows what that tells it.
 #pragma once
 
 #include <memory>
 
 #include <QString>
 
-#include "core/packet.h"
 #include "behaviour/system_dialogs.h"
+#include "behaviour/viewer.h"
 #include "platform/template_dialog.h"
 #include "shell/resource_list_model.h"
 
 class QLabel;
 class QLineEdit;
 class QMimeData;
-class QTemporaryDir;
 
 namespace skinwright::platform {
 class ReportListView;
@@ -34,7 +34,7 @@ struct ViewerEnvironment {
     bool portable = true;     // keeps its files beside itself; an installed program does not
 };
 
-class ViewerDialog : public platform::TemplateDialog, private LoadTarget {
+class ViewerDialog : public platform::TemplateDialog, private behaviour::ViewerView {
     Q_OBJECT
 
 public:
@@ -44,15 +44,15 @@ public:
     // The selected row, or -1.
     int GetSelectedRow() const;
 
-    const PacketReader& Reader() const { return reader_; }
-    const QString& OutputFolder() const { return outputFolder_; }
+    const PacketReader& Reader() const { return viewer_->Reader(); }
+    QString OutputFolder() const { return QString::fromStdString(viewer_->OutputFolder()); }
 
-    void OnPickPacket();
-    void OnSaveAs();
-    void OnSaveAll();
-    void OnListClick();
-    void OnHelp();
-    void OnBuildNewPacket();
+    void OnPickPacket() { viewer_->OnPickPacket(); }
+    void OnSaveAs() { viewer_->OnSaveAs(); }
+    void OnSaveAll() { viewer_->OnSaveAll(); }
+    void OnListClick() { viewer_->OnListClick(); }
+    void OnHelp() { viewer_->OnHelp(); }
+    void OnBuildNewPacket() { viewer_->OnBuildNewPacket(); }
 
     // What a drag of the selected row carries: its picture as a file named as
     // export names it, in the private temporary folder. Null when the row's
@@ -70,21 +70,20 @@ protected:
 private:
     void SetUpList();
     void SetUpHelp();
-    void OnPathChanged(const QString& text);
-    void OpenPath(const QString& path);
-    QTemporaryDir* PrivateFolder();
-    QString SavingFolder() const;
-    void LoadState();
-    void SaveState();
-    void Finish();
-    behaviour::MessageAnswer Tell(const QString& text,
-                                  behaviour::MessageButtons buttons = behaviour::MessageButtons::Ok);
 
-    // What a load shows.
-    void ShowDamagedWarning(std::string_view text) override;
-    void ClearList() override;
-    void AddListRow(int index, const ResourceEntry& row) override;
-    void SetStatus(std::string_view text) override;
+    // The controls, as the Viewer's behaviour sees them.
+    behaviour::WindowHandle Window() override;
+    std::string PathText() const override;
+    void SetPathText(const std::string& text) override;
+    void BeginRows() override;
+    void AddRow(const ResourceEntry& row) override;
+    void EndRows() override;
+    int SelectedRow() const override;
+    void SetStatus(const std::string& text) override;
+    void ShowPicture(const std::filesystem::path& file) override;
+    void Repaint() override;
+    void ShowAbout() override;
+    void RunBuilder(const ResourceTable* templateRows) override;
 
     ViewerEnvironment environment_;
     QLineEdit* pathField_;
@@ -92,12 +91,7 @@ private:
     shell::ResourceListModel* rows_;
     QLabel* pictureArea_;
     QLabel* statusLine_;
-
-    PacketReader reader_;
-    QString packetPath_;
-    QString outputFolder_;
-    std::unique_ptr<QTemporaryDir> privateFolder_;
-    bool finished_ = false;
+    std::unique_ptr<behaviour::Viewer> viewer_;
 };
 
 }  // namespace skinwright::viewer

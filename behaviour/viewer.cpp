@@ -1,0 +1,280 @@
+#include "viewer.h"
+
+#include "core/codepage.h"
+#include "core/file_names.h"
+#include "core/resource_list.h"
+#include "folder_chooser.h"
+#include "folders.h"
+#include "settings_file.h"
+
+namespace skinwright::behaviour {
+namespace {
+
+// The path field holds this many characters.
+constexpr std::size_t kPathLimit = 1024;
+
+bool FitsPathField(const std::string& path)
+{
+    return Utf8PrefixLength(path, kPathLimit) == path.size();
+}
+
+// The file a row is exported under (UTF-8), or none when its name could
+// leave the folder it is written into.
+std::optional<std::string> ExportFileName(const ResourceEntry& row)
+{
+    if (!IsSafeExportName(row.Name()))
+        return std::nullopt;
+    return Cp1252ToUtf8(PictureFileName(row.Name()));
+}
+
+}  // namespace
+
+Viewer::Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup)
+    : view_(view), dialogs_(dialogs), setup_(std::move(setup)), privateFolder_(setup_.applicationName)
+{
+    LoadState();
+    // A path the field could not hold whole is not opened at all.
+    if (!setup_.startPacket.empty() && FitsPathField(setup_.startPacket))
+        packetPath_ = setup_.startPacket;
+}
+
+Viewer::~Viewer()
+{
+    Finish();
+}
+
+void Viewer::Start()
+{
+    if (!packetPath_.empty())
+        view_.SetPathText(packetPath_);
+}
+
+void Viewer::LoadState()
+{
+    packetPath_ = ReadSetting(setup_.settingsFile, kDefaultSection, kLastResFileKey, {});
+    outputFolder_ = ReadSetting(setup_.settingsFile, kDefaultSection, kOutputFolderKey, PathToUtf8(DefaultFolder()));
+}
+
+void Viewer::SaveState()
+{
+    WriteSetting(setup_.settingsFile, kDefaultSection, kLastResFileKey, packetPath_);
+    WriteSetting(setup_.settingsFile, kDefaultSection, kOutputFolderKey, outputFolder_);
+}
+
+void Viewer::Finish()
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    reader_.Close();
+    SaveState();
+}
+
+void Viewer::OnPathChanged(const std::string& text)
+{
+    packetPath_ = text;
+    reader_.LoadPacket(PathFromUtf8(text), *this);
+}
+
+// Picking or dropping the path the field already holds loads it all the same.
+void Viewer::OpenPath(const std::string& path)
+{
+    if (path == view_.PathText())
+        OnPathChanged(path);
+    else
+        view_.SetPathText(path);
+}
+
+void Viewer::OnPickPacket()
+{
+    FileRequest request;
+    request.owner = view_.Window();
+    request.defaultExtension = "ezx";
+    request.initialName = "*.ezx";
+    request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
+    const std::vector<std::filesystem::path> chosen = dialogs_.AskForFiles(request);
+    if (!chosen.empty())
+        OpenPath(PathToUtf8(chosen.front()));
+    view_.Repaint();
+}
+
+bool Viewer::TakesDrop(const std::vector<std::filesystem::path>& files) const
+{
+    return !files.empty() && FitsPathField(PathToUtf8(files.front())) && StartsLikePacket(files.front());
+}
+
+void Viewer::OnDrop(const std::vector<std::filesystem::path>& files)
+{
+    if (TakesDrop(files))
+        OpenPath(PathToUtf8(files.front()));
+}
+
+bool Viewer::HasRow(int row) const
+{
+    return reader_.IsLoaded() && row >= 0 && row < reader_.Table().Count();
+}
+
+void Viewer::OnListClick()
+{
+    const int row = view_.SelectedRow();
+    if (!HasRow(row))
+        return;
+    const std::optional<std::filesystem::path> folder = privateFolder_.Path();
+    if (!folder)
+        return;
+    // Named after the row's "Resource ID" column.
+    const ResourceEntry& entry = reader_.Table().rows[static_cast<std::size_t>(row)];
+    const std::filesystem::path temporary = *folder / (FormatHex32(static_cast<std::uint32_t>(entry.id)) + ".gif");
+    if (!reader_.ExtractResource(row, temporary))
+        return;
+    view_.ShowPicture(temporary);
+    std::error_code error;
+    std::filesystem::remove(temporary, error);
+}
+
+// Where saving starts: the program folder of a portable program. An
+// installed program's folder cannot be written; it starts in the folder
+// "Save All ..." remembers, else in the home folder.
+std::string Viewer::SavingFolder() const
+{
+    if (setup_.portable)
+        return setup_.programFolder;
+    std::error_code error;
+    if (!outputFolder_.empty() && std::filesystem::is_directory(PathFromUtf8(outputFolder_), error))
+        return EnsureTrailingSeparator(outputFolder_);
+    return PathToUtf8(DefaultFolder());
+}
+
+void Viewer::OnSaveAs()
+{
+    const int row = view_.SelectedRow();
+    if (!HasRow(row))
+        return;
+
+    FileRequest request;
+    request.owner = view_.Window();
+    request.save = true;
+    request.defaultExtension = "gif";
+    const std::optional<std::string> fileName = ExportFileName(reader_.Table().rows[static_cast<std::size_t>(row)]);
+    if (fileName)
+        request.initialName = SavingFolder() + *fileName;
+    else
+        request.initialFolder = PathFromUtf8(SavingFolder());
+    request.filter = "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||";
+    request.confirmOverwrite = true;
+    const std::vector<std::filesystem::path> chosen = dialogs_.AskForFiles(request);
+    if (!chosen.empty() && !reader_.ExtractResource(row, chosen.front()))
+        Tell(PathToUtf8(chosen.front()) + " Failed to save");
+    view_.Repaint();
+}
+
+void Viewer::OnSaveAll()
+{
+    if (!reader_.IsLoaded())
+        return;
+    const std::string start = outputFolder_.empty() ? SavingFolder() : outputFolder_;
+    FolderChooser chooser(PathFromUtf8(start), view_.Window(), dialogs_);
+    if (chooser.Show() != FolderChooser::Ok)
+        return;
+    const std::filesystem::path chosen = chooser.GetPath();
+    if (IsNetworkPath(chosen))
+        return;
+    const std::string folder = EnsureTrailingSeparator(PathToUtf8(chosen));
+    outputFolder_ = folder;
+
+    std::vector<std::string> failedSideFiles;
+    for (const std::string side : {"headerfile", "hashtable"}) {
+        const std::filesystem::path target = PathFromUtf8(folder + side);
+        const bool written = side == "headerfile" ? reader_.WriteHeaderFile(target) : reader_.WriteHashTable(target);
+        if (!written) {
+            Tell(folder + side + " Failed to save");
+            failedSideFiles.push_back(side);
+        }
+    }
+
+    const int count = reader_.Table().Count();
+    int failures = 0;
+    for (int row = 0; row < count; ++row) {
+        const ResourceEntry& entry = reader_.Table().rows[static_cast<std::size_t>(row)];
+        const std::optional<std::string> fileName = ExportFileName(entry);
+        const std::string target = folder + fileName.value_or(Cp1252ToUtf8(PictureFileName(entry.Name())));
+        if (!fileName || !reader_.ExtractResource(row, PathFromUtf8(target))) {
+            Tell(target + " Failed to save");
+            ++failures;
+        }
+    }
+    // The count tells of pictures only; failed side files, each named in its
+    // own message already, must not end in a count of none that reads as success.
+    if (failures > 0) {
+        Tell(std::to_string(failures) + " of " + std::to_string(count) + " Failed to save");
+    } else if (!failedSideFiles.empty()) {
+        std::string sides = failedSideFiles.front();
+        for (std::size_t i = 1; i < failedSideFiles.size(); ++i)
+            sides += " and " + failedSideFiles[i];
+        Tell("Every picture was exported, but " + sides + " could not be saved.");
+    } else {
+        Tell("Successfully exported!");
+    }
+}
+
+// Dragged pictures stay until the Viewer goes, for a drop target that copies
+// them late. They have a folder of their own, apart from the preview's files.
+std::optional<std::filesystem::path> Viewer::ExportForDrag()
+{
+    const int row = view_.SelectedRow();
+    if (!HasRow(row))
+        return std::nullopt;
+    const std::optional<std::string> fileName = ExportFileName(reader_.Table().rows[static_cast<std::size_t>(row)]);
+    const std::optional<std::filesystem::path> folder = privateFolder_.Path();
+    if (!fileName || !folder)
+        return std::nullopt;
+    const std::filesystem::path dragged = *folder / "dragged";
+    std::error_code error;
+    std::filesystem::create_directories(dragged, error);
+    const std::filesystem::path target = dragged / PathFromUtf8(*fileName);
+    if (error || !reader_.ExtractResource(row, target))
+        return std::nullopt;
+    return target;
+}
+
+void Viewer::OnHelp()
+{
+    view_.ShowAbout();
+}
+
+// A fresh Builder for each click, offered the loaded packet's rows as its
+// template. Nothing of the Builder comes back into the Viewer.
+void Viewer::OnBuildNewPacket()
+{
+    const bool useTemplate = reader_.IsLoaded()
+        && Tell("Use the opened resource packet as template?", MessageButtons::YesNo) == MessageAnswer::Yes;
+    view_.RunBuilder(useTemplate ? &reader_.Table() : nullptr);
+}
+
+MessageAnswer Viewer::Tell(const std::string& text, MessageButtons buttons)
+{
+    return ShowMessageBox(dialogs_, view_.Window(), setup_.applicationName, text, buttons);
+}
+
+void Viewer::ShowDamagedWarning(std::string_view text)
+{
+    Tell(std::string(text));
+}
+
+void Viewer::ClearList()
+{
+    view_.BeginRows();
+}
+
+void Viewer::AddListRow(int, const ResourceEntry& row)
+{
+    view_.AddRow(row);
+}
+
+void Viewer::SetStatus(std::string_view text)
+{
+    view_.EndRows();
+    view_.SetStatus(std::string(text));
+}
+
+}  // namespace skinwright::behaviour

@@ -1,0 +1,113 @@
+// The Viewer: a packet path, the packet's resources in a four-column list, a
+// preview of the clicked picture, export of one or all pictures, and the
+// Builder opened from it. What it shows goes to its view; the front end
+// tells it what the user does.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/packet.h"
+#include "private_folder.h"
+#include "system_dialogs.h"
+
+namespace skinwright::behaviour {
+
+// The Viewer's controls, as its front end shows them.
+class ViewerView {
+public:
+    virtual ~ViewerView() = default;
+    // The window, owner of the dialogs the Viewer asks for.
+    virtual WindowHandle Window() = 0;
+    // The path field. Setting its text reports the change, as typing does.
+    virtual std::string PathText() const = 0;
+    virtual void SetPathText(const std::string& text) = 0;
+    // The resource list, filled row by row between the two and shown at once.
+    virtual void BeginRows() = 0;
+    virtual void AddRow(const ResourceEntry& row) = 0;
+    virtual void EndRows() = 0;
+    // The selected row, or -1.
+    virtual int SelectedRow() const = 0;
+    virtual void SetStatus(const std::string& text) = 0;
+    // The picture in the file, centred in the picture area; an empty area
+    // when the file holds no picture the front end can decode.
+    virtual void ShowPicture(const std::filesystem::path& file) = 0;
+    virtual void Repaint() = 0;
+    // The About window, run modally.
+    virtual void ShowAbout() = 0;
+    // A Builder run modally, with these rows as its template when given.
+    virtual void RunBuilder(const ResourceTable* templateRows) = 0;
+};
+
+// What the Viewer takes from outside.
+struct ViewerSetup {
+    std::filesystem::path settingsFile;
+    std::string programFolder;    // UTF-8, ends in a separator
+    std::string applicationName;  // caption of every message box
+    std::string startPacket;      // UTF-8; opened instead of the remembered packet
+    bool portable = true;         // keeps its files beside itself; an installed program does not
+};
+
+class Viewer : private LoadTarget {
+public:
+    // Reads the Viewer's settings.
+    Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup);
+    ~Viewer() override;
+    Viewer(const Viewer&) = delete;
+    Viewer& operator=(const Viewer&) = delete;
+
+    // Puts the packet path into the path field, whose change loads it.
+    void Start();
+
+    void OnPathChanged(const std::string& text);
+    void OnPickPacket();
+    void OnSaveAs();
+    void OnSaveAll();
+    void OnListClick();
+    void OnHelp();
+    void OnBuildNewPacket();
+
+    // Files dropped from outside the program: taken only when the first is
+    // a packet the path field can hold, which then opens.
+    bool TakesDrop(const std::vector<std::filesystem::path>& files) const;
+    void OnDrop(const std::vector<std::filesystem::path>& files);
+
+    // A row dragged out of the list: its picture as a file named as export
+    // names it, in the private temporary folder, where it stays until the
+    // Viewer goes. None when the row's name or record cannot be exported.
+    std::optional<std::filesystem::path> ExportForDrag();
+
+    // Closing in any way ends here, once: the packet is closed and the
+    // settings written.
+    void Finish();
+
+    const PacketReader& Reader() const { return reader_; }
+    const std::string& OutputFolder() const { return outputFolder_; }
+
+private:
+    void LoadState();
+    void SaveState();
+    void OpenPath(const std::string& path);
+    bool HasRow(int row) const;
+    std::string SavingFolder() const;
+    MessageAnswer Tell(const std::string& text, MessageButtons buttons = MessageButtons::Ok);
+
+    // What a load shows.
+    void ShowDamagedWarning(std::string_view text) override;
+    void ClearList() override;
+    void AddListRow(int index, const ResourceEntry& row) override;
+    void SetStatus(std::string_view text) override;
+
+    ViewerView& view_;
+    SystemDialogs& dialogs_;
+    ViewerSetup setup_;
+    PacketReader reader_;
+    std::string packetPath_;
+    std::string outputFolder_;
+    PrivateFolder privateFolder_;
+    bool finished_ = false;
+};
+
+}  // namespace skinwright::behaviour
