@@ -1,0 +1,260 @@
+// The Viewer's rules through a scripted view and scripted dialogs: what the
+// user would see in its controls and messages, and what lands in files.
+#include <algorithm>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include "behaviour/scripted_dialogs.h"
+#include "behaviour/settings_file.h"
+#include "behaviour/viewer.h"
+#include "core/packet.h"
+#include "core/resource_list.h"
+#include "tests/support/files.h"
+#include "tests/support/pictures.h"
+
+namespace skinwright::behaviour {
+namespace {
+
+// The controls as a user would read them.
+class ScriptedViewerView : public ViewerView {
+public:
+    WindowHandle Window() override { return this; }
+    std::string PathText() const override { return pathText; }
+    void SetPathText(const std::string& text) override
+    {
+        pathText = text;
+        if (viewer)
+            viewer->OnPathChanged(text);
+    }
+    void BeginRows() override { filling.clear(); }
+    void AddRow(const ResourceEntry& row) override { filling.emplace_back(row.Name()); }
+    void EndRows() override { rows = filling; }
+    int SelectedRow() const override { return selected; }
+    void SetStatus(const std::string& text) override { status = text; }
+    void ShowPicture(const std::filesystem::path& file) override { pictures.push_back(test::ReadFile(file)); }
+    void Repaint() override {}
+    void ShowAbout() override { ++aboutShown; }
+    void RunBuilder(const ResourceTable* templateRows) override
+    {
+        builders.push_back(templateRows ? templateRows->Count() : -1);
+    }
+
+    Viewer* viewer = nullptr;
+    std::string pathText;
+    std::vector<std::string> filling;
+    std::vector<std::string> rows;
+    int selected = -1;
+    std::string status = "No opened resource packet.";
+    std::vector<std::string> pictures;
+    int aboutShown = 0;
+    std::vector<int> builders;  // template row count, -1 for none
+};
+
+class ViewerTest : public ::testing::Test {
+protected:
+    Viewer& Open(bool portable = true, const std::string& startPacket = {})
+    {
+        viewer.reset();
+        viewer = std::make_unique<Viewer>(view, dialogs,
+                                          ViewerSetup{settings, program, "Skinwright", startPacket, portable});
+        view.viewer = viewer.get();
+        viewer->Start();
+        return *viewer;
+    }
+
+    // A packet of pictures under the given names, in this order; picture i
+    // is Picture(40 + i, i). A name the writer refuses (one that could leave
+    // a folder) goes in under a stand-in of the same length, which is then
+    // replaced in the packet's bytes together with its id, as a stranger's
+    // packet would hold it.
+    std::string MakePacket(const std::vector<std::string>& names, const std::string& fileName = "iconres.ezx")
+    {
+        const std::filesystem::path work = test::EmptyFolder(folder, "pictures");
+        ResourceTable table;
+        std::vector<std::pair<std::string, std::string>> standIns;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            std::string name = names[i];
+            if (!IsSafeExportName(name)) {
+                std::string standIn = name;
+                std::replace(standIn.begin(), standIn.end(), '/', '_');
+                std::replace(standIn.begin(), standIn.end(), '.', name.find('/') == std::string::npos ? 'x' : '.');
+                standIns.emplace_back(standIn, name);
+                name = standIn;
+            }
+            test::WriteFile(work / (name + "if"), test::Picture(40 + i, static_cast<unsigned>(i)));
+            EXPECT_TRUE(AddRow(table, name, NameHash(name)));
+        }
+        const std::filesystem::path path = folder / fileName;
+        EXPECT_TRUE(GeneratePacketFile(table, "test", work, path));
+        std::string bytes = test::ReadFile(path);
+        for (const auto& [standIn, name] : standIns) {
+            bytes.replace(bytes.find("\n" + standIn + "\n"), standIn.size() + 2, "\n" + name + "\n");
+            const auto le = [](std::uint32_t value) {
+                return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
+                                   static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+            };
+            bytes.replace(bytes.find(le(NameHash(standIn))), 4, le(NameHash(name)));
+        }
+        test::WriteFile(path, bytes);
+        return path.string();
+    }
+
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& call : dialogs.Messages())
+            texts.push_back(call.request.text);
+        return texts;
+    }
+
+    test::TempFolder folder;
+    std::string program = (folder / "program").string() + "/";
+    std::filesystem::path settings = folder / "Skinwright.ini";
+    ScriptedViewerView view;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Viewer> viewer;
+};
+
+// An installed program's folder cannot be written: "Save As ..." proposes
+// the folder "Save All ..." remembers instead, else the home folder.
+TEST_F(ViewerTest, SaveAsProposesAFolderThatCanBeWritten)
+{
+    const std::string out = (folder / "out").string() + "/";
+    std::filesystem::create_directories(out);
+    const std::string home = std::string(std::getenv("HOME")) + "/";
+    struct Case {
+        bool portable;
+        std::string rememberedOutput;
+        std::string proposedFolder;
+    };
+    const Case cases[] = {
+        {true, out, program},
+        {false, out, out},
+        {false, "", home},
+        {false, (folder / "deleted").string() + "/", home},
+    };
+    const std::string packet = MakePacket({"ok.g", "back.g"});
+    for (const Case& c : cases) {
+        viewer.reset();
+        WriteSetting(settings, kDefaultSection, kOutputFolderKey, c.rememberedOutput);
+        Open(c.portable, packet);
+        view.selected = 1;
+        viewer->OnSaveAs();
+        ASSERT_FALSE(dialogs.FileCalls().empty());
+        EXPECT_EQ(dialogs.FileCalls().back().request.initialName, c.proposedFolder + "back.gif");
+    }
+}
+
+TEST_F(ViewerTest, SideFilesThatCannotBeWrittenAreReportedAndTheEndSaysSo)
+{
+    struct Case {
+        std::vector<std::string> blocked;  // folders in the way of these files
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {{"headerfile"}, {"/headerfile Failed to save", "Every picture was exported, but headerfile could not be saved."}},
+        {{"headerfile", "hashtable"},
+         {"/headerfile Failed to save", "/hashtable Failed to save",
+          "Every picture was exported, but headerfile and hashtable could not be saved."}},
+        {{"hashtable", "p.gif"}, {"/hashtable Failed to save", "/p.gif Failed to save", "1 of 1 Failed to save"}},
+    };
+    Open();
+    view.SetPathText(MakePacket({"p.g"}));
+    int round = 0;
+    for (const Case& c : cases) {
+        const std::string out = (folder / ("out" + std::to_string(++round))).string();
+        for (const std::string& name : c.blocked)
+            std::filesystem::create_directories(out + "/" + name);
+        dialogs.QueueFolder(out + "/");
+        const std::size_t before = dialogs.Messages().size();
+        viewer->OnSaveAll();
+        std::vector<std::string> expected;
+        for (const std::string& message : c.messages)
+            expected.push_back(message.front() == '/' ? out + message : message);
+        const std::vector<std::string> all = Messages();
+        EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(before), all.end()), expected);
+    }
+}
+
+TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
+{
+    Open();
+    view.SetPathText(MakePacket({"ok.g", "..", "sub/evil.g"}));
+    const std::string out = (folder / "out").string();
+    std::filesystem::create_directories(out + "/sub");
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+    EXPECT_EQ(Messages(), (std::vector<std::string>{out + "/..if Failed to save", out + "/sub/evil.gif Failed to save",
+                                                    "2 of 3 Failed to save"}));
+    EXPECT_FALSE(std::filesystem::exists(out + "/sub/evil.gif"));
+    EXPECT_EQ(test::ReadFile(out + "/ok.gif"), test::Picture(40, 0));
+}
+
+// A picture dragged from another Viewer's list, say, must not replace the
+// open packet: only a file that begins as a packet is taken.
+TEST_F(ViewerTest, OnlyAFileThatIsAPacketIsTakenAtTheDrag)
+{
+    const std::string packet = MakePacket({"ok.g", "back.g"});
+    const std::string other = MakePacket({"ok.g"}, "other.ezx");
+    test::WriteFile(folder / "short.ezx", "motoski");
+    std::filesystem::create_directories(folder / "folder.ezx");
+    test::WriteFile(folder / "picture.gif", test::Picture(40, 0));
+    std::vector<std::string> refused = {(folder / "picture.gif").string(), (folder / "short.ezx").string(),
+                                        (folder / "folder.ezx").string(), (folder / "gone.ezx").string()};
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo((folder / "fifo.ezx").c_str(), 0600), 0);
+    refused.push_back((folder / "fifo.ezx").string());
+#endif
+    Open();
+    view.SetPathText(packet);
+    for (const std::string& file : refused) {
+        EXPECT_FALSE(viewer->TakesDrop({file})) << file;
+        viewer->OnDrop({file});
+        EXPECT_EQ(view.pathText, packet);
+        EXPECT_EQ(view.rows.size(), 2u);
+    }
+    EXPECT_FALSE(viewer->TakesDrop({}));
+    EXPECT_FALSE(viewer->TakesDrop({folder / "picture.gif", other}));
+    EXPECT_TRUE(viewer->TakesDrop({other, folder / "picture.gif"}));
+    viewer->OnDrop({other});
+    EXPECT_EQ(view.pathText, other);
+    EXPECT_EQ(view.rows, std::vector<std::string>{"ok.g"});
+    viewer->Finish();
+    EXPECT_EQ(ReadSetting(settings, kDefaultSection, kLastResFileKey, ""), other);
+}
+
+TEST_F(ViewerTest, AClickPreviewsTheSelectedRowAndLeavesNoFileBehind)
+{
+    Open();
+    view.SetPathText(MakePacket({"ok.g", "back.g"}));
+    viewer->OnListClick();  // no row selected
+    view.selected = 1;
+    viewer->OnListClick();
+    EXPECT_EQ(view.pictures, std::vector<std::string>{test::Picture(41, 1)});
+    view.SetPathText((folder / "gone.ezx").string());  // the old rows stay on screen, closed
+    viewer->OnListClick();
+    viewer->OnSaveAs();
+    EXPECT_EQ(view.pictures.size(), 1u);
+    EXPECT_TRUE(dialogs.FileCalls().empty());
+}
+
+TEST_F(ViewerTest, TheTemplateIsOfferedOnlyWhileAPacketIsLoaded)
+{
+    Open();
+    viewer->OnBuildNewPacket();
+    view.SetPathText(MakePacket({"ok.g", "back.g"}));
+    dialogs.QueueMessageAnswer(MessageAnswer::Yes);
+    viewer->OnBuildNewPacket();
+    dialogs.QueueMessageAnswer(MessageAnswer::No);
+    viewer->OnBuildNewPacket();
+    EXPECT_EQ(view.builders, (std::vector<int>{-1, 2, -1}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>(2, "Use the opened resource packet as template?")));
+    EXPECT_EQ(dialogs.Messages().front().request.buttons, MessageButtons::YesNo);
+}
+
+}  // namespace
+}  // namespace skinwright::behaviour
