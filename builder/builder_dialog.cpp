@@ -5,9 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "behaviour/folder_chooser.h"
-#include "behaviour/settings_file.h"
-#include "core/resource_list.h"
 #include "platform/multi_line_edit.h"
 #include "platform/paths.h"
 #include "platform/qt_system_dialogs.h"
@@ -44,17 +41,17 @@ BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* par
     , generateButton_(ControlAs<shell::ImageTextButton>(kGenerateButton))
     , workFolderBox_(ControlAs<QLineEdit>(kWorkFolderBox))
     , rows_(new shell::ResourceListModel(QStringLiteral("Resource Name"), this))
-    , table_(std::make_unique<ResourceTable>())
+    , builder_(std::make_unique<behaviour::Builder>(
+          static_cast<behaviour::BuilderView&>(*this), environment_.dialogs,
+          behaviour::BuilderSetup{platform::ToFileSystemPath(environment_.settingsPath),
+                                  environment_.applicationName.toStdString()}))
 {
-    LoadState();
-
     workFolderBox_->setMaxLength(kWorkFolderLimit);
-    workFolderBox_->setText(workFolder_);
     commentsBox_->SetTextLimit(kCommentsLimit);
-    commentsBox_->SetWindowsText(comments_);
+    builder_->FillBoxes();
     // Connected after filling the box, so the loaded comments stay as loaded.
     connect(commentsBox_, &QPlainTextEdit::textChanged, this,
-        [this] { comments_ = commentsBox_->WindowsText(); });
+        [this] { builder_->OnCommentsChanged(commentsBox_->WindowsText().toStdString()); });
 
     generateButton_->SetImages(art::kGenerateBitmapId);
     shell::SetUpResourceList(*list_, *rows_);
@@ -72,7 +69,7 @@ BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* par
 
 BuilderDialog::~BuilderDialog()
 {
-    Finish();
+    builder_->Finish();
 }
 
 // A template is copied in after creation, so the list is first filled when
@@ -86,53 +83,17 @@ void BuilderDialog::showEvent(QShowEvent* event)
     RefreshList();
 }
 
-void BuilderDialog::RefreshList()
+void BuilderDialog::AddPictures(const QStringList& paths)
 {
-    LayoutNameOffsets(*table_);
-    rows_->BeginFilling();
-    for (int i = 0; i < table_->Count(); ++i)
-        rows_->Append(table_->rows[static_cast<std::size_t>(i)]);
-    rows_->EndFilling();
-    countText_->setText(QStringLiteral("New packet has %1 valid resources.").arg(table_->Count()));
-    repaint();
-}
-
-void BuilderDialog::LoadState()
-{
-    using namespace behaviour;
-    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
-    workFolder_ = QString::fromStdString(
-        ReadSetting(settings, kBuildSection, kWorkFolderKey, platform::DefaultFolder().toStdString()));
-    comments_ = QString::fromStdString(DecodeComments(ReadSetting(settings, kBuildSection, kCommentsKey, {})));
-    packetFolder_ = QString::fromStdString(ReadSetting(settings, kBuildSection, kResToSaveKey, {}));
-}
-
-void BuilderDialog::SaveState()
-{
-    using namespace behaviour;
-    const auto settings = platform::ToFileSystemPath(environment_.settingsPath);
-    WriteSetting(settings, kBuildSection, kWorkFolderKey, workFolder_.toStdString());
-    WriteSetting(settings, kBuildSection, kCommentsKey, EncodeComments(comments_.toStdString()));
-    WriteSetting(settings, kBuildSection, kResToSaveKey, packetFolder_.toStdString());
-}
-
-void BuilderDialog::TakeBoxTexts()
-{
-    workFolder_ = workFolderBox_->text();
-    comments_ = commentsBox_->WindowsText();
-}
-
-void BuilderDialog::Finish()
-{
-    if (finished_)
-        return;
-    finished_ = true;
-    SaveState();
+    std::vector<std::filesystem::path> files;
+    for (const QString& path : paths)
+        files.push_back(platform::ToFileSystemPath(path));
+    builder_->AddPictures(files);
 }
 
 void BuilderDialog::done(int result)
 {
-    Finish();
+    builder_->Finish();
     TemplateDialog::done(result);
 }
 
@@ -146,7 +107,7 @@ void BuilderDialog::keyPressEvent(QKeyEvent* event)
         if (auto* button = qobject_cast<QPushButton*>(focused)) {
             button->click();
         } else if (focused != commentsBox_) {
-            TakeBoxTexts();
+            builder_->TakeBoxTexts();
             accept();
         }
         return;
@@ -154,44 +115,53 @@ void BuilderDialog::keyPressEvent(QKeyEvent* event)
     TemplateDialog::keyPressEvent(event);
 }
 
-void BuilderDialog::OnChooseWorkFolder()
+behaviour::WindowHandle BuilderDialog::Window()
 {
-    TakeBoxTexts();
-    behaviour::FolderChooser chooser(platform::ToFileSystemPath(workFolder_), platform::HandleOf(this),
-                                     environment_.dialogs);
-    if (chooser.Show() != behaviour::FolderChooser::Ok)
-        return;
-    const QString chosen = platform::FromFileSystemPath(chooser.GetPath());
-    const QString folder = platform::EnsureTrailingSeparator(chosen);
-    if (platform::IsNetworkPath(chosen) || folder.size() > kWorkFolderLimit)
-        return;
-    workFolder_ = folder;
-    workFolderBox_->setText(folder);
+    return platform::HandleOf(this);
 }
 
-void BuilderDialog::OnRemove()
+std::string BuilderDialog::WorkFolderText() const
+{
+    return workFolderBox_->text().toStdString();
+}
+
+void BuilderDialog::SetWorkFolderText(const std::string& text)
+{
+    workFolderBox_->setText(QString::fromStdString(text));
+}
+
+std::string BuilderDialog::CommentsText() const
+{
+    return commentsBox_->WindowsText().toStdString();
+}
+
+void BuilderDialog::SetCommentsText(const std::string& text)
+{
+    commentsBox_->SetWindowsText(QString::fromStdString(text));
+}
+
+void BuilderDialog::ShowRows(const ResourceTable& table)
+{
+    rows_->BeginFilling();
+    for (int i = 0; i < table.Count(); ++i)
+        rows_->Append(table.rows[static_cast<std::size_t>(i)]);
+    rows_->EndFilling();
+}
+
+int BuilderDialog::SelectedRow() const
 {
     const QModelIndexList selected = list_->selectionModel()->selectedRows();
-    if (selected.isEmpty())
-        return;
-    RemoveAt(*table_, selected.first().row());
-    RefreshList();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void BuilderDialog::OnRemoveAll()
+void BuilderDialog::SetCountText(const std::string& text)
 {
-    if (Tell(QStringLiteral("Sure to delete all resources?"), behaviour::MessageButtons::YesNo)
-        != behaviour::MessageAnswer::Yes)
-        return;
-    Clear(*table_);
-    RefreshList();
+    countText_->setText(QString::fromStdString(text));
 }
 
-behaviour::MessageAnswer BuilderDialog::Tell(const QString& text, behaviour::MessageButtons buttons,
-                                             behaviour::MessageIcon icon)
+void BuilderDialog::Repaint()
 {
-    return behaviour::ShowMessageBox(environment_.dialogs, platform::HandleOf(this),
-                                     environment_.applicationName.toStdString(), text.toStdString(), buttons, icon);
+    repaint();
 }
 
 }  // namespace skinwright::builder

@@ -1,14 +1,13 @@
-// The Builder: a resource list composed from pictures of a work folder (or
-// taken over from the Viewer's packet), a comment, and "Generate Packet ..."
-// that writes a new packet from them. It remembers its work folder, comments
-// and packet folder in section "build" of the settings file.
+// The Builder's window, the Qt front end of the Builder: it makes the
+// controls from template 129, forwards what the user does to the Builder's
+// behaviour and shows what that tells it.
 #pragma once
 
 #include <memory>
 
 #include <QString>
 
-#include "core/packet_format.h"
+#include "behaviour/builder.h"
 #include "behaviour/system_dialogs.h"
 #include "platform/template_dialog.h"
 
@@ -34,7 +33,7 @@ struct BuilderEnvironment {
     QString applicationName;  // caption of every message box
 };
 
-class BuilderDialog : public platform::TemplateDialog {
+class BuilderDialog : public platform::TemplateDialog, private behaviour::BuilderView {
     Q_OBJECT
 
 public:
@@ -42,19 +41,19 @@ public:
     ~BuilderDialog() override;
 
     // The list a template is copied into before the window is shown.
-    ResourceTable& ResourceList() { return *table_; }
+    ResourceTable& ResourceList() { return builder_->ResourceList(); }
 
-    const QString& WorkFolder() const { return workFolder_; }
-    const QString& Comments() const { return comments_; }  // CR LF line breaks
-    const QString& PacketFolder() const { return packetFolder_; }
+    QString WorkFolder() const { return QString::fromStdString(builder_->WorkFolder()); }
+    QString Comments() const { return QString::fromStdString(builder_->Comments()); }  // CR LF line breaks
+    QString PacketFolder() const { return QString::fromStdString(builder_->PacketFolder()); }
 
-    void OnChooseWorkFolder();
-    void OnAddResource();
+    void OnChooseWorkFolder() { builder_->OnChooseWorkFolder(); }
+    void OnAddResource() { builder_->OnAddResource(); }
     void AddPictures(const QStringList& paths);
-    void OnRemove();
-    void OnRemoveAll();
-    void GeneratePacket();
-    void RefreshList();
+    void OnRemove() { builder_->OnRemove(); }
+    void OnRemoveAll() { builder_->OnRemoveAll(); }
+    void GeneratePacket() { builder_->GeneratePacket(); }
+    void RefreshList() { builder_->RefreshList(); }
 
     // Closing in any way ends here: Esc, Enter, the close box.
     void done(int result) override;
@@ -64,13 +63,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void LoadState();
-    void SaveState();
-    void TakeBoxTexts();
-    void Finish();
-    behaviour::MessageAnswer Tell(const QString& text,
-                                  behaviour::MessageButtons buttons = behaviour::MessageButtons::Ok,
-                                  behaviour::MessageIcon icon = behaviour::MessageIcon::Exclamation);
+    // The controls, as the Builder's behaviour sees them.
+    behaviour::WindowHandle Window() override;
+    std::string WorkFolderText() const override;
+    void SetWorkFolderText(const std::string& text) override;
+    std::string CommentsText() const override;
+    void SetCommentsText(const std::string& text) override;
+    void ShowRows(const ResourceTable& table) override;
+    int SelectedRow() const override;
+    void SetCountText(const std::string& text) override;
+    void Repaint() override;
 
     BuilderEnvironment environment_;
     platform::MultiLineEdit* commentsBox_;
@@ -79,13 +81,8 @@ private:
     shell::ImageTextButton* generateButton_;
     QLineEdit* workFolderBox_;
     shell::ResourceListModel* rows_;
-
-    QString workFolder_;
-    QString comments_;
-    QString packetFolder_;
-    std::unique_ptr<ResourceTable> table_;
+    std::unique_ptr<behaviour::Builder> builder_;
     bool opened_ = false;
-    bool finished_ = false;
 };
 
 }  // namespace skinwright::builder

@@ -1,16 +1,16 @@
 #include "picture_picker.h"
 
-namespace skinwright::builder {
+namespace skinwright::behaviour {
 
-PicturePicker::PicturePicker(const std::filesystem::path& initialFolder, behaviour::WindowHandle owner,
-                             behaviour::SystemDialogs& dialogs)
+PicturePicker::PicturePicker(const std::filesystem::path& initialFolder, WindowHandle owner,
+                             SystemDialogs& dialogs)
     : initialFolder_(initialFolder), owner_(owner), dialogs_(dialogs)
 {
 }
 
 std::vector<std::filesystem::path> PicturePicker::Show()
 {
-    behaviour::FileRequest request;
+    FileRequest request;
     request.owner = owner_;
     request.initialFolder = initialFolder_;
     request.initialName = "*.gif";
@@ -20,4 +20,4 @@ std::vector<std::filesystem::path> PicturePicker::Show()
     return dialogs_.AskForFiles(request);
 }
 
-}  // namespace skinwright::builder
+}  // namespace skinwright::behaviour

@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <vector>
 
-#include "behaviour/system_dialogs.h"
+#include "system_dialogs.h"
 
-namespace skinwright::builder {
+namespace skinwright::behaviour {
 
 class PicturePicker {
 public:
-    PicturePicker(const std::filesystem::path& initialFolder, behaviour::WindowHandle owner,
-                  behaviour::SystemDialogs& dialogs);
+    PicturePicker(const std::filesystem::path& initialFolder, WindowHandle owner,
+                  SystemDialogs& dialogs);
 
     // The chosen files' full paths in the order the dialog reports them;
     // empty when cancelled.
@@ -20,8 +20,8 @@ public:
 
 private:
     std::filesystem::path initialFolder_;
-    behaviour::WindowHandle owner_;
-    behaviour::SystemDialogs& dialogs_;
+    WindowHandle owner_;
+    SystemDialogs& dialogs_;
 };
 
-}  // namespace skinwright::builder
+}  // namespace skinwright::behaviour

@@ -1,0 +1,222 @@
+#include "builder.h"
+
+#include "core/codepage.h"
+#include "core/comment_text.h"
+#include "core/file_names.h"
+#include "core/packet_writer.h"
+#include "core/resource_list.h"
+#include "folder_chooser.h"
+#include "folders.h"
+#include "picture_picker.h"
+#include "settings_file.h"
+
+namespace skinwright::behaviour {
+namespace {
+
+constexpr std::size_t kWorkFolderLimit = 1024;
+
+#ifdef _WIN32
+constexpr std::string_view kSeparators = "\\/";
+#else
+constexpr std::string_view kSeparators = "/";
+#endif
+
+// Why a picked or dropped file did not become a resource, in a user's words.
+std::string RefusalReason(AddStatus status)
+{
+    switch (status) {
+    case AddStatus::NameTooLong:
+        return "the name would be longer than a resource name can be (127 bytes)";
+    case AddStatus::NameHasBadByte:
+        return "the name holds a line break";
+    case AddStatus::NameHasSeparator:
+        return "the name holds a backslash, which Windows takes for a folder separator";
+    case AddStatus::NotUtf8:
+        return "the name is not valid UTF-8, the encoding of file names here";
+    case AddStatus::NotRepresentable:
+        return "the name holds a character that Windows-1252 cannot store";
+    case AddStatus::Added:
+    case AddStatus::TableFull:
+        break;
+    }
+    return {};
+}
+
+}  // namespace
+
+Builder::Builder(BuilderView& view, SystemDialogs& dialogs, BuilderSetup setup)
+    : view_(view), dialogs_(dialogs), setup_(std::move(setup)), table_(std::make_unique<ResourceTable>())
+{
+    LoadState();
+}
+
+Builder::~Builder()
+{
+    Finish();
+}
+
+void Builder::LoadState()
+{
+    workFolder_ = ReadSetting(setup_.settingsFile, kBuildSection, kWorkFolderKey, PathToUtf8(DefaultFolder()));
+    comments_ = DecodeComments(ReadSetting(setup_.settingsFile, kBuildSection, kCommentsKey, {}));
+    packetFolder_ = ReadSetting(setup_.settingsFile, kBuildSection, kResToSaveKey, {});
+}
+
+void Builder::SaveState()
+{
+    WriteSetting(setup_.settingsFile, kBuildSection, kWorkFolderKey, workFolder_);
+    WriteSetting(setup_.settingsFile, kBuildSection, kCommentsKey, EncodeComments(comments_));
+    WriteSetting(setup_.settingsFile, kBuildSection, kResToSaveKey, packetFolder_);
+}
+
+void Builder::Finish()
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    SaveState();
+}
+
+void Builder::FillBoxes()
+{
+    view_.SetWorkFolderText(workFolder_);
+    view_.SetCommentsText(comments_);
+}
+
+void Builder::RefreshList()
+{
+    LayoutNameOffsets(*table_);
+    view_.ShowRows(*table_);
+    view_.SetCountText("New packet has " + std::to_string(table_->Count()) + " valid resources.");
+    view_.Repaint();
+}
+
+void Builder::TakeBoxTexts()
+{
+    workFolder_ = view_.WorkFolderText();
+    comments_ = view_.CommentsText();
+}
+
+void Builder::OnCommentsChanged(const std::string& text)
+{
+    comments_ = text;
+}
+
+void Builder::OnChooseWorkFolder()
+{
+    TakeBoxTexts();
+    FolderChooser chooser(PathFromUtf8(workFolder_), view_.Window(), dialogs_);
+    if (chooser.Show() != FolderChooser::Ok)
+        return;
+    const std::filesystem::path chosen = chooser.GetPath();
+    const std::string folder = EnsureTrailingSeparator(PathToUtf8(chosen));
+    if (IsNetworkPath(chosen) || Utf8PrefixLength(folder, kWorkFolderLimit) < folder.size())
+        return;
+    workFolder_ = folder;
+    view_.SetWorkFolderText(folder);
+}
+
+void Builder::OnAddResource()
+{
+    if (table_->Count() >= kTableCapacity)
+        return;
+    const std::vector<std::filesystem::path> chosen = PicturePicker(PathFromUtf8(workFolder_), view_.Window(), dialogs_).Show();
+    if (!chosen.empty())
+        AddPictures(chosen);
+}
+
+// A folder, which only a drop can bring, is no picture, and neither is a
+// file that no longer exists; they are named with the refusals, each with
+// its reason. Only names are recorded: the pictures are read from the work
+// folder when the packet is generated.
+void Builder::AddPictures(const std::vector<std::filesystem::path>& files)
+{
+    std::vector<std::string> refused;
+    int overCapacity = 0;
+    for (const std::filesystem::path& file : files) {
+        std::error_code error;
+        std::string reason;
+        if (std::filesystem::is_directory(file, error)) {
+            reason = "it is a folder";
+        } else if (!std::filesystem::exists(file, error)) {
+            reason = "it does not exist";
+        } else {
+            const AddResult added = AddFromPath(*table_, PathToUtf8(file));
+            if (added.status == AddStatus::TableFull)
+                ++overCapacity;
+            else if (!added)
+                reason = RefusalReason(added.status);
+        }
+        if (!reason.empty())
+            refused.push_back(PathToUtf8(file.filename()) + ": " + reason);
+    }
+    RefreshList();
+
+    if (!refused.empty()) {
+        std::string text = "These files cannot become resources and were not added:";
+        for (const std::string& line : refused)
+            text += "\n" + line;
+        Tell(text);
+    }
+    if (overCapacity > 0)
+        Tell(std::to_string(overCapacity) + " files were not added: a resource packet holds at most 2048 resources.");
+}
+
+void Builder::OnRemove()
+{
+    const int selected = view_.SelectedRow();
+    if (selected < 0)
+        return;
+    RemoveAt(*table_, selected);
+    RefreshList();
+}
+
+void Builder::OnRemoveAll()
+{
+    if (Tell("Sure to delete all resources?", MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    Clear(*table_);
+    RefreshList();
+}
+
+// Asks where to save, then has the core lay out, measure and write the
+// packet from the resource list, the comments and the pictures of the work
+// folder.
+void Builder::GeneratePacket()
+{
+    FileRequest request;
+    request.owner = view_.Window();
+    request.save = true;
+    request.defaultExtension = "ezx";
+    request.initialName = packetFolder_ + "iconres.ezx";
+    request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
+    request.confirmOverwrite = true;
+    const std::vector<std::filesystem::path> chosen = dialogs_.AskForFiles(request);
+    if (chosen.empty())
+        return;
+    const std::string packetPath = PathToUtf8(chosen.front());
+    const std::size_t separator = packetPath.find_last_of(kSeparators);
+    packetFolder_ = separator == std::string::npos ? std::string() : packetPath.substr(0, separator + 1);
+
+    Tell("Before build, please make sure all resource files are locating in work folder.");
+
+    const CommentResult comment = CommentFromUtf8(comments_);
+    if (!comment.ok) {
+        Tell("Comments hold characters that cannot be stored in a resource packet, cannot continue!");
+        return;
+    }
+    const WriteResult written = GeneratePacketFile(*table_, comment.comment, PathFromUtf8(workFolder_), chosen.front());
+    if (!written) {
+        Tell(written.message);
+        return;
+    }
+    Tell("Successfully built " + packetPath + "!", MessageButtons::Ok, MessageIcon::None);
+    view_.Repaint();
+}
+
+MessageAnswer Builder::Tell(const std::string& text, MessageButtons buttons, MessageIcon icon)
+{
+    return ShowMessageBox(dialogs_, view_.Window(), setup_.applicationName, text, buttons, icon);
+}
+
+}  // namespace skinwright::behaviour

@@ -1,0 +1,92 @@
+// The Builder: a resource list composed from pictures of a work folder (or
+// taken over from the Viewer's packet), a comment, and "Generate Packet ..."
+// that writes a new packet from them. It remembers its work folder, comments
+// and packet folder in section "build" of the settings file. What it shows
+// goes to its view; the front end tells it what the user does.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/packet_format.h"
+#include "system_dialogs.h"
+
+namespace skinwright::behaviour {
+
+// The Builder's controls, as its front end shows them.
+class BuilderView {
+public:
+    virtual ~BuilderView() = default;
+    // The window, owner of the dialogs the Builder asks for.
+    virtual WindowHandle Window() = 0;
+    // The work folder box and the comments box (CR LF line breaks), as typed.
+    virtual std::string WorkFolderText() const = 0;
+    virtual void SetWorkFolderText(const std::string& text) = 0;
+    virtual std::string CommentsText() const = 0;
+    virtual void SetCommentsText(const std::string& text) = 0;
+    // The list shows these rows, none of them selected; the selected row, or -1.
+    virtual void ShowRows(const ResourceTable& table) = 0;
+    virtual int SelectedRow() const = 0;
+    virtual void SetCountText(const std::string& text) = 0;
+    virtual void Repaint() = 0;
+};
+
+// What the Builder takes from outside.
+struct BuilderSetup {
+    std::filesystem::path settingsFile;
+    std::string applicationName;  // caption of every message box
+};
+
+class Builder {
+public:
+    // Reads the Builder's settings; the list starts empty.
+    Builder(BuilderView& view, SystemDialogs& dialogs, BuilderSetup setup);
+    ~Builder();
+    Builder(const Builder&) = delete;
+    Builder& operator=(const Builder&) = delete;
+
+    // The list a template is copied into before the window opens.
+    ResourceTable& ResourceList() { return *table_; }
+
+    // The boxes take the work folder and the comments.
+    void FillBoxes();
+    // The list as the window first shows it.
+    void RefreshList();
+
+    void OnChooseWorkFolder();
+    void OnAddResource();
+    // Picked or dropped files become rows; the others are named with why not.
+    void AddPictures(const std::vector<std::filesystem::path>& files);
+    void OnRemove();
+    void OnRemoveAll();
+    void GeneratePacket();
+    void OnCommentsChanged(const std::string& text);
+    // Closing with Enter takes both boxes' texts first.
+    void TakeBoxTexts();
+
+    // Closing in any way ends here, once: the settings are written.
+    void Finish();
+
+    const std::string& WorkFolder() const { return workFolder_; }
+    const std::string& Comments() const { return comments_; }  // CR LF line breaks
+    const std::string& PacketFolder() const { return packetFolder_; }
+
+private:
+    void LoadState();
+    void SaveState();
+    MessageAnswer Tell(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
+                       MessageIcon icon = MessageIcon::Exclamation);
+
+    BuilderView& view_;
+    SystemDialogs& dialogs_;
+    BuilderSetup setup_;
+    std::string workFolder_;
+    std::string comments_;
+    std::string packetFolder_;
+    std::unique_ptr<ResourceTable> table_;
+    bool finished_ = false;
+};
+
+}  // namespace skinwright::behaviour
