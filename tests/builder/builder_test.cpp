@@ -164,53 +164,17 @@ TEST_F(BuilderTest, AddResourceAsksForGifsInTheWorkFolderAndKeepsThePickersOrder
     EXPECT_EQ(Rows(), 3);
 }
 
-TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedWithTheirReasonsAndTheOthersAdded)
-{
-    Open();
-    const QString snowman = QString::fromUtf8("snow\xE2\x98\x83.gif");
-    const QString tooLong = QString(128, u'n') + ".gif";
-    Add({"ok.gif", "back\\slash.gif", snowman, tooLong, "line\nbreak.gif", "back.gif"});
-    EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0)}), QStringList({"ok.g", "back.g"}));
-    EXPECT_EQ(MessageTexts(dialogs),
-        QStringList({"These files cannot become resources and were not added:\n"
-                     "back\\slash.gif: the name holds a backslash, which Windows takes for a folder separator\n"
-                     + snowman + ": the name holds a character that Windows-1252 cannot store\n"
-                     + tooLong + ": the name would be longer than a resource name can be (127 bytes)\n"
-                     "line\nbreak.gif: the name holds a line break"}));
-}
-
-TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
-{
-    Open();
-    const QStringList one = Pictures({"p.gif"});
-    QStringList many;
-    for (int i = 0; i < 2046; ++i)
-        many << one;
-    dialogs.QueueFiles(test::Paths(many));
-    builder->OnAddResource();
-    ASSERT_EQ(Rows(), 2046);
-
-    Add({"a.gif", "b.gif", "c.gif", "d.gif", "e.gif"});
-    EXPECT_EQ(Rows(), 2048);
-    EXPECT_EQ(Cell(2047, 0), "b.g");
-    EXPECT_EQ(MessageTexts(dialogs), QStringList({"3 files were not added: a resource packet holds at most 2048 resources."}));
-
-    builder->OnAddResource();
-    EXPECT_EQ(dialogs.FileCalls().size(), 2u);
-}
-
-TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndFoldersAndMissingFilesAreRefused)
+TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndADroppedFolderIsRefused)
 {
     Open();
     QStringList dropped = Pictures({"zeta.gif", "ok.gif"});
     QDir().mkpath(work + "/folder.gif");
     dropped.insert(1, work + "/folder.gif");
-    dropped << work + "/gone.gif";
     test::DropFiles(*List()->viewport(), dropped);
     EXPECT_EQ(QStringList({Cell(0, 0), Cell(1, 0)}), QStringList({"zeta.g", "ok.g"}));
     EXPECT_EQ(CountText(), "New packet has 2 valid resources.");
     EXPECT_EQ(MessageTexts(dialogs), QStringList({"These files cannot become resources and were not added:\n"
-                                                  "folder.gif: it is a folder\ngone.gif: it does not exist"}));
+                                                  "folder.gif: it is a folder"}));
     EXPECT_TRUE(dialogs.FileCalls().empty());
 }
 
@@ -261,30 +225,6 @@ TEST_F(BuilderTest, RemoveAllAsksFirstEvenForAnEmptyList)
     builder->OnRemoveAll();
     EXPECT_EQ(Rows(), 0);
     EXPECT_EQ(CountText(), "New packet has 0 valid resources.");
-}
-
-TEST_F(BuilderTest, TheFolderChooserSetsTheWorkFolderWithOneSeparator)
-{
-    Open();
-    WorkFolderBox()->setText(work);
-    QTest::keyClicks(CommentsBox(), "note");
-    builder->OnChooseWorkFolder();  // cancelled
-    ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
-    EXPECT_EQ(test::Text(dialogs.FolderCalls()[0].selections.at(0)), work);
-    EXPECT_EQ(builder->WorkFolder(), work);
-
-    dialogs.QueueFolder(test::Path(root.path()));
-    QTest::mouseClick(Button(kPickFolderButton), Qt::LeftButton);
-    EXPECT_EQ(builder->WorkFolder(), root.path() + "/");
-    EXPECT_EQ(WorkFolderBox()->text(), root.path() + "/");
-
-    dialogs.QueueFolder(test::Path("/"));
-    builder->OnChooseWorkFolder();
-    EXPECT_EQ(builder->WorkFolder(), "/");
-
-    dialogs.QueueFolder(test::Path("/" + QString(1024, u'd')));
-    builder->OnChooseWorkFolder();
-    EXPECT_EQ(builder->WorkFolder(), "/");
 }
 
 TEST_F(BuilderTest, EnterTakesTheTypedWorkFolderAndEscDoesNot)

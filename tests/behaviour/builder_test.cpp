@@ -1,0 +1,141 @@
+// The Builder's rules through a scripted view and scripted dialogs: what the
+// user would see in its controls and messages, and what lands in files.
+#include <gtest/gtest.h>
+
+#include "behaviour/builder.h"
+#include "behaviour/scripted_dialogs.h"
+#include "tests/support/files.h"
+#include "tests/support/pictures.h"
+
+namespace skinwright::behaviour {
+namespace {
+
+// The controls as a user would read them.
+class ScriptedBuilderView : public BuilderView {
+public:
+    WindowHandle Window() override { return this; }
+    std::string WorkFolderText() const override { return workFolderText; }
+    void SetWorkFolderText(const std::string& text) override { workFolderText = text; }
+    std::string CommentsText() const override { return commentsText; }
+    void SetCommentsText(const std::string& text) override { commentsText = text; }
+    void ShowRows(const ResourceTable& table) override
+    {
+        rows.clear();
+        for (int i = 0; i < table.Count(); ++i)
+            rows.emplace_back(table.rows[static_cast<std::size_t>(i)].Name());
+        selected = -1;
+    }
+    int SelectedRow() const override { return selected; }
+    void SetCountText(const std::string& text) override { countText = text; }
+    void Repaint() override {}
+
+    std::string workFolderText;
+    std::string commentsText;
+    std::vector<std::string> rows;
+    int selected = -1;
+    std::string countText;
+};
+
+class BuilderTest : public ::testing::Test {
+protected:
+    BuilderTest()
+    {
+        builder.FillBoxes();
+        builder.RefreshList();
+    }
+
+    // Files that exist in the work folder, as the picker would report them.
+    std::vector<std::filesystem::path> Pictures(const std::vector<std::string>& names)
+    {
+        std::vector<std::filesystem::path> paths;
+        for (const std::string& name : names) {
+            paths.push_back(folder / name);
+            test::WriteFile(paths.back(), test::Picture(40, 'p'));
+        }
+        return paths;
+    }
+
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& call : dialogs.Messages())
+            texts.push_back(call.request.text);
+        return texts;
+    }
+
+    test::TempFolder folder;
+    ScriptedBuilderView view;
+    ScriptedDialogs dialogs;
+    Builder builder{view, dialogs, BuilderSetup{folder / "Skinwright.ini", "Skinwright"}};
+};
+
+TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedWithTheirReasonsAndTheOthersAdded)
+{
+    const std::string tooLong = std::string(128, 'n') + ".gif";
+    const std::pair<std::string, std::string> refusals[] = {
+#ifndef _WIN32  // names Windows cannot hold, or where a backslash separates folders
+        {"back\\slash.gif", "the name holds a backslash, which Windows takes for a folder separator"},
+        {"line\nbreak.gif", "the name holds a line break"},
+#endif
+        {"snow\xE2\x98\x83.gif", "the name holds a character that Windows-1252 cannot store"},
+        {tooLong, "the name would be longer than a resource name can be (127 bytes)"},
+    };
+    std::vector<std::filesystem::path> files = Pictures({"ok.gif"});
+    std::string expected = "These files cannot become resources and were not added:";
+    for (const auto& [name, reason] : refusals) {
+        files.push_back(Pictures({name}).front());
+        expected += "\n" + name + ": " + reason;
+    }
+    std::filesystem::create_directories(folder / "folder.gif");
+    files.push_back(folder / "folder.gif");
+    files.push_back(folder / "gone.gif");
+    files.push_back(Pictures({"back.gif"}).front());
+    expected += "\nfolder.gif: it is a folder\ngone.gif: it does not exist";
+
+    builder.AddPictures(files);
+    EXPECT_EQ(view.rows, (std::vector<std::string>{"ok.g", "back.g"}));
+    EXPECT_EQ(view.countText, "New packet has 2 valid resources.");
+    EXPECT_EQ(Messages(), std::vector<std::string>{expected});
+}
+
+TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
+{
+    dialogs.QueueFiles(std::vector<std::filesystem::path>(2046, Pictures({"p.gif"}).front()));
+    builder.OnAddResource();
+    ASSERT_EQ(view.rows.size(), 2046u);
+
+    dialogs.QueueFiles(Pictures({"a.gif", "b.gif", "c.gif", "d.gif", "e.gif"}));
+    builder.OnAddResource();
+    EXPECT_EQ(view.rows.size(), 2048u);
+    EXPECT_EQ(view.rows.back(), "b.g");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"3 files were not added: a resource packet holds at most 2048 resources."});
+
+    builder.OnAddResource();
+    EXPECT_EQ(dialogs.FileCalls().size(), 2u);
+}
+
+TEST_F(BuilderTest, TheFolderChooserSetsTheWorkFolderWithOneSeparator)
+{
+    const std::string chosen = folder.Path().string();
+    struct Case {
+        std::optional<std::filesystem::path> answer;
+        std::string workFolder;
+    };
+    const Case cases[] = {
+        {std::nullopt, "typed"},  // cancelled: the typed text stays taken
+        {chosen, chosen + static_cast<char>(std::filesystem::path::preferred_separator)},
+        {"/", "/"},
+        {"/" + std::string(1024, 'd'), "/"},  // more than the box holds
+    };
+    view.workFolderText = "typed";
+    for (const Case& c : cases) {
+        dialogs.QueueFolder(c.answer);
+        builder.OnChooseWorkFolder();
+        EXPECT_EQ(builder.WorkFolder(), c.workFolder);
+    }
+    EXPECT_EQ(view.workFolderText, "/");
+    EXPECT_EQ(dialogs.FolderCalls().front().selections, std::vector<std::filesystem::path>{"typed"});
+}
+
+}  // namespace
+}  // namespace skinwright::behaviour
