@@ -30,12 +30,17 @@ std::optional<std::string> ExportFileName(const ResourceEntry& row)
 }  // namespace
 
 Viewer::Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup)
-    : view_(view), dialogs_(dialogs), setup_(std::move(setup)), privateFolder_(setup_.applicationName)
+    : view_(view)
+    , dialogs_(dialogs)
+    , setup_(std::move(setup))
+    , programFolder_(PathToUtf8(setup_.programFolder))
+    , privateFolder_(setup_.applicationName)
 {
     LoadState();
     // A path the field could not hold whole is not opened at all.
-    if (!setup_.startPacket.empty() && FitsPathField(setup_.startPacket))
-        packetPath_ = setup_.startPacket;
+    const std::string startPacket = PathToUtf8(setup_.startPacket);
+    if (!startPacket.empty() && FitsPathField(startPacket))
+        packetPath_ = startPacket;
 }
 
 Viewer::~Viewer()
@@ -138,7 +143,7 @@ void Viewer::OnListClick()
 std::string Viewer::SavingFolder() const
 {
     if (setup_.portable)
-        return setup_.programFolder;
+        return programFolder_;
     std::error_code error;
     if (!outputFolder_.empty() && std::filesystem::is_directory(PathFromUtf8(outputFolder_), error))
         return EnsureTrailingSeparator(outputFolder_);

@@ -44,9 +44,9 @@ public:
 // What the Viewer takes from outside.
 struct ViewerSetup {
     std::filesystem::path settingsFile;
-    std::string programFolder;    // UTF-8, ends in a separator
-    std::string applicationName;  // caption of every message box
-    std::string startPacket;      // UTF-8; opened instead of the remembered packet
+    std::filesystem::path programFolder;  // ends in a separator
+    std::string applicationName;          // caption of every message box
+    std::filesystem::path startPacket;    // opened instead of the remembered packet
     bool portable = true;         // keeps its files beside itself; an installed program does not
 };
 
@@ -103,6 +103,7 @@ private:
     ViewerView& view_;
     SystemDialogs& dialogs_;
     ViewerSetup setup_;
+    std::string programFolder_;  // UTF-8, as the folders the Viewer puts names after
     PacketReader reader_;
     std::string packetPath_;
     std::string outputFolder_;

@@ -1,36 +1,10 @@
 #include "paths.h"
 
-#include <QDir>
 #include <QFile>
 
 #include "core/codepage.h"
 
 namespace skinwright::platform {
-
-QString EnsureTrailingSeparator(const QString& folder)
-{
-    if (folder.isEmpty() || folder.endsWith(u'/'))
-        return folder;
-    return folder + u'/';
-}
-
-QString DefaultFolder()
-{
-#ifdef _WIN32
-    return QStringLiteral("C:\\");
-#else
-    return EnsureTrailingSeparator(QDir::homePath());
-#endif
-}
-
-bool IsNetworkPath([[maybe_unused]] const QString& path)
-{
-#ifdef _WIN32
-    return path.startsWith(u'\\');
-#else
-    return false;
-#endif
-}
 
 std::filesystem::path ToFileSystemPath(const QString& path)
 {

@@ -39,8 +39,9 @@ platform::TemplateOptions ViewerControls()
 
 behaviour::ViewerSetup SetupOf(const ViewerEnvironment& environment)
 {
-    return {platform::ToFileSystemPath(environment.settingsPath), environment.programFolder.toStdString(),
-            environment.applicationName.toStdString(), environment.startPacket.toStdString(), environment.portable};
+    return {platform::ToFileSystemPath(environment.settingsPath), platform::ToFileSystemPath(environment.programFolder),
+            environment.applicationName.toStdString(), platform::ToFileSystemPath(environment.startPacket),
+            environment.portable};
 }
 
 std::vector<std::filesystem::path> DroppedPaths(const QDropEvent& event)

@@ -56,7 +56,7 @@ public:
 
 class ViewerTest : public ::testing::Test {
 protected:
-    Viewer& Open(bool portable = true, const std::string& startPacket = {})
+    Viewer& Open(bool portable = true, const std::filesystem::path& startPacket = {})
     {
         viewer.reset();
         viewer = std::make_unique<Viewer>(view, dialogs,

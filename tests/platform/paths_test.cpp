@@ -1,39 +1,9 @@
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 #include "platform/paths.h"
 
 namespace skinwright::platform {
 namespace {
-
-TEST(Paths, EnsureTrailingSeparator)
-{
-    const std::pair<QString, QString> cases[] = {
-        {"/home/user", "/home/user/"},
-        {"/home/user/", "/home/user/"},
-        {"/", "/"},
-        {"", ""},
-    };
-    for (const auto& [folder, expected] : cases)
-        EXPECT_EQ(EnsureTrailingSeparator(folder), expected) << folder.toStdString();
-}
-
-TEST(Paths, DefaultFolderIsHomeWithSeparator)
-{
-    EXPECT_EQ(DefaultFolder(), QDir::homePath() + "/");
-}
-
-TEST(Paths, NetworkPaths)
-{
-#ifdef _WIN32
-    EXPECT_TRUE(IsNetworkPath("\\\\server\\share"));
-    EXPECT_FALSE(IsNetworkPath("C:\\themes"));
-#else
-    EXPECT_FALSE(IsNetworkPath("//server/share"));
-    EXPECT_FALSE(IsNetworkPath("/home/user"));
-#endif
-}
 
 TEST(Paths, Cp1252NamesToTextAndBack)
 {
