@@ -125,16 +125,17 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent, const QI
 
 void ApplyControlText(QWidget& widget, const ControlTemplate& control)
 {
+    const QString text = QString::fromStdString(control.text);
     if (auto* button = dynamic_cast<QPushButton*>(&widget)) {
         button->setAutoDefault(false);
-        button->setText(control.text);
+        button->setText(text);
     } else if (auto* label = dynamic_cast<QLabel*>(&widget)) {
         if (control.kind == ControlKind::StaticText)
-            label->setText(Has(control, style::kNoMnemonic) ? control.text : WithoutMnemonics(control.text));
+            label->setText(Has(control, style::kNoMnemonic) ? text : WithoutMnemonics(text));
     } else if (auto* line = dynamic_cast<QLineEdit*>(&widget)) {
-        line->setText(control.text);
+        line->setText(text);
     } else if (auto* plain = dynamic_cast<QPlainTextEdit*>(&widget)) {
-        plain->setPlainText(control.text);
+        plain->setPlainText(text);
     }
 }
 

@@ -3,11 +3,20 @@
 
 #include <QIcon>
 
-#include "dialog_template.h"
+#include "res/templates/dialog_template.h"
 
 class QWidget;
 
 namespace skinwright::platform {
+
+// The templates are data every front end makes its windows from.
+using templates::ControlKind;
+using templates::ControlTemplate;
+using templates::DialogTemplate;
+using templates::kNoId;
+using templates::StyleFlags;
+namespace style = templates::style;
+namespace window_style = templates::window_style;
 
 // The widget for the control's kind and style, with its text, as a child of
 // parent. Geometry and tab order are the dialog's business.

@@ -28,8 +28,8 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
                                const TemplateOptions& options)
     : QDialog(parent, FlagsOf(dialogTemplate))
 {
-    setWindowTitle(dialogTemplate.title);
-    setFont(DialogFont(dialogTemplate.fontFamily, dialogTemplate.fontPointSize));
+    setWindowTitle(QString::fromStdString(dialogTemplate.title));
+    setFont(DialogFont(QString::fromStdString(dialogTemplate.fontFamily), dialogTemplate.fontPointSize));
     baseUnits_ = BaseUnitsOf(font());
     setFixedSize(MapDialogRect(QRect(0, 0, dialogTemplate.width, dialogTemplate.height), baseUnits_).size());
 

@@ -10,8 +10,8 @@
 #include <QDialog>
 #include <QIcon>
 
-#include "dialog_template.h"
 #include "dialog_units.h"
+#include "template_controls.h"
 
 namespace skinwright::platform {
 

@@ -2,20 +2,19 @@
 
 namespace skinwright::templates {
 
-using namespace platform;
 
 const DialogTemplate& AboutTemplate()
 {
     static const DialogTemplate dialog{
         .id = about::kTemplateId,
-        .title = QStringLiteral("Motorola Skin Skinwright Editor"),
+        .title = "Motorola Skin Skinwright Editor",
         .width = 304,
         .height = 183,
         .windowStyle = window_style::kSystemMenu,
         .controls = {
             {kNoId, ControlKind::Icon, style::kNone, {}, 11, 17, 20, 20},
-            {kNoId, ControlKind::StaticText, style::kNoMnemonic, QStringLiteral("Skinwright V1.0"), 40, 10, 119, 8},
-            {about::kOkButton, ControlKind::DefaultPushButton, style::kNone, QStringLiteral("OK"), 247, 7, 50, 14},
+            {kNoId, ControlKind::StaticText, style::kNoMnemonic, "Skinwright V1.0", 40, 10, 119, 8},
+            {about::kOkButton, ControlKind::DefaultPushButton, style::kNone, "OK", 247, 7, 50, 14},
             {about::kUsageText, ControlKind::Edit, style::kMultiLine | style::kReadOnly | style::kAutoHScroll, {},
              42, 45, 255, 131},
         },

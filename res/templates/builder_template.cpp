@@ -2,13 +2,12 @@
 
 namespace skinwright::templates {
 
-using namespace platform;
 
 const DialogTemplate& BuilderTemplate()
 {
     static const DialogTemplate dialog{
         .id = builder::kTemplateId,
-        .title = QStringLiteral("Make New iconres.ezx Packet"),
+        .title = "Make New iconres.ezx Packet",
         .width = 453,
         .height = 205,
         .windowStyle = window_style::kSystemMenu | window_style::kMinimizeBox,
@@ -16,21 +15,21 @@ const DialogTemplate& BuilderTemplate()
             {builder::kResourceList, ControlKind::ListView,
              style::kSingleSelection | style::kShowSelectionAlways | style::kBorder, {}, 7, 40, 314, 159},
             {builder::kGenerateButton, ControlKind::OwnerDrawButton, style::kNone,
-             QStringLiteral("Generate Packet ..."), 335, 174, 104, 21},
+             "Generate Packet ...", 335, 174, 104, 21},
             {kNoId, ControlKind::StaticText, style::kNone,
-             QStringLiteral("Work Folder(where your picture locating):"), 7, 11, 165, 8},
+             "Work Folder(where your picture locating):", 7, 11, 165, 8},
             {builder::kWorkFolderBox, ControlKind::Edit, style::kBorder | style::kAutoHScroll, {}, 178, 7, 243, 15},
-            {builder::kPickFolderButton, ControlKind::PushButton, style::kNone, QStringLiteral("?"), 427, 7, 19, 16},
+            {builder::kPickFolderButton, ControlKind::PushButton, style::kNone, "?", 427, 7, 19, 16},
             {builder::kCommentsBox, ControlKind::Edit,
              style::kMultiLine | style::kVerticalScrollBar | style::kAutoVScroll | style::kAutoHScroll | style::kBorder,
              {}, 326, 40, 120, 83},
-            {kNoId, ControlKind::StaticText, style::kNone, QStringLiteral("Your Comments:"), 327, 27, 57, 8},
+            {kNoId, ControlKind::StaticText, style::kNone, "Your Comments:", 327, 27, 57, 8},
             {builder::kCountText, ControlKind::StaticText, style::kNone,
-             QStringLiteral("New packet has 0 valid resources."), 7, 27, 133, 8},
-            {builder::kAddButton, ControlKind::PushButton, style::kNone, QStringLiteral("Add Resource ..."), 335, 130,
+             "New packet has 0 valid resources.", 7, 27, 133, 8},
+            {builder::kAddButton, ControlKind::PushButton, style::kNone, "Add Resource ...", 335, 130,
              104, 14},
-            {builder::kRemoveButton, ControlKind::PushButton, style::kNone, QStringLiteral("Remove"), 335, 149, 48, 14},
-            {builder::kRemoveAllButton, ControlKind::PushButton, style::kNone, QStringLiteral("Remove All"), 391, 149,
+            {builder::kRemoveButton, ControlKind::PushButton, style::kNone, "Remove", 335, 149, 48, 14},
+            {builder::kRemoveAllButton, ControlKind::PushButton, style::kNone, "Remove All", 391, 149,
              48, 14},
         },
     };

@@ -1,7 +1,7 @@
 // The dialog templates of the windows, and the ids of their controls.
 #pragma once
 
-#include "platform/dialog_template.h"
+#include "dialog_template.h"
 
 namespace skinwright::templates {
 
@@ -38,12 +38,12 @@ inline constexpr int kRemoveAllButton = 1010;
 }  // namespace builder
 
 // Template 100: "Motorola Skin Skinwright Editor".
-const platform::DialogTemplate& AboutTemplate();
+const DialogTemplate& AboutTemplate();
 
 // Template 102: "Skinwright (Moto Skin)".
-const platform::DialogTemplate& ViewerTemplate();
+const DialogTemplate& ViewerTemplate();
 
 // Template 129: "Make New iconres.ezx Packet".
-const platform::DialogTemplate& BuilderTemplate();
+const DialogTemplate& BuilderTemplate();
 
 }  // namespace skinwright::templates

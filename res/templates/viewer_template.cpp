@@ -2,32 +2,31 @@
 
 namespace skinwright::templates {
 
-using namespace platform;
 
 const DialogTemplate& ViewerTemplate()
 {
     static const DialogTemplate dialog{
         .id = viewer::kTemplateId,
-        .title = QStringLiteral("Skinwright (Moto Skin)"),
+        .title = "Skinwright (Moto Skin)",
         .width = 494,
         .height = 231,
         .windowStyle = window_style::kSystemMenu | window_style::kMinimizeBox | window_style::kAppWindow,
         .controls = {
-            {kNoId, ControlKind::StaticText, style::kNone, QStringLiteral("Resource Packet:"), 7, 10, 65, 8},
+            {kNoId, ControlKind::StaticText, style::kNone, "Resource Packet:", 7, 10, 65, 8},
             {viewer::kPathField, ControlKind::Edit, style::kBorder | style::kAutoHScroll, {}, 80, 7, 381, 15},
-            {viewer::kPickButton, ControlKind::PushButton, style::kNone, QStringLiteral("?"), 468, 7, 19, 16},
+            {viewer::kPickButton, ControlKind::PushButton, style::kNone, "?", 468, 7, 19, 16},
             {viewer::kResourceList, ControlKind::ListView,
              style::kSingleSelection | style::kShowSelectionAlways | style::kBorder, {}, 7, 27, 314, 179},
-            {viewer::kSaveAsButton, ControlKind::PushButton, style::kNone, QStringLiteral("Save As ..."), 332, 28, 97,
+            {viewer::kSaveAsButton, ControlKind::PushButton, style::kNone, "Save As ...", 332, 28, 97,
              14},
-            {viewer::kSaveAllButton, ControlKind::PushButton, style::kNone, QStringLiteral("Save All ..."), 332, 47,
+            {viewer::kSaveAllButton, ControlKind::PushButton, style::kNone, "Save All ...", 332, 47,
              97, 14},
             {viewer::kPictureArea, ControlKind::Picture, style::kBorder, {}, 325, 67, 162, 157},
             {viewer::kStatusLine, ControlKind::StaticText, style::kCenter | style::kCenterVertically,
-             QStringLiteral("No opened resource packet."), 7, 212, 159, 12},
+             "No opened resource packet.", 7, 212, 159, 12},
             {viewer::kBuildButton, ControlKind::PushButton, style::kNone,
-             QStringLiteral("Build New Resource Packet ..."), 178, 210, 128, 14},
-            {viewer::kHelpButton, ControlKind::OwnerDrawButton, style::kNone, QStringLiteral("Help"), 435, 29, 41, 30},
+             "Build New Resource Packet ...", 178, 210, 128, 14},
+            {viewer::kHelpButton, ControlKind::OwnerDrawButton, style::kNone, "Help", 435, 29, 41, 30},
         },
     };
     return dialog;

@@ -75,7 +75,7 @@ TEST(TemplateDialog, PlacesEveryControlInPixelsOfTheMeasuredBaseUnits)
         const QSize size(Scaled(dialogTemplate->width, units.cx, 4), Scaled(dialogTemplate->height, units.cy, 8));
         EXPECT_EQ(dialog.minimumSize(), size);
         EXPECT_EQ(dialog.maximumSize(), size);
-        EXPECT_EQ(dialog.windowTitle(), dialogTemplate->title);
+        EXPECT_EQ(dialog.windowTitle().toStdString(), dialogTemplate->title);
 
         for (const ControlTemplate& control : dialogTemplate->controls) {
             if (control.id == kNoId)

@@ -1,13 +1,13 @@
 // Dialog templates as data: the window's title, size and font and its
-// controls in tab order, with positions and sizes in dialog units.
+// controls in tab order, with positions and sizes in dialog units. Every
+// front end makes its windows from them.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include <QString>
-
-namespace skinwright::platform {
+namespace skinwright::templates {
 
 // Controls that the window never looks up carry this id.
 inline constexpr int kNoId = -1;
@@ -59,7 +59,7 @@ struct ControlTemplate {
     int id = kNoId;
     ControlKind kind = ControlKind::StaticText;
     StyleFlags style = style::kNone;
-    QString text;
+    std::string text;  // UTF-8
     int x = 0;
     int y = 0;
     int width = 0;
@@ -68,13 +68,13 @@ struct ControlTemplate {
 
 struct DialogTemplate {
     int id = 0;
-    QString title;
+    std::string title;
     int width = 0;   // client area, dialog units
     int height = 0;
-    QString fontFamily = QStringLiteral("MS Sans Serif");
+    std::string fontFamily = "MS Sans Serif";
     int fontPointSize = 8;
     WindowFlags windowStyle = window_style::kSystemMenu;
     std::vector<ControlTemplate> controls;  // in tab order
 };
 
-}  // namespace skinwright::platform
+}  // namespace skinwright::templates
