@@ -4,6 +4,7 @@
 
 #include "behaviour/builder.h"
 #include "behaviour/scripted_dialogs.h"
+#include "core/file_names.h"
 #include "tests/support/files.h"
 #include "tests/support/pictures.h"
 
@@ -49,7 +50,7 @@ protected:
     {
         std::vector<std::filesystem::path> paths;
         for (const std::string& name : names) {
-            paths.push_back(folder / name);
+            paths.push_back(folder.Path() / PathFromUtf8(name));
             test::WriteFile(paths.back(), test::Picture(40, 'p'));
         }
         return paths;

@@ -19,6 +19,9 @@
 namespace skinwright::behaviour {
 namespace {
 
+// What the Viewer puts between a folder it chose and a file's name.
+const std::string kSeparator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+
 // The controls as a user would read them.
 class ScriptedViewerView : public ViewerView {
 public:
@@ -125,7 +128,11 @@ TEST_F(ViewerTest, SaveAsProposesAFolderThatCanBeWritten)
 {
     const std::string out = (folder / "out").string() + "/";
     std::filesystem::create_directories(out);
+#ifdef _WIN32
+    const std::string home = "C:\\";
+#else
     const std::string home = std::string(std::getenv("HOME")) + "/";
+#endif
     struct Case {
         bool portable;
         std::string rememberedOutput;
@@ -188,7 +195,8 @@ TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
     std::filesystem::create_directories(out + "/sub");
     dialogs.QueueFolder(out);
     viewer->OnSaveAll();
-    EXPECT_EQ(Messages(), (std::vector<std::string>{out + "/..if Failed to save", out + "/sub/evil.gif Failed to save",
+    EXPECT_EQ(Messages(), (std::vector<std::string>{out + kSeparator + "..if Failed to save",
+                                                    out + kSeparator + "sub/evil.gif Failed to save",
                                                     "2 of 3 Failed to save"}));
     EXPECT_FALSE(std::filesystem::exists(out + "/sub/evil.gif"));
     EXPECT_EQ(test::ReadFile(out + "/ok.gif"), test::Picture(40, 0));
