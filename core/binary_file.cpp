@@ -93,15 +93,6 @@ BinaryFile BinaryFile::OpenForReading(const std::filesystem::path& path)
     return BinaryFile(OpenStream(path, "rb"));
 }
 
-BinaryFile BinaryFile::CreateForWriting(const std::filesystem::path& path)
-{
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return {};
-    return BinaryFile(OpenStream(path, "wb"));
-}
-
 BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created)
 {
     // Seeded once: asking the system for randomness at every file costs more

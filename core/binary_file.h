@@ -19,9 +19,6 @@ public:
     // Opens an existing regular file for reading. Folders, FIFOs and devices
     // are refused before they are opened, so opening never blocks.
     static BinaryFile OpenForReading(const std::filesystem::path& path);
-    // Creates the file or empties an existing regular file; anything else
-    // standing at the path (a folder, FIFO or device) is refused.
-    static BinaryFile CreateForWriting(const std::filesystem::path& path);
     // Creates a new file of a fresh, short name in the folder, for writing a
     // file that is renamed over its target when complete; `created` names it.
     static BinaryFile CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created);

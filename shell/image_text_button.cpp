@@ -22,11 +22,6 @@ QColor SystemColour(const QWidget& widget, QPalette::ColorRole role)
 
 ImageTextButton::ImageTextButton(QWidget* parent) : QPushButton(parent) {}
 
-ImageTextButton::ImageTextButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent)
-{
-}
-
 void ImageTextButton::SetImages(int bitmapId)
 {
     normalPicture_ = art::Bitmap(bitmapId);

@@ -21,7 +21,6 @@ class ImageTextButton : public QPushButton {
 
 public:
     explicit ImageTextButton(QWidget* parent = nullptr);
-    ImageTextButton(const QString& caption, QWidget* parent);
 
     // Loads bitmap resource `bitmapId` as the normal picture and computes the
     // disabled picture from it with the palette's colours of this moment.

@@ -6,7 +6,6 @@ namespace skinwright::templates {
 const DialogTemplate& AboutTemplate()
 {
     static const DialogTemplate dialog{
-        .id = about::kTemplateId,
         .title = "Motorola Skin Skinwright Editor",
         .width = 304,
         .height = 183,

@@ -6,7 +6,6 @@ namespace skinwright::templates {
 const DialogTemplate& BuilderTemplate()
 {
     static const DialogTemplate dialog{
-        .id = builder::kTemplateId,
         .title = "Make New iconres.ezx Packet",
         .width = 453,
         .height = 205,

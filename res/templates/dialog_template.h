@@ -67,7 +67,6 @@ struct ControlTemplate {
 };
 
 struct DialogTemplate {
-    int id = 0;
     std::string title;
     int width = 0;   // client area, dialog units
     int height = 0;

@@ -6,13 +6,11 @@
 namespace skinwright::templates {
 
 namespace about {
-inline constexpr int kTemplateId = 100;
 inline constexpr int kOkButton = 1;
 inline constexpr int kUsageText = 1004;
 }  // namespace about
 
 namespace viewer {
-inline constexpr int kTemplateId = 102;
 inline constexpr int kSaveAsButton = 3;
 inline constexpr int kSaveAllButton = 4;
 inline constexpr int kBuildButton = 5;
@@ -25,7 +23,6 @@ inline constexpr int kHelpButton = 1006;
 }  // namespace viewer
 
 namespace builder {
-inline constexpr int kTemplateId = 129;
 inline constexpr int kResourceList = 1002;
 inline constexpr int kWorkFolderBox = 1003;
 inline constexpr int kPickFolderButton = 1004;

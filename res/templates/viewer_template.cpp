@@ -6,7 +6,6 @@ namespace skinwright::templates {
 const DialogTemplate& ViewerTemplate()
 {
     static const DialogTemplate dialog{
-        .id = viewer::kTemplateId,
         .title = "Skinwright (Moto Skin)",
         .width = 494,
         .height = 231,
