@@ -45,7 +45,9 @@ std::string RefusalReason(AddStatus status)
 }  // namespace
 
 Builder::Builder(BuilderView& view, SystemDialogs& dialogs, BuilderSetup setup)
-    : view_(view), dialogs_(dialogs), setup_(std::move(setup)), table_(std::make_unique<ResourceTable>())
+    : WindowBehaviour(view, dialogs, std::move(setup.settingsFile), kBuildSection, std::move(setup.applicationName))
+    , view_(view)
+    , table_(std::make_unique<ResourceTable>())
 {
     LoadState();
 }
@@ -57,24 +59,16 @@ Builder::~Builder()
 
 void Builder::LoadState()
 {
-    workFolder_ = ReadSetting(setup_.settingsFile, kBuildSection, kWorkFolderKey, PathToUtf8(DefaultFolder()));
-    comments_ = DecodeComments(ReadSetting(setup_.settingsFile, kBuildSection, kCommentsKey, {}));
-    packetFolder_ = ReadSetting(setup_.settingsFile, kBuildSection, kResToSaveKey, {});
+    workFolder_ = ReadKey(kWorkFolderKey, PathToUtf8(DefaultFolder()));
+    comments_ = DecodeComments(ReadKey(kCommentsKey, {}));
+    packetFolder_ = ReadKey(kResToSaveKey, {});
 }
 
-void Builder::SaveState()
+void Builder::Close()
 {
-    WriteSetting(setup_.settingsFile, kBuildSection, kWorkFolderKey, workFolder_);
-    WriteSetting(setup_.settingsFile, kBuildSection, kCommentsKey, EncodeComments(comments_));
-    WriteSetting(setup_.settingsFile, kBuildSection, kResToSaveKey, packetFolder_);
-}
-
-void Builder::Finish()
-{
-    if (finished_)
-        return;
-    finished_ = true;
-    SaveState();
+    WriteKey(kWorkFolderKey, workFolder_);
+    WriteKey(kCommentsKey, EncodeComments(comments_));
+    WriteKey(kResToSaveKey, packetFolder_);
 }
 
 void Builder::FillBoxes()
@@ -105,7 +99,7 @@ void Builder::OnCommentsChanged(const std::string& text)
 void Builder::OnChooseWorkFolder()
 {
     TakeBoxTexts();
-    FolderChooser chooser(PathFromUtf8(workFolder_), view_.Window(), dialogs_);
+    FolderChooser chooser(PathFromUtf8(workFolder_), Window(), Dialogs());
     if (chooser.Show() != FolderChooser::Ok)
         return;
     const std::filesystem::path chosen = chooser.GetPath();
@@ -120,7 +114,7 @@ void Builder::OnAddResource()
 {
     if (table_->Count() >= kTableCapacity)
         return;
-    const std::vector<std::filesystem::path> chosen = PicturePicker(PathFromUtf8(workFolder_), view_.Window(), dialogs_).Show();
+    const std::vector<std::filesystem::path> chosen = PicturePicker(PathFromUtf8(workFolder_), Window(), Dialogs()).Show();
     if (!chosen.empty())
         AddPictures(chosen);
 }
@@ -185,13 +179,13 @@ void Builder::OnRemoveAll()
 void Builder::GeneratePacket()
 {
     FileRequest request;
-    request.owner = view_.Window();
+    request.owner = Window();
     request.save = true;
     request.defaultExtension = "ezx";
     request.initialName = packetFolder_ + "iconres.ezx";
     request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
     request.confirmOverwrite = true;
-    const std::vector<std::filesystem::path> chosen = dialogs_.AskForFiles(request);
+    const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (chosen.empty())
         return;
     const std::string packetPath = PathToUtf8(chosen.front());
@@ -212,11 +206,6 @@ void Builder::GeneratePacket()
     }
     Tell("Successfully built " + packetPath + "!", MessageButtons::Ok, MessageIcon::None);
     view_.Repaint();
-}
-
-MessageAnswer Builder::Tell(const std::string& text, MessageButtons buttons, MessageIcon icon)
-{
-    return ShowMessageBox(dialogs_, view_.Window(), setup_.applicationName, text, buttons, icon);
 }
 
 }  // namespace skinwright::behaviour

@@ -12,15 +12,13 @@
 
 #include "core/packet_format.h"
 #include "system_dialogs.h"
+#include "window_behaviour.h"
 
 namespace skinwright::behaviour {
 
 // The Builder's controls, as its front end shows them.
-class BuilderView {
+class BuilderView : public WindowView {
 public:
-    virtual ~BuilderView() = default;
-    // The window, owner of the dialogs the Builder asks for.
-    virtual WindowHandle Window() = 0;
     // The work folder box and the comments box (CR LF line breaks), as typed.
     virtual std::string WorkFolderText() const = 0;
     virtual void SetWorkFolderText(const std::string& text) = 0;
@@ -39,11 +37,11 @@ struct BuilderSetup {
     std::string applicationName;  // caption of every message box
 };
 
-class Builder {
+class Builder : public WindowBehaviour {
 public:
     // Reads the Builder's settings; the list starts empty.
     Builder(BuilderView& view, SystemDialogs& dialogs, BuilderSetup setup);
-    ~Builder();
+    ~Builder() override;
     Builder(const Builder&) = delete;
     Builder& operator=(const Builder&) = delete;
 
@@ -66,27 +64,20 @@ public:
     // Closing with Enter takes both boxes' texts first.
     void TakeBoxTexts();
 
-    // Closing in any way ends here, once: the settings are written.
-    void Finish();
-
     const std::string& WorkFolder() const { return workFolder_; }
     const std::string& Comments() const { return comments_; }  // CR LF line breaks
     const std::string& PacketFolder() const { return packetFolder_; }
 
 private:
     void LoadState();
-    void SaveState();
-    MessageAnswer Tell(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
-                       MessageIcon icon = MessageIcon::Exclamation);
+    // The settings are written.
+    void Close() override;
 
     BuilderView& view_;
-    SystemDialogs& dialogs_;
-    BuilderSetup setup_;
     std::string workFolder_;
     std::string comments_;
     std::string packetFolder_;
     std::unique_ptr<ResourceTable> table_;
-    bool finished_ = false;
 };
 
 }  // namespace skinwright::behaviour

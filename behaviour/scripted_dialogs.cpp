@@ -45,6 +45,14 @@ void ScriptedDialogs::QueueFolder(std::optional<std::filesystem::path> folder)
     folderAnswers_.push_back(std::move(folder));
 }
 
+std::vector<std::string> ScriptedDialogs::MessageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const MessageCall& call : messages_)
+        texts.push_back(call.request.text);
+    return texts;
+}
+
 MessageAnswer ScriptedDialogs::ShowMessage(const MessageRequest& request)
 {
     const MessageAnswer answer = TakeFront(messageAnswers_).value_or(MessageAnswer::Ok);

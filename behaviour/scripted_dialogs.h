@@ -40,6 +40,8 @@ public:
     std::optional<std::filesystem::path> BrowseForFolder(const FolderRequest& request) override;
 
     const std::vector<MessageCall>& Messages() const { return messages_; }
+    // The texts of the message boxes shown, in order.
+    std::vector<std::string> MessageTexts() const;
     const std::vector<FileCall>& FileCalls() const { return fileCalls_; }
     const std::vector<FolderCall>& FolderCalls() const { return folderCalls_; }
 

@@ -30,8 +30,8 @@ std::optional<std::string> ExportFileName(const ResourceEntry& row)
 }  // namespace
 
 Viewer::Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup)
-    : view_(view)
-    , dialogs_(dialogs)
+    : WindowBehaviour(view, dialogs, setup.settingsFile, kDefaultSection, setup.applicationName)
+    , view_(view)
     , setup_(std::move(setup))
     , programFolder_(PathToUtf8(setup_.programFolder))
     , privateFolder_(setup_.applicationName)
@@ -56,23 +56,15 @@ void Viewer::Start()
 
 void Viewer::LoadState()
 {
-    packetPath_ = ReadSetting(setup_.settingsFile, kDefaultSection, kLastResFileKey, {});
-    outputFolder_ = ReadSetting(setup_.settingsFile, kDefaultSection, kOutputFolderKey, PathToUtf8(DefaultFolder()));
+    packetPath_ = ReadKey(kLastResFileKey, {});
+    outputFolder_ = ReadKey(kOutputFolderKey, PathToUtf8(DefaultFolder()));
 }
 
-void Viewer::SaveState()
+void Viewer::Close()
 {
-    WriteSetting(setup_.settingsFile, kDefaultSection, kLastResFileKey, packetPath_);
-    WriteSetting(setup_.settingsFile, kDefaultSection, kOutputFolderKey, outputFolder_);
-}
-
-void Viewer::Finish()
-{
-    if (finished_)
-        return;
-    finished_ = true;
     reader_.Close();
-    SaveState();
+    WriteKey(kLastResFileKey, packetPath_);
+    WriteKey(kOutputFolderKey, outputFolder_);
 }
 
 void Viewer::OnPathChanged(const std::string& text)
@@ -93,11 +85,11 @@ void Viewer::OpenPath(const std::string& path)
 void Viewer::OnPickPacket()
 {
     FileRequest request;
-    request.owner = view_.Window();
+    request.owner = Window();
     request.defaultExtension = "ezx";
     request.initialName = "*.ezx";
     request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
-    const std::vector<std::filesystem::path> chosen = dialogs_.AskForFiles(request);
+    const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (!chosen.empty())
         OpenPath(PathToUtf8(chosen.front()));
     view_.Repaint();
@@ -157,7 +149,7 @@ void Viewer::OnSaveAs()
         return;
 
     FileRequest request;
-    request.owner = view_.Window();
+    request.owner = Window();
     request.save = true;
     request.defaultExtension = "gif";
     const std::optional<std::string> fileName = ExportFileName(reader_.Table().rows[static_cast<std::size_t>(row)]);
@@ -167,7 +159,7 @@ void Viewer::OnSaveAs()
         request.initialFolder = PathFromUtf8(SavingFolder());
     request.filter = "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||";
     request.confirmOverwrite = true;
-    const std::vector<std::filesystem::path> chosen = dialogs_.AskForFiles(request);
+    const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (!chosen.empty() && !reader_.ExtractResource(row, chosen.front()))
         Tell(PathToUtf8(chosen.front()) + " Failed to save");
     view_.Repaint();
@@ -178,7 +170,7 @@ void Viewer::OnSaveAll()
     if (!reader_.IsLoaded())
         return;
     const std::string start = outputFolder_.empty() ? SavingFolder() : outputFolder_;
-    FolderChooser chooser(PathFromUtf8(start), view_.Window(), dialogs_);
+    FolderChooser chooser(PathFromUtf8(start), Window(), Dialogs());
     if (chooser.Show() != FolderChooser::Ok)
         return;
     const std::filesystem::path chosen = chooser.GetPath();
@@ -254,11 +246,6 @@ void Viewer::OnBuildNewPacket()
     const bool useTemplate = reader_.IsLoaded()
         && Tell("Use the opened resource packet as template?", MessageButtons::YesNo) == MessageAnswer::Yes;
     view_.RunBuilder(useTemplate ? &reader_.Table() : nullptr);
-}
-
-MessageAnswer Viewer::Tell(const std::string& text, MessageButtons buttons)
-{
-    return ShowMessageBox(dialogs_, view_.Window(), setup_.applicationName, text, buttons);
 }
 
 void Viewer::ShowDamagedWarning(std::string_view text)

@@ -12,15 +12,13 @@
 #include "core/packet.h"
 #include "private_folder.h"
 #include "system_dialogs.h"
+#include "window_behaviour.h"
 
 namespace skinwright::behaviour {
 
 // The Viewer's controls, as its front end shows them.
-class ViewerView {
+class ViewerView : public WindowView {
 public:
-    virtual ~ViewerView() = default;
-    // The window, owner of the dialogs the Viewer asks for.
-    virtual WindowHandle Window() = 0;
     // The path field. Setting its text reports the change, as typing does.
     virtual std::string PathText() const = 0;
     virtual void SetPathText(const std::string& text) = 0;
@@ -50,7 +48,7 @@ struct ViewerSetup {
     bool portable = true;         // keeps its files beside itself; an installed program does not
 };
 
-class Viewer : private LoadTarget {
+class Viewer : public WindowBehaviour, private LoadTarget {
 public:
     // Reads the Viewer's settings.
     Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup);
@@ -79,20 +77,16 @@ public:
     // Viewer goes. None when the row's name or record cannot be exported.
     std::optional<std::filesystem::path> ExportForDrag();
 
-    // Closing in any way ends here, once: the packet is closed and the
-    // settings written.
-    void Finish();
-
     const PacketReader& Reader() const { return reader_; }
     const std::string& OutputFolder() const { return outputFolder_; }
 
 private:
     void LoadState();
-    void SaveState();
+    // The packet is closed and the settings written.
+    void Close() override;
     void OpenPath(const std::string& path);
     bool HasRow(int row) const;
     std::string SavingFolder() const;
-    MessageAnswer Tell(const std::string& text, MessageButtons buttons = MessageButtons::Ok);
 
     // What a load shows.
     void ShowDamagedWarning(std::string_view text) override;
@@ -101,14 +95,12 @@ private:
     void SetStatus(std::string_view text) override;
 
     ViewerView& view_;
-    SystemDialogs& dialogs_;
     ViewerSetup setup_;
     std::string programFolder_;  // UTF-8, as the folders the Viewer puts names after
     PacketReader reader_;
     std::string packetPath_;
     std::string outputFolder_;
     PrivateFolder privateFolder_;
-    bool finished_ = false;
 };
 
 }  // namespace skinwright::behaviour

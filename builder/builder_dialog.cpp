@@ -102,17 +102,14 @@ void BuilderDialog::done(int result)
 // else it takes both boxes' texts and closes the window.
 void BuilderDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        QWidget* focused = focusWidget();
-        if (auto* button = qobject_cast<QPushButton*>(focused)) {
-            button->click();
-        } else if (focused != commentsBox_) {
-            builder_->TakeBoxTexts();
-            accept();
-        }
-        return;
-    }
-    TemplateDialog::keyPressEvent(event);
+    const bool handled = HandleEnter(*event, [this] {
+        if (focusWidget() == commentsBox_)
+            return;
+        builder_->TakeBoxTexts();
+        accept();
+    });
+    if (!handled)
+        TemplateDialog::keyPressEvent(event);
 }
 
 behaviour::WindowHandle BuilderDialog::Window()

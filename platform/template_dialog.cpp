@@ -1,5 +1,6 @@
 #include "template_dialog.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "template_controls.h"
@@ -76,6 +77,17 @@ QWidget* TemplateDialog::Control(int id) const
 {
     const auto found = controls_.find(id);
     return found == controls_.end() ? nullptr : found->second;
+}
+
+bool TemplateDialog::HandleEnter(const QKeyEvent& event, const std::function<void()>& close)
+{
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter)
+        return false;
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else
+        close();
+    return true;
 }
 
 }  // namespace skinwright::platform

@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QIcon>
 
+class QKeyEvent;
+
 #include "dialog_units.h"
 #include "template_controls.h"
 
@@ -39,6 +41,11 @@ public:
     }
 
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
+
+protected:
+    // True when the key is Enter, which this then handles as Windows does: a
+    // focused push button is clicked; anywhere else `close` runs.
+    bool HandleEnter(const QKeyEvent& event, const std::function<void()>& close);
 
 private:
     QWidget* MadeByFactory(const ControlTemplate& control, const TemplateOptions& options);

@@ -82,8 +82,8 @@ inline void WriteSetting(const QString& settings, std::string_view section, std:
 inline QStringList MessageTexts(const behaviour::ScriptedDialogs& dialogs)
 {
     QStringList texts;
-    for (const auto& call : dialogs.Messages())
-        texts << QString::fromStdString(call.request.text);
+    for (const std::string& text : dialogs.MessageTexts())
+        texts << QString::fromStdString(text);
     return texts;
 }
 

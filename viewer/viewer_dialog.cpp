@@ -127,14 +127,8 @@ void ViewerDialog::keyPressEvent(QKeyEvent* event)
         OnHelp();
         return;
     }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        else
-            accept();
-        return;
-    }
-    TemplateDialog::keyPressEvent(event);
+    if (!HandleEnter(*event, [this] { accept(); }))
+        TemplateDialog::keyPressEvent(event);
 }
 
 // Anything but a packet (a picture dragged from another Viewer's list, a

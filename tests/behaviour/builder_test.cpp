@@ -56,13 +56,6 @@ protected:
         return paths;
     }
 
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& call : dialogs.Messages())
-            texts.push_back(call.request.text);
-        return texts;
-    }
 
     test::TempFolder folder;
     ScriptedBuilderView view;
@@ -96,7 +89,7 @@ TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedWithTheirReasonsAndThe
     builder.AddPictures(files);
     EXPECT_EQ(view.rows, (std::vector<std::string>{"ok.g", "back.g"}));
     EXPECT_EQ(view.countText, "New packet has 2 valid resources.");
-    EXPECT_EQ(Messages(), std::vector<std::string>{expected});
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{expected});
 }
 
 TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
@@ -109,7 +102,7 @@ TEST_F(BuilderTest, PicksBeyond2048RowsAreCountedAndAFullListAsksNothing)
     builder.OnAddResource();
     EXPECT_EQ(view.rows.size(), 2048u);
     EXPECT_EQ(view.rows.back(), "b.g");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"3 files were not added: a resource packet holds at most 2048 resources."});
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"3 files were not added: a resource packet holds at most 2048 resources."});
 
     builder.OnAddResource();
     EXPECT_EQ(dialogs.FileCalls().size(), 2u);

@@ -106,13 +106,6 @@ protected:
         return path.string();
     }
 
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& call : dialogs.Messages())
-            texts.push_back(call.request.text);
-        return texts;
-    }
 
     test::TempFolder folder;
     std::string program = (folder / "program").string() + "/";
@@ -182,7 +175,7 @@ TEST_F(ViewerTest, SideFilesThatCannotBeWrittenAreReportedAndTheEndSaysSo)
         std::vector<std::string> expected;
         for (const std::string& message : c.messages)
             expected.push_back(message.front() == '/' ? out + message : message);
-        const std::vector<std::string> all = Messages();
+        const std::vector<std::string> all = dialogs.MessageTexts();
         EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(before), all.end()), expected);
     }
 }
@@ -195,7 +188,7 @@ TEST_F(ViewerTest, SaveAllNeverWritesOutsideTheChosenFolder)
     std::filesystem::create_directories(out + "/sub");
     dialogs.QueueFolder(out);
     viewer->OnSaveAll();
-    EXPECT_EQ(Messages(), (std::vector<std::string>{out + kSeparator + "..if Failed to save",
+    EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{out + kSeparator + "..if Failed to save",
                                                     out + kSeparator + "sub/evil.gif Failed to save",
                                                     "2 of 3 Failed to save"}));
     EXPECT_FALSE(std::filesystem::exists(out + "/sub/evil.gif"));
@@ -260,7 +253,7 @@ TEST_F(ViewerTest, TheTemplateIsOfferedOnlyWhileAPacketIsLoaded)
     dialogs.QueueMessageAnswer(MessageAnswer::No);
     viewer->OnBuildNewPacket();
     EXPECT_EQ(view.builders, (std::vector<int>{-1, 2, -1}));
-    EXPECT_EQ(Messages(), (std::vector<std::string>(2, "Use the opened resource packet as template?")));
+    EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>(2, "Use the opened resource packet as template?")));
     EXPECT_EQ(dialogs.Messages().front().request.buttons, MessageButtons::YesNo);
 }
 
