@@ -1,5 +1,7 @@
 #include "viewer.h"
 
+#include <functional>
+
 #include "core/codepage.h"
 #include "core/file_names.h"
 #include "core/resource_list.h"
@@ -26,6 +28,32 @@ std::optional<std::string> ExportFileName(const ResourceEntry& row)
         return std::nullopt;
     return Cp1252ToUtf8(PictureFileName(row.Name()));
 }
+
+// A failed file of "Save All ..." is told at once, by its path and " Failed to save".
+class ExportMessages : public ExportListener {
+public:
+    ExportMessages(std::function<void(const std::string&)> tell, const std::string& folder,
+                   std::vector<std::string>& failedSideFiles)
+        : tell_(std::move(tell)), folder_(folder), failedSideFiles_(failedSideFiles)
+    {
+    }
+
+    void SideFileFailed(const std::filesystem::path& target) override
+    {
+        tell_(PathToUtf8(target) + " Failed to save");
+        failedSideFiles_.push_back(PathToUtf8(target.filename()));
+    }
+    void NameLeavesFolder(std::string_view name) override
+    {
+        tell_(folder_ + Cp1252ToUtf8(PictureFileName(name)) + " Failed to save");
+    }
+    void PictureFailed(const std::filesystem::path& target) override { tell_(PathToUtf8(target) + " Failed to save"); }
+
+private:
+    std::function<void(const std::string&)> tell_;
+    const std::string& folder_;
+    std::vector<std::string>& failedSideFiles_;
+};
 
 }  // namespace
 
@@ -179,31 +207,15 @@ void Viewer::OnSaveAll()
     const std::string folder = EnsureTrailingSeparator(PathToUtf8(chosen));
     outputFolder_ = folder;
 
+    // Each failure is told before the next file is written.
     std::vector<std::string> failedSideFiles;
-    for (const std::string side : {"headerfile", "hashtable"}) {
-        const std::filesystem::path target = PathFromUtf8(folder + side);
-        const bool written = side == "headerfile" ? reader_.WriteHeaderFile(target) : reader_.WriteHashTable(target);
-        if (!written) {
-            Tell(folder + side + " Failed to save");
-            failedSideFiles.push_back(side);
-        }
-    }
+    ExportMessages messages([this](const std::string& text) { Tell(text); }, folder, failedSideFiles);
+    const ExportCounts counts = ExportPacket(reader_, PathFromUtf8(folder), messages);
 
-    const int count = reader_.Table().Count();
-    int failures = 0;
-    for (int row = 0; row < count; ++row) {
-        const ResourceEntry& entry = reader_.Table().rows[static_cast<std::size_t>(row)];
-        const std::optional<std::string> fileName = ExportFileName(entry);
-        const std::string target = folder + fileName.value_or(Cp1252ToUtf8(PictureFileName(entry.Name())));
-        if (!fileName || !reader_.ExtractResource(row, PathFromUtf8(target))) {
-            Tell(target + " Failed to save");
-            ++failures;
-        }
-    }
     // The count tells of pictures only; failed side files, each named in its
     // own message already, must not end in a count of none that reads as success.
-    if (failures > 0) {
-        Tell(std::to_string(failures) + " of " + std::to_string(count) + " Failed to save");
+    if (counts.failures > 0) {
+        Tell(std::to_string(counts.failures) + " of " + std::to_string(counts.rows) + " Failed to save");
     } else if (!failedSideFiles.empty()) {
         std::string sides = failedSideFiles.front();
         for (std::size_t i = 1; i < failedSideFiles.size(); ++i)

@@ -6,11 +6,36 @@
 #include "command_line.h"
 #include "core/file_names.h"
 #include "core/codepage.h"
+#include "core/packet_export.h"
 #include "core/packet_format.h"
 #include "packet_loading.h"
 #include "terminal_text.h"
 
 namespace skinwright::cli {
+namespace {
+
+class FailuresToStream : public ExportListener {
+public:
+    explicit FailuresToStream(std::ostream& err) : err_(err) {}
+
+    void SideFileFailed(const std::filesystem::path& target) override
+    {
+        err_ << DisplayPath(target) << " Failed to save\n";
+    }
+    void NameLeavesFolder(std::string_view name) override
+    {
+        err_ << "skinpack: " << DisplayName(name) << " is not saved: its name would leave the folder\n";
+    }
+    void PictureFailed(const std::filesystem::path& target) override
+    {
+        err_ << DisplayPath(target) << " Failed to save\n";
+    }
+
+private:
+    std::ostream& err_;
+};
+
+}  // namespace
 
 int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
@@ -32,40 +57,14 @@ int RunExtract(std::span<const std::string> args, std::ostream& out, std::ostrea
     }
 
     // The side files first, as the Viewer writes them; their failures are told too.
-    bool sideFilesWritten = true;
-    const auto writeSideFile = [&](const char* fileName, bool (PacketReader::*write)(const std::filesystem::path&)) {
-        const std::filesystem::path target = folder / fileName;
-        if (!(*reader.*write)(target)) {
-            err << DisplayPath(target) << " Failed to save\n";
-            sideFilesWritten = false;
-        }
-    };
-    writeSideFile("headerfile", &PacketReader::WriteHeaderFile);
-    writeSideFile("hashtable", &PacketReader::WriteHashTable);
+    FailuresToStream failures(err);
+    const ExportCounts counts = ExportPacket(*reader, folder, failures);
 
-    const ResourceTable& table = reader->Table();
-    int failures = 0;
-    for (int i = 0; i < table.Count(); ++i) {
-        const std::string_view name = table.rows[static_cast<std::size_t>(i)].Name();
-        if (!IsSafeExportName(name)) {
-            err << "skinpack: " << DisplayName(name) << " is not saved: its name would leave the folder\n";
-            ++failures;
-            continue;
-        }
-        const std::filesystem::path target = folder / PathFromUtf8(Cp1252ToUtf8(PictureFileName(name)));
-        if (!reader->ExtractResource(i, target)) {
-            err << DisplayPath(target) << " Failed to save\n";
-            ++failures;
-        }
-    }
-
-    if (failures > 0) {
-        char summary[64];
-        std::snprintf(summary, sizeof summary, "%d of %d Failed to save", failures, table.Count());
-        err << summary << '\n';
+    if (counts.failures > 0) {
+        err << counts.failures << " of " << counts.rows << " Failed to save\n";
         return kExitFailure;
     }
-    if (!sideFilesWritten)
+    if (counts.sideFileFailures > 0)
         return kExitFailure;
     out << "Successfully exported!\n";
     return kExitSuccess;

@@ -6,6 +6,7 @@
 #include "comment_text.h"
 #include "name_hash.h"
 #include "packet_check.h"
+#include "packet_export.h"
 #include "packet_format.h"
 #include "packet_reader.h"
 #include "packet_writer.h"

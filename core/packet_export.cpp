@@ -1,0 +1,38 @@
+#include "packet_export.h"
+
+#include "codepage.h"
+#include "file_names.h"
+
+namespace skinwright {
+
+ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& folder, ExportListener& listener)
+{
+    ExportCounts counts;
+    for (const auto& [name, write] : {std::pair{"headerfile", &PacketReader::WriteHeaderFile},
+                                      std::pair{"hashtable", &PacketReader::WriteHashTable}}) {
+        const std::filesystem::path target = folder / name;
+        if (!(reader.*write)(target)) {
+            listener.SideFileFailed(target);
+            ++counts.sideFileFailures;
+        }
+    }
+
+    const ResourceTable& table = reader.Table();
+    counts.rows = table.Count();
+    for (int row = 0; row < table.Count(); ++row) {
+        const std::string_view name = table.rows[static_cast<std::size_t>(row)].Name();
+        if (!IsSafeExportName(name)) {
+            listener.NameLeavesFolder(name);
+            ++counts.failures;
+            continue;
+        }
+        const std::filesystem::path target = folder / PathFromUtf8(Cp1252ToUtf8(PictureFileName(name)));
+        if (!reader.ExtractResource(row, target)) {
+            listener.PictureFailed(target);
+            ++counts.failures;
+        }
+    }
+    return counts;
+}
+
+}  // namespace skinwright
