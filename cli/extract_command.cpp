@@ -1,5 +1,4 @@
 // extract PACKET FOLDER: both side files and every picture, as "Save All ..." writes them.
-#include <cstdio>
 #include <system_error>
 
 #include "commands.h"
