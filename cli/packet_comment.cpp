@@ -32,8 +32,8 @@ std::optional<std::string> CommentInLeadingBytes(std::string_view leading)
     const std::uint64_t headerOffset = HeaderOffsetOf(leading);
     if (headerOffset + kPacketHeaderSize > leading.size())
         return std::nullopt;
-    const auto* header = reinterpret_cast<const unsigned char*>(leading.data() + headerOffset);
-    const std::uint32_t nameListOffset = ReadLe32(header + 4);
+    const auto nameListOffset = static_cast<std::uint32_t>(
+        DecodePacketHeader(reinterpret_cast<const unsigned char*>(leading.data() + headerOffset)).nameListOffset);
     if (nameListOffset < kTextHeaderFixedLength || nameListOffset > headerOffset)
         return std::nullopt;
     const std::size_t commentEnd = nameListOffset - kIdTableCaption.size();

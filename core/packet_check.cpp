@@ -74,14 +74,8 @@ void CheckTextHeader(std::string_view bytes, Findings& findings)
 
 Header ReadHeader(std::string_view bytes, std::uint64_t headerOffset)
 {
-    Header header;
-    header.headerOffset = headerOffset;
-    header.magic = Le32At(bytes, headerOffset);
-    header.nameListOffset = static_cast<std::int32_t>(Le32At(bytes, headerOffset + 4));
-    header.entryCount = static_cast<std::int32_t>(Le32At(bytes, headerOffset + 8));
-    header.idTableOffset = static_cast<std::int32_t>(Le32At(bytes, headerOffset + 12));
-    header.dataAreaOffset = static_cast<std::int32_t>(Le32At(bytes, headerOffset + 16));
-    return header;
+    const PacketHeader read = DecodePacketHeader(reinterpret_cast<const unsigned char*>(bytes.data() + headerOffset));
+    return {headerOffset, read.magic, read.nameListOffset, read.entryCount, read.idTableOffset, read.dataAreaOffset};
 }
 
 // The header values that follow from each other; false when the ID table
@@ -125,17 +119,10 @@ void CheckComment(std::string_view bytes, const Header& header, Findings& findin
         findings.Add("text header: the comment holds a CR or a zero byte");
 }
 
-struct Row {
-    ResourceId id = 0;
-    std::int64_t idOffset = 0;
-    std::int64_t dataOffset = 0;
-};
-
-Row RowAt(std::string_view bytes, const Header& header, std::size_t index)
+IdRow RowAt(std::string_view bytes, const Header& header, std::size_t index)
 {
     const std::uint64_t at = header.headerOffset + kPacketHeaderSize + std::uint64_t{kIdRowSize} * index;
-    return {Le32At(bytes, at), static_cast<std::int32_t>(Le32At(bytes, at + 4)),
-        static_cast<std::int32_t>(Le32At(bytes, at + 8))};
+    return DecodeIdRow(reinterpret_cast<const unsigned char*>(bytes.data() + at));
 }
 
 // Walks the name list as the writer lays it out: names back to back, each
@@ -148,7 +135,7 @@ void CheckNames(std::string_view bytes, const Header& header, std::size_t count,
         static_cast<std::size_t>(header.headerOffset) - static_cast<std::size_t>(header.nameListOffset));
     std::size_t at = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const Row row = RowAt(bytes, header, i);
+        const IdRow row = RowAt(bytes, header, i);
         const std::string label = RowLabel(i, row.id);
         if (row.id == kEmptyRowId)
             findings.Add(label + ": an empty row");
@@ -188,7 +175,7 @@ void CheckRecords(std::string_view bytes, const Header& header, std::size_t coun
     const auto start = static_cast<std::uint64_t>(header.dataAreaOffset);
     std::uint64_t offset = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const Row row = RowAt(bytes, header, i);
+        const IdRow row = RowAt(bytes, header, i);
         const std::string label = RowLabel(i, row.id);
         if (row.dataOffset != static_cast<std::int64_t>(offset))
             findings.Add(label + ": data offset " + Hex(static_cast<std::uint32_t>(row.dataOffset)) + ", expected "

@@ -22,6 +22,17 @@ void ResourceEntry::SetName(std::string_view text)
     name[text.size()] = '\0';
 }
 
+PacketHeader DecodePacketHeader(const unsigned char* bytes)
+{
+    return {ReadLe32(bytes), static_cast<std::int32_t>(ReadLe32(bytes + 4)), static_cast<std::int32_t>(ReadLe32(bytes + 8)),
+            static_cast<std::int32_t>(ReadLe32(bytes + 12)), static_cast<std::int32_t>(ReadLe32(bytes + 16))};
+}
+
+IdRow DecodeIdRow(const unsigned char* bytes)
+{
+    return {ReadLe32(bytes), static_cast<std::int32_t>(ReadLe32(bytes + 4)), static_cast<std::int32_t>(ReadLe32(bytes + 8))};
+}
+
 std::uint32_t HeaderOffsetFromDigits(const char* digits)
 {
     std::uint32_t offset = 0;

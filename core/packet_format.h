@@ -80,6 +80,18 @@ struct ResourceTable {
     int Count() const { return header.entryCount; }
 };
 
+// The 12 bytes of an ID table row, without the name they point at.
+struct IdRow {
+    ResourceId id = 0;
+    std::int32_t idOffset = 0;
+    std::int32_t dataOffset = 0;
+};
+
+// The packet header's kPacketHeaderSize bytes and an ID row's kIdRowSize
+// bytes, as every reader of a packet takes them.
+PacketHeader DecodePacketHeader(const unsigned char* bytes);
+IdRow DecodeIdRow(const unsigned char* bytes);
+
 // The header offset from its digits at kHeaderOffsetDigitsAt, most
 // significant first, summed in unsigned 32-bit arithmetic.
 std::uint32_t HeaderOffsetFromDigits(const char* digits);

@@ -88,11 +88,7 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     if (table_.headerOffset + std::int64_t{kPacketHeaderSize} > fileSize_ || !file_.Seek(table_.headerOffset)
         || file_.Read(header, sizeof header) != sizeof header)
         return Stop("header past end of file");
-    table_.header.magic = ReadLe32(header);
-    table_.header.nameListOffset = static_cast<std::int32_t>(ReadLe32(header + 4));
-    table_.header.entryCount = static_cast<std::int32_t>(ReadLe32(header + 8));
-    table_.header.idTableOffset = static_cast<std::int32_t>(ReadLe32(header + 12));
-    table_.header.dataAreaOffset = static_cast<std::int32_t>(ReadLe32(header + 16));
+    table_.header = DecodePacketHeader(header);
 
     // The ID table follows the packet header directly.
     if (LoadResult idTable = ReadIdTable(); !idTable.reason.empty())
@@ -170,15 +166,15 @@ LoadResult PacketReader::ReadIdTable()
         unsigned char bytes[kIdRowSize];
         if (file_.Read(bytes, sizeof bytes) != sizeof bytes)
             return Stop("ID table cut off");
-        const ResourceId id = ReadLe32(bytes);
-        if (id == kEmptyRowId)
+        const IdRow read = DecodeIdRow(bytes);
+        if (read.id == kEmptyRowId)
             continue;
         if (kept == kTableCapacity)
             return Stop("more than 2048 resources");
         ResourceEntry& row = table_.rows[static_cast<std::size_t>(kept++)];
-        row.id = id;
-        row.idOffset = static_cast<std::int32_t>(ReadLe32(bytes + 4));
-        row.dataOffset = static_cast<std::int32_t>(ReadLe32(bytes + 8));
+        row.id = read.id;
+        row.idOffset = read.idOffset;
+        row.dataOffset = read.dataOffset;
     }
     table_.header.entryCount = kept;
     return {};

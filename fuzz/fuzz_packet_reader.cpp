@@ -72,8 +72,9 @@ struct WrittenHeader {
 WrittenHeader HeaderOf(std::string_view bytes)
 {
     const std::uint32_t headerOffset = skinwright::HeaderOffsetFromDigits(bytes.data() + skinwright::kHeaderOffsetDigitsAt);
-    const auto* header = reinterpret_cast<const unsigned char*>(bytes.data() + headerOffset);
-    return {headerOffset, skinwright::ReadLe32(header + 4), skinwright::ReadLe32(header + 8)};
+    const skinwright::PacketHeader header =
+        skinwright::DecodePacketHeader(reinterpret_cast<const unsigned char*>(bytes.data() + headerOffset));
+    return {headerOffset, static_cast<std::uint32_t>(header.nameListOffset), static_cast<std::uint32_t>(header.entryCount)};
 }
 
 }  // namespace
