@@ -4,8 +4,8 @@
 # every resource, each picture a file beside the page at the size
 # `skinpack pictures` gives it, and nothing could come from elsewhere: no
 # script, no style sheet or frame of its own, no URL but a file beside the
-# page. The theme is the demo theme with a PNG renamed, a picture cut short
-# and a name that does not match its id. With a file given, the screenshot of
+# page. The theme is the demo theme with another picture as ok.gif, a PNG
+# renamed, a picture cut short and a name that does not match its id. With a file given, the screenshot of
 # the page lands there. Exits 77 (skipped) where Chromium is missing.
 # Usage: sheet_in_chromium.sh SKINPACK DEMO_THEME [SCREENSHOT]
 set -euo pipefail
@@ -18,6 +18,7 @@ fail() { echo "$*"; exit 1; }
 cd "$work"
 
 cp -r "$demo" theme
+cp "$demo/call.gif" theme/ok.gif
 base64 -d >theme/phone.gif <<<"iVBORw0KGgoAAAANSUhEUgAAABAAAAAQCAYAAAAf8/9hAAAAGUlEQVR42mOQq7jznxLMMGrAqAGjBgwXAwBS3HEfXnXoBQAAAABJRU5ErkJggg=="
 head -c 200 "$demo/clock.gif" >theme/clock.gif
 "$skinpack" build theme -o plain.ezx >/dev/null
