@@ -23,7 +23,8 @@ std::string PacketOfPictures(std::string_view comment, const std::vector<PacketP
     std::string dataArea;
     std::vector<PacketRow> table;
     for (const PacketPicture& row : rows) {
-        table.push_back({row.id, static_cast<std::int32_t>(nameList.size()), static_cast<std::int32_t>(dataArea.size())});
+        const auto idOffset = static_cast<std::int32_t>(nameList.size());
+        table.push_back({row.id, idOffset, static_cast<std::int32_t>(dataArea.size())});
         nameList += row.name + "\n";
         AppendLe32(dataArea, 0xDCBAABCD);
         AppendLe32(dataArea, static_cast<std::uint32_t>(row.picture.size()));
