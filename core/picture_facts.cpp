@@ -19,6 +19,8 @@
 namespace skinwright {
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr std::string_view kGif87a = "GIF87a";
 constexpr std::string_view kGif89a = "GIF89a";
 constexpr std::size_t kSignatureSize = kGif89a.size();
@@ -48,13 +50,13 @@ struct OtherFormat {
     std::string_view name;
 };
 constexpr std::array<OtherFormat, 7> kOtherFormats = {{
-    {"\x89PNG\r\n\x1A\n", "PNG"},
-    {"\xFF\xD8\xFF", "JPEG"},
-    {"BM", "BMP"},
-    {std::string_view("\0\0\1\0", 4), "an icon (ICO)"},
-    {"II*", "TIFF"},
-    {"MM\0*", "TIFF"},
-    {"motoskin", "a packet"},
+    {"\x89PNG\r\n\x1A\n"sv, "PNG"},
+    {"\xFF\xD8\xFF"sv, "JPEG"},
+    {"BM"sv, "BMP"},
+    {"\0\0\1\0"sv, "an icon (ICO)"},
+    {"II*\0"sv, "TIFF"},
+    {"MM\0*"sv, "TIFF"},
+    {"motoskin"sv, "a packet"},
 }};
 constexpr std::string_view kRiff = "RIFF";
 constexpr std::string_view kWebp = "WEBP";
@@ -66,14 +68,21 @@ std::string SignatureFault(std::string_view bytes)
         return "empty";
     if (bytes.size() < kSignatureSize && (kGif87a.starts_with(bytes) || kGif89a.starts_with(bytes)))
         return "cut short in the signature";
+    if (bytes.starts_with(kGif87a) || bytes.starts_with(kGif89a))
+        return "";
     if (bytes.starts_with("GIF"))
-        return bytes.starts_with(kGif87a) || bytes.starts_with(kGif89a) ? "" : "not a GIF87a or GIF89a: unknown version";
+        return "not a GIF87a or GIF89a: unknown version";
     for (const OtherFormat& format : kOtherFormats)
         if (bytes.starts_with(format.start))
             return "not a GIF: starts like " + std::string(format.name);
     if (bytes.starts_with(kRiff) && bytes.substr(std::min(bytes.size(), kWebpAt)).starts_with(kWebp))
         return "not a GIF: starts like WebP";
     return "not a GIF: no GIF signature";
+}
+
+std::uint8_t ByteAt(std::string_view bytes, std::size_t at)
+{
+    return static_cast<std::uint8_t>(bytes[at]);
 }
 
 // The bytes not yet read. A take that asks for more than is left takes
@@ -102,7 +111,7 @@ public:
         std::string_view taken;
         if (!Take(1, taken))
             return false;
-        value = static_cast<std::uint8_t>(taken[0]);
+        value = ByteAt(taken, 0);
         return true;
     }
 
@@ -114,7 +123,7 @@ private:
 
 int Le16(std::string_view bytes, std::size_t at)
 {
-    return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8;
+    return ByteAt(bytes, at) | ByteAt(bytes, at + 1) << 8;
 }
 
 // 3 bytes a colour, 2^(n+1) colours for the lowest three bits n of the flags.
@@ -157,7 +166,7 @@ private:
         facts_.height = Le16(screen, 2);
         if (facts_.width == 0 || facts_.height == 0)
             return Fail("the logical screen is " + std::to_string(facts_.width) + "x" + std::to_string(facts_.height));
-        if (!cursor_.Skip(ColourTableSize(static_cast<std::uint8_t>(screen[4]))))
+        if (!cursor_.Skip(ColourTableSize(ByteAt(screen, 4))))
             return Fail("cut short in the global colour table");
         return true;
     }
@@ -198,7 +207,7 @@ private:
         std::string_view descriptor;
         std::uint8_t codeSize = 0;
         if (!cursor_.Take(kFrameDescriptorSize, descriptor)
-            || !cursor_.Skip(ColourTableSize(static_cast<std::uint8_t>(descriptor[8])))
+            || !cursor_.Skip(ColourTableSize(ByteAt(descriptor, 8)))
             || !cursor_.TakeByte(codeSize))
             return Fail("cut short in " + frame);
         if (codeSize < kMinLzwCodeSize || codeSize > kMaxLzwCodeSize)
@@ -227,12 +236,11 @@ private:
     {
         if (blocks.empty())
             return;
-        const std::size_t nameLength = static_cast<std::uint8_t>(blocks[0]);
+        const std::size_t nameLength = ByteAt(blocks, 0);
         const std::string_view name = blocks.substr(1, nameLength);
         const std::string_view loop = blocks.substr(std::min(blocks.size(), 1 + nameLength));
-        const bool looping = std::find(kLoopApplications.begin(), kLoopApplications.end(), name) != kLoopApplications.end();
-        if (looping && loop.size() > kLoopBlockSize && static_cast<std::uint8_t>(loop[0]) == kLoopBlockSize
-            && static_cast<std::uint8_t>(loop[1]) == kLoopBlockId)
+        if (std::ranges::find(kLoopApplications, name) != kLoopApplications.end() && loop.size() > kLoopBlockSize
+            && ByteAt(loop, 0) == kLoopBlockSize && ByteAt(loop, 1) == kLoopBlockId)
             facts_.loops = true;
     }
 
