@@ -22,6 +22,9 @@ int RunBuild(std::span<const std::string> args, std::ostream& out, std::ostream&
 int RunHash(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunInfo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunPictures(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunDiff(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunSheet(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // The status of a command line that ends before its command runs: one that
 // was refused (told on `err`) or asked for --help or --version (answered on

@@ -35,6 +35,12 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
         return RunInfo(rest, out, err);
     if (command == "verify")
         return RunVerify(rest, out, err);
+    if (command == "pictures")
+        return RunPictures(rest, out, err);
+    if (command == "diff")
+        return RunDiff(rest, out, err);
+    if (command == "sheet")
+        return RunSheet(rest, out, err);
     return UsageError(err, "unknown command " + TerminalSafe(command));
 }
 

@@ -1,5 +1,7 @@
 // Writes the seed corpus of the packet fuzzers: small packets made by the
-// packet writer, covering the shapes a real packet takes.
+// packet writer, covering the shapes a real packet takes. The picture
+// fuzzer's own seeds, in its folder: the demo theme's pictures and GIFs
+// of the blocks they lack.
 //
 //   make_seeds <output-folder>
 #include <unistd.h>
@@ -17,6 +19,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_view_literals;
 using skinwright::ResourceId;
 using skinwright::ResourceTable;
 
@@ -56,6 +59,27 @@ bool WriteSeed(const fs::path& folder, const fs::path& work, std::string_view se
     return static_cast<bool>(result);
 }
 
+// A looping GIF89a of two frames with a comment, and a GIF87a frame with colours of its own.
+constexpr std::string_view kLoopingGif =
+    "GIF89a\x02\0\x03\0\xF1\0\0" "abcdefghijkl"
+    "\x21\xFF\x0BNETSCAPE2.0\x03\x01\0\0\0" "\x21\xFE\x02hi\0"
+    "\x21\xF9\x04\0\x0A\0\0\0" "\x2C\0\0\0\0\x02\0\x03\0\0\x02\x02\x4C\x01\0"
+    "\x21\xF9\x04\0\x0A\0\0\0" "\x2C\0\0\0\0\x02\0\x03\0\0\x02\x02\x4C\x01\0;"sv;
+constexpr std::string_view kLocalColoursGif =
+    "GIF87a\x02\0\x03\0\0\0\0" "\x2C\0\0\0\0\x02\0\x03\0\x80" "abcdef" "\x02\x01\x4C\0;"sv;
+
+bool WritePictureSeeds(const fs::path& folder)
+{
+    fs::create_directories(folder);
+    std::error_code error;
+    fs::copy(SKINWRIGHT_DEMO_THEME, folder, error);
+    if (error)
+        std::fprintf(stderr, "%s: %s\n", SKINWRIGHT_DEMO_THEME, error.message().c_str());
+    std::ofstream(folder / "looping.gif", std::ios::binary) << kLoopingGif;
+    std::ofstream(folder / "local_colours.gif", std::ios::binary) << kLocalColoursGif;
+    return !error;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -81,7 +105,8 @@ int main(int argc, char** argv)
         && WriteSeed(folder, work, "theme.ezx", "twelve icons", theme)
         && WriteSeed(folder, work, "damaged.ezx", "", {Named("ok.g", 5), {"OK.g", skinwright::NameHash("ok.g"), 6}})
         && WriteSeed(folder, work, "empty_row.ezx", "", {Named("a.g", 3), {"b.g", skinwright::kEmptyRowId, 4}, Named("c.g", 5)})
-        && WriteSeed(folder, work, "long_name.ezx", "", {Named(std::string(125, 'n') + ".g", 9)});
+        && WriteSeed(folder, work, "long_name.ezx", "", {Named(std::string(125, 'n') + ".g", 9)})
+        && WritePictureSeeds(folder / "fuzz_picture_facts");
     std::error_code ignored;
     fs::remove_all(work, ignored);
     return written ? 0 : 1;
