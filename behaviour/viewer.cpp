@@ -260,9 +260,9 @@ void Viewer::OnBuildNewPacket()
     view_.RunBuilder(useTemplate ? &reader_.Table() : nullptr);
 }
 
-void Viewer::ShowDamagedWarning(std::string_view text)
+void Viewer::FoundDamagedNames()
 {
-    Tell(std::string(text));
+    Tell("Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!");
 }
 
 void Viewer::ClearList()
@@ -275,10 +275,10 @@ void Viewer::AddListRow(int, const ResourceEntry& row)
     view_.AddRow(row);
 }
 
-void Viewer::SetStatus(std::string_view text)
+void Viewer::Loaded(int rowCount)
 {
     view_.EndRows();
-    view_.SetStatus(std::string(text));
+    view_.SetStatus("Loaded " + std::to_string(rowCount) + " valid resource(single click preview).");
 }
 
 }  // namespace skinwright::behaviour

@@ -89,10 +89,10 @@ private:
     std::string SavingFolder() const;
 
     // What a load shows.
-    void ShowDamagedWarning(std::string_view text) override;
+    void FoundDamagedNames() override;
     void ClearList() override;
     void AddListRow(int index, const ResourceEntry& row) override;
-    void SetStatus(std::string_view text) override;
+    void Loaded(int rowCount) override;
 
     ViewerView& view_;
     ViewerSetup setup_;

@@ -7,10 +7,10 @@ namespace skinwright::bench {
 
 class SilentTarget final : public LoadTarget {
 public:
-    void ShowDamagedWarning(std::string_view) override {}
+    void FoundDamagedNames() override {}
     void ClearList() override {}
     void AddListRow(int, const ResourceEntry&) override {}
-    void SetStatus(std::string_view) override {}
+    void Loaded(int) override {}
 };
 
 }  // namespace skinwright::bench

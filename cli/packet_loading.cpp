@@ -8,20 +8,19 @@ namespace skinwright::cli {
 namespace {
 
 // The rows are read from the reader's table; only the warning is shown, as
-// one line: the path and the warning's sentence after its "Warning!" title.
+// one line: the path and the Viewer's warning sentence.
 class WarningToStream : public LoadTarget {
 public:
     WarningToStream(const std::filesystem::path& path, std::ostream& err) : path_(path), err_(err) {}
 
-    void ShowDamagedWarning(std::string_view text) override
+    void FoundDamagedNames() override
     {
-        const std::size_t blankLine = text.rfind('\n');
-        err_ << "warning: " << DisplayPath(path_) << ": "
-             << text.substr(blankLine == std::string_view::npos ? 0 : blankLine + 1) << '\n';
+        err_ << "warning: " << DisplayPath(path_)
+             << ": This resource packet may be damaged, continue to use may cause error!\n";
     }
     void ClearList() override {}
     void AddListRow(int, const ResourceEntry&) override {}
-    void SetStatus(std::string_view) override {}
+    void Loaded(int) override {}
 
 private:
     const std::filesystem::path& path_;

@@ -113,7 +113,7 @@ LoadResult PacketReader::Parse(LoadTarget& target)
         }
     }
     if (damaged)
-        target.ShowDamagedWarning(kDamagedWarning);
+        target.FoundDamagedNames();
 
     SortRowsByIdOffset();
 
@@ -121,9 +121,7 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     for (int i = 0; i < table_.header.entryCount; ++i)
         target.AddListRow(i, table_.rows[static_cast<std::size_t>(i)]);
     loaded_ = true;
-    char status[64];
-    std::snprintf(status, sizeof status, "Loaded %d valid resource(single click preview).", table_.header.entryCount);
-    target.SetStatus(status);
+    target.Loaded(table_.header.entryCount);
     return {true, {}};
 }
 

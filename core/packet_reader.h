@@ -10,19 +10,17 @@
 
 namespace skinwright {
 
-inline constexpr std::string_view kDamagedWarning =
-    "Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!";
-
-// What a load shows: the caller's resource list, status line and warning.
-// On a failed load none of these is called.
+// What a load finds, told as it goes, for the caller's list, status line and
+// warning to say in their own words. On a failed load none of these is called.
 class LoadTarget {
 public:
     virtual ~LoadTarget() = default;
-    // Shown once, before the list is filled, when a name does not hash to its id.
-    virtual void ShowDamagedWarning(std::string_view text) = 0;
+    // Once, before the list is filled, when a name does not hash to its id.
+    virtual void FoundDamagedNames() = 0;
     virtual void ClearList() = 0;
     virtual void AddListRow(int index, const ResourceEntry& row) = 0;
-    virtual void SetStatus(std::string_view text) = 0;
+    // The load ran to its end, keeping this many rows.
+    virtual void Loaded(int rowCount) = 0;
 };
 
 // Why a load stopped, or that it did not.

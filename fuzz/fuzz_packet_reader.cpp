@@ -26,10 +26,10 @@ class QuietTarget final : public skinwright::LoadTarget {
 public:
     bool warned = false;
 
-    void ShowDamagedWarning(std::string_view) override { warned = true; }
+    void FoundDamagedNames() override { warned = true; }
     void ClearList() override {}
     void AddListRow(int, const skinwright::ResourceEntry&) override {}
-    void SetStatus(std::string_view) override {}
+    void Loaded(int) override {}
 };
 
 // A folder of this process's own for the packet and everything written from it.

@@ -115,6 +115,25 @@ protected:
     std::unique_ptr<Viewer> viewer;
 };
 
+// The core tells what a load found; the Viewer says it.
+TEST_F(ViewerTest, ALoadFillsListAndStatusAndADamagedPacketWarnsOnce)
+{
+    Open();
+    const std::string packet = MakePacket({"ok.g", "back.g"});
+    view.SetPathText(packet);
+    EXPECT_EQ(view.rows, (std::vector<std::string>{"ok.g", "back.g"}));
+    EXPECT_EQ(view.status, "Loaded 2 valid resource(single click preview).");
+    EXPECT_TRUE(dialogs.Messages().empty());
+
+    std::string bytes = test::ReadFile(packet);
+    bytes.replace(bytes.find("\nback.g\n"), 8, "\nbaCk.g\n");  // no longer its id's name
+    test::WriteFile(folder / "damaged.ezx", bytes);
+    view.SetPathText((folder / "damaged.ezx").string());
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{
+        "Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!"});
+    EXPECT_EQ(view.rows, (std::vector<std::string>{"ok.g", "!!!0x000008DF.g"}));
+}
+
 // An installed program's folder cannot be written: "Save As ..." proposes
 // the folder "Save All ..." remembers instead, else the home folder.
 TEST_F(ViewerTest, SaveAsProposesAFolderThatCanBeWritten)

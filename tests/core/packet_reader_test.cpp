@@ -38,8 +38,8 @@ TEST_F(ReaderTest, WorkedExampleListsSidesAndExtracts)
     ASSERT_TRUE(Load(Put(packet)).loaded);
     EXPECT_EQ(target.rows, (Rows{{"ok.g", "0x000002EF", "0x00000000", "0x00000000"},
                                {"back.g", "0x000008DF", "0x00000005", "0x00000033"}}));
-    EXPECT_EQ(target.status, "Loaded 2 valid resource(single click preview).");
-    EXPECT_EQ(target.events, (std::vector<std::string>{"clear", "row", "row", "status"}));
+    EXPECT_EQ(target.loadedRows, 2);
+    EXPECT_EQ(target.events, (std::vector<std::string>{"clear", "row", "row", "loaded"}));
 
     ASSERT_TRUE(reader.WriteHashTable(folder / "hashtable"));
     EXPECT_EQ(ReadFile(folder / "hashtable"), "751 0 0 1 ok.g\n2271 5 51 2 back.g\n");
@@ -112,7 +112,7 @@ TEST_F(ReaderTest, NamesAndRowsTheReaderTolerates)
         target = RecordingTarget();
         ASSERT_TRUE(Load(Put(HandMadePacket(c.nameList, 50, c.entryCount, c.rows, ""))).loaded) << c.what;
         EXPECT_EQ(target.rows, c.expected) << c.what;
-        EXPECT_EQ(target.status, "Loaded " + std::to_string(c.expected.size()) + " valid resource(single click preview).");
+        EXPECT_EQ(target.loadedRows, static_cast<int>(c.expected.size()));
     }
 }
 

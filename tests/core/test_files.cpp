@@ -4,9 +4,8 @@
 
 namespace skinwright::test {
 
-void RecordingTarget::ShowDamagedWarning(std::string_view text)
+void RecordingTarget::FoundDamagedNames()
 {
-    EXPECT_EQ(text, kDamagedWarning);
     events.push_back("warning");
     ++warnings;
 }
@@ -25,10 +24,10 @@ void RecordingTarget::AddListRow(int index, const ResourceEntry& row)
         FormatHex32(static_cast<std::uint32_t>(row.dataOffset))});
 }
 
-void RecordingTarget::SetStatus(std::string_view text)
+void RecordingTarget::Loaded(int rowCount)
 {
-    events.push_back("status");
-    status = text;
+    events.push_back("loaded");
+    loadedRows = rowCount;
 }
 
 }  // namespace skinwright::test

@@ -18,13 +18,13 @@ namespace skinwright::test {
 struct RecordingTarget : LoadTarget {
     std::vector<std::string> events;
     std::vector<std::vector<std::string>> rows;
-    std::string status = "No opened resource packet.";
+    int loadedRows = -1;  // none until a load runs to its end
     int warnings = 0;
 
-    void ShowDamagedWarning(std::string_view text) override;
+    void FoundDamagedNames() override;
     void ClearList() override;
     void AddListRow(int index, const ResourceEntry& row) override;
-    void SetStatus(std::string_view text) override;
+    void Loaded(int rowCount) override;
 };
 
 }  // namespace skinwright::test
