@@ -9,7 +9,6 @@
 
 #include "core/packet_reader.h"
 #include "core/picture_facts.h"
-#include "core/picture_records.h"
 
 namespace skinwright::cli {
 
@@ -28,7 +27,7 @@ public:
     // damaged packet opens, and its warning goes to `err`.
     static std::unique_ptr<PacketPictures> Open(const std::filesystem::path& path, std::ostream& err);
 
-    PacketPictures(std::unique_ptr<PacketReader> reader, const std::filesystem::path& path);
+    explicit PacketPictures(std::unique_ptr<PacketReader> reader);
 
     const ResourceTable& Table() const { return reader_->Table(); }
     int Count() const { return Table().Count(); }
@@ -39,7 +38,6 @@ public:
 
 private:
     std::unique_ptr<PacketReader> reader_;
-    PictureRecords records_;
 };
 
 // True for a row whose stored name did not hash to its id, so that the

@@ -233,22 +233,45 @@ bool PacketReader::CopyOut(std::int64_t length, const std::filesystem::path& out
     return out.Commit(Durability::Flushed);
 }
 
-// The record is checked whole before anything is created.
-bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
+// The record stands at the data area's offset plus the row's, summed in 32
+// bits; it is checked whole before anything is read or created.
+RecordStatus PacketReader::FindRecord(int row, std::uint32_t& length)
 {
     if (!loaded_ || row < 0 || row >= table_.header.entryCount)
-        return false;
+        return RecordStatus::PastEnd;
     const ResourceEntry& entry = table_.rows[static_cast<std::size_t>(row)];
     const auto position = static_cast<std::int32_t>(
         static_cast<std::uint32_t>(table_.header.dataAreaOffset) + static_cast<std::uint32_t>(entry.dataOffset));
     unsigned char record[kRecordHeaderSize];
     if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_ || !file_.Seek(position)
         || file_.Read(record, sizeof record) != sizeof record)
-        return false;
-    const std::uint32_t length = ReadLe32(record + 4);
-    if (length == 0 || position + std::int64_t{kRecordHeaderSize} + length > fileSize_)
-        return false;
-    return CopyOut(length, output);
+        return RecordStatus::PastEnd;
+    length = ReadLe32(record + 4);
+    if (length == 0)
+        return RecordStatus::Empty;
+    if (position + std::int64_t{kRecordHeaderSize} + length > fileSize_)
+        return RecordStatus::PastEnd;
+    return RecordStatus::Read;
+}
+
+bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
+{
+    std::uint32_t length = 0;
+    return FindRecord(row, length) == RecordStatus::Read && CopyOut(length, output);
+}
+
+RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
+{
+    bytes.clear();
+    std::uint32_t length = 0;
+    if (const RecordStatus found = FindRecord(row, length); found != RecordStatus::Read)
+        return found;
+    bytes.resize(length);
+    if (file_.Read(bytes.data(), length) != length) {
+        bytes.clear();
+        return RecordStatus::PastEnd;
+    }
+    return RecordStatus::Read;
 }
 
 bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)

@@ -33,12 +33,22 @@ struct LoadResult {
 // must be to be taken for a packet before it is loaded.
 bool StartsLikePacket(const std::filesystem::path& path);
 
+enum class RecordStatus {
+    Read,
+    Empty,    // the record's length is 0
+    PastEnd,  // no such row, or its record or picture runs past the end of the file
+};
+
 class PacketReader {
 public:
     // An empty path changes nothing: a loaded packet stays loaded.
     LoadResult LoadPacket(const std::filesystem::path& path, LoadTarget& target);
 
     bool ExtractResource(int row, const std::filesystem::path& output);
+    // The row's picture into `bytes`, whose memory is reused from row to row;
+    // `bytes` is empty unless it is read. A length is trusted only as far as
+    // the file reaches.
+    RecordStatus ReadResource(int row, std::string& bytes);
     bool WriteHeaderFile(const std::filesystem::path& output);
     bool WriteHashTable(const std::filesystem::path& output);
 
@@ -52,6 +62,8 @@ private:
     LoadResult ReadIdTable();
     bool ReadNameList(std::int32_t offset, std::int64_t stretch);
     bool CopyOut(std::int64_t length, const std::filesystem::path& output);
+    // The row's picture length, the file standing at its first byte.
+    RecordStatus FindRecord(int row, std::uint32_t& length);
     void SortRowsByIdOffset();
 
     BinaryFile file_;
