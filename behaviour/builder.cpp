@@ -136,10 +136,10 @@ void Builder::AddPictures(const std::vector<std::filesystem::path>& files)
             reason = "it does not exist";
         } else {
             const AddResult added = AddFromPath(*table_, PathToUtf8(file));
-            if (added.status == AddStatus::TableFull)
+            if (added.code == AddStatus::TableFull)
                 ++overCapacity;
             else if (!added)
-                reason = RefusalReason(added.status);
+                reason = RefusalReason(added.code);
         }
         if (!reason.empty())
             refused.push_back(PathToUtf8(file.filename()) + ": " + reason);
@@ -195,13 +195,13 @@ void Builder::GeneratePacket()
     Tell("Before build, please make sure all resource files are locating in work folder.");
 
     const CommentResult comment = CommentFromUtf8(comments_);
-    if (!comment.ok) {
+    if (!comment) {
         Tell("Comments hold characters that cannot be stored in a resource packet, cannot continue!");
         return;
     }
     const WriteResult written = GeneratePacketFile(*table_, comment.comment, PathFromUtf8(workFolder_), chosen.front());
     if (!written) {
-        Tell(written.message);
+        Tell(written.what);
         return;
     }
     Tell("Successfully built " + packetPath + "!", MessageButtons::Ok, MessageIcon::None);

@@ -34,7 +34,7 @@ void BM_ExtractAll(benchmark::State& state)
     const PacketFixture* fixture = SharedFixture();
     auto reader = std::make_unique<PacketReader>();
     SilentTarget target;
-    if (!fixture || !reader->LoadPacket(fixture->packet, target).loaded) {
+    if (!fixture || !reader->LoadPacket(fixture->packet, target)) {
         state.SkipWithError("cannot load the packet");
         return;
     }

@@ -20,7 +20,7 @@ void BM_LoadPacket(benchmark::State& state)
 
     // A reader's first load, then the later ones, which may reuse what it kept.
     const std::size_t beforeFirst = AllocationCount();
-    const bool firstLoaded = reader->LoadPacket(fixture->packet, target).loaded;
+    const bool firstLoaded = static_cast<bool>(reader->LoadPacket(fixture->packet, target));
     const std::size_t firstLoad = AllocationCount() - beforeFirst;
     if (!firstLoaded || reader->Table().Count() != kPictureCount) {
         state.SkipWithError("cannot load the packet");

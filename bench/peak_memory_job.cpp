@@ -33,7 +33,7 @@ bool Extract(const char* packet, const char* output)
 {
     auto reader = std::make_unique<PacketReader>();
     bench::SilentTarget target;
-    return reader->LoadPacket(packet, target).loaded && reader->ExtractResource(0, output);
+    return reader->LoadPacket(packet, target) && reader->ExtractResource(0, output);
 }
 
 bool Copy(const char* from, const char* to)

@@ -49,11 +49,11 @@ OrderResult FillResourceList(const CommandLine& line, const std::filesystem::pat
         return AddFolderPictures(table, workFolder);
     const std::filesystem::path listFile = line.PathValue("order");
     const FileText text = ReadWholeFile(listFile, kMaxListFileSize);
-    if (!text.read)
-        return {false, DisplayPath(listFile) + ": " + text.error};
+    if (!text)
+        return Failure(DisplayPath(listFile) + ": " + text.what);
     const OrderResult added = AddOrderFile(table, text.bytes);
-    if (!added.ok)
-        return {false, DisplayPath(listFile) + ": " + added.error};
+    if (!added)
+        return Failure(DisplayPath(listFile) + ": " + added.what);
     return added;
 }
 
@@ -64,16 +64,16 @@ CommentResult TakeComment(const CommandLine& line)
     if (line.Has("comment-from")) {
         const std::filesystem::path source = line.PathValue("comment-from");
         CommentResult taken = CommentOfPacketFile(source);
-        if (!taken.ok)
-            taken.error = DisplayPath(source) + ": " + taken.error;
+        if (!taken)
+            taken.what = DisplayPath(source) + ": " + taken.what;
         return taken;
     }
     if (line.Has("comment-file")) {
         const std::filesystem::path source = line.PathValue("comment-file");
         const FileText text = ReadWholeFile(source, kMaxCommentFileSize);
-        CommentResult taken = text.read ? CommentFromBytes(text.bytes) : CommentResult{false, {}, text.error};
-        if (!taken.ok)
-            taken.error = DisplayPath(source) + ": " + taken.error;
+        CommentResult taken = text ? CommentFromBytes(text.bytes) : CommentResult{Failure(text.what), {}};
+        if (!taken)
+            taken.what = DisplayPath(source) + ": " + taken.what;
         return taken;
     }
     return {};
@@ -105,19 +105,19 @@ int RunBuild(std::span<const std::string> args, std::ostream& out, std::ostream&
         return kExitFailure;
     }
     const CommentResult comment = TakeComment(line);
-    if (!comment.ok) {
-        err << "skinpack: " << comment.error << '\n';
+    if (!static_cast<bool>(comment)) {
+        err << "skinpack: " << comment.what << '\n';
         return kExitFailure;
     }
     const auto table = std::make_unique<ResourceTable>();
-    if (const OrderResult filled = FillResourceList(line, workFolder, *table); !filled.ok) {
-        err << "skinpack: " << filled.error << '\n';
+    if (const OrderResult filled = FillResourceList(line, workFolder, *table); !filled) {
+        err << "skinpack: " << filled.what << '\n';
         return kExitFailure;
     }
 
     const WriteResult written = GeneratePacketFile(*table, comment.comment, workFolder, packetPath);
     if (!written) {
-        err << TerminalSafe(written.message) << '\n';
+        err << TerminalSafe(written.what) << '\n';
         return kExitFailure;
     }
     out << "Successfully built " << DisplayPath(packetPath) << "!\n";

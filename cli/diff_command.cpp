@@ -36,7 +36,7 @@ std::unique_ptr<PacketPictures> OpenQuietly(const std::filesystem::path& path, b
 
 std::string CommentText(const CommentResult& comment)
 {
-    return comment.ok ? DisplayName(comment.comment) : "(none: " + comment.error + ")";
+    return comment ? DisplayName(comment.comment) : "(none: " + comment.what + ")";
 }
 
 class PacketDiff {
@@ -115,7 +115,8 @@ int RunDiff(std::span<const std::string> args, std::ostream& out, std::ostream& 
     std::ostream& shown = quiet ? nowhere : out;
     const CommentResult oldComment = CommentOfPacketFile(line.PathOperand(0));
     const CommentResult newComment = CommentOfPacketFile(line.PathOperand(1));
-    const bool commentChanged = oldComment.ok != newComment.ok || oldComment.comment != newComment.comment;
+    const bool commentChanged = static_cast<bool>(oldComment) != static_cast<bool>(newComment)
+                                || oldComment.comment != newComment.comment;
     if (commentChanged)
         shown << "comment\t" << CommentText(oldComment) << " -> " << CommentText(newComment) << '\n';
     const bool rowsDiffer = PacketDiff(*oldPictures, *newPictures, shown).PrintRows();

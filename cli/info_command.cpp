@@ -36,7 +36,7 @@ int RunInfo(std::span<const std::string> args, std::ostream& out, std::ostream& 
         << "data area offset\t" << hex(table.header.dataAreaOffset) << '\n'
         << "resources\t" << table.Count() << '\n'
         << "names not matching their id\t" << mismatched << '\n'
-        << "comment\t" << (comment.ok ? DisplayName(comment.comment) : "(none: " + comment.error + ")") << '\n';
+        << "comment\t" << (static_cast<bool>(comment) ? DisplayName(comment.comment) : "(none: " + comment.what + ")") << '\n';
     return kExitSuccess;
 }
 

@@ -18,9 +18,9 @@ std::uint32_t HeaderOffsetOf(std::string_view leading)
     return HeaderOffsetFromDigits(leading.data() + kHeaderOffsetDigitsAt);
 }
 
-CommentResult Failure(std::string error)
+CommentResult Refused(std::string why)
 {
-    return {false, {}, std::move(error)};
+    return {Failure(std::move(why)), {}};
 }
 
 }  // namespace
@@ -47,19 +47,19 @@ CommentResult CommentOfPacketFile(const std::filesystem::path& path)
 {
     BinaryFile file = BinaryFile::OpenForReading(path);
     if (!file)
-        return Failure("cannot open it as a file");
+        return Refused("cannot open it as a file");
     std::string leading(kTextHeaderLength, '\0');
     if (file.Read(leading.data(), leading.size()) != leading.size())
-        return Failure("shorter than 24 bytes");
+        return Refused("shorter than 24 bytes");
     const std::int64_t length = std::int64_t{HeaderOffsetOf(leading)} + kPacketHeaderSize;
     if (length > file.Size() || length > kMaxLeadingBytes)
-        return Failure("its header offset lies beyond its end");
+        return Refused("its header offset lies beyond its end");
     leading.resize(static_cast<std::size_t>(length));
     if (!file.Seek(0) || file.Read(leading.data(), leading.size()) != leading.size())
-        return Failure("cannot read it");
+        return Refused("cannot read it");
     const auto comment = CommentInLeadingBytes(leading);
     if (!comment)
-        return Failure("holds no text header with \"Comments:\" and \"ID table:\"");
+        return Refused("holds no text header with \"Comments:\" and \"ID table:\"");
     return CommentFromBytes(*comment);
 }
 

@@ -34,9 +34,9 @@ std::unique_ptr<PacketReader> OpenPacket(const std::filesystem::path& path, std:
     auto reader = std::make_unique<PacketReader>();
     WarningToStream target(path, err);
     const LoadResult result = reader->LoadPacket(path, target);
-    if (result.loaded)
+    if (result)
         return reader;
-    err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << result.reason << '\n';
+    err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << result.what << '\n';
     return nullptr;
 }
 

@@ -79,7 +79,7 @@ std::optional<HashTableRow> ParseHashTableLine(std::string_view line)
 
 OrderResult LineError(const OrderLine& line, std::string_view why)
 {
-    return {false, "line " + std::to_string(line.number) + ": " + std::string(why)};
+    return Failure("line " + std::to_string(line.number) + ": " + std::string(why));
 }
 
 // The id as it stands in a "hashtable" row: a signed or unsigned 32-bit number.
@@ -101,7 +101,7 @@ OrderResult AddHashTableRows(ResourceTable& table, const std::vector<OrderLine>&
         if (!id)
             return LineError(lines[i], "the id does not fit in 32 bits");
         if (const AddResult added = AddRow(table, rows[i].name, *id); !added)
-            return LineError(lines[i], added.message);
+            return LineError(lines[i], added.what);
     }
     return {};
 }
@@ -110,7 +110,7 @@ OrderResult AddNamedRows(ResourceTable& table, const std::vector<OrderLine>& lin
 {
     for (const OrderLine& line : lines)
         if (const AddResult added = AddRow(table, line.text, NameHash(line.text)); !added)
-            return LineError(line, added.message);
+            return LineError(line, added.what);
     return {};
 }
 
@@ -127,11 +127,11 @@ OrderResult AddFolderPictures(ResourceTable& table, const std::filesystem::path&
             fileNames.push_back(std::move(fileName));
     }
     if (error)
-        return {false, "cannot read the folder " + DisplayPath(workFolder) + ": " + error.message()};
+        return Failure("cannot read the folder " + DisplayPath(workFolder) + ": " + error.message());
     std::sort(fileNames.begin(), fileNames.end());
     for (const std::string& fileName : fileNames)
         if (const AddResult added = AddFromPath(table, fileName); !added)
-            return {false, TerminalSafe(fileName) + ": " + added.message};
+            return Failure(TerminalSafe(fileName) + ": " + added.what);
     return {};
 }
 

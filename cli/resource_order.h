@@ -4,16 +4,16 @@
 
 #include <filesystem>
 #include <string>
+
+#include "core/outcome.h"
 #include <string_view>
 
 #include "core/packet_format.h"
 
 namespace skinwright::cli {
 
-struct OrderResult {
-    bool ok = true;
-    std::string error;  // what was refused, and why
-};
+// What was refused, and why; done when every row was added.
+using OrderResult = Outcome<Step>;
 
 // Every regular file of the folder whose name ends in ".gif" in any case,
 // ordered by the bytes of the file names.

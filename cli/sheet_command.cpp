@@ -38,8 +38,8 @@ std::string FoldedCase(std::string_view name)
 std::vector<std::string> CommentLines(const std::filesystem::path& packet)
 {
     const CommentResult comment = CommentOfPacketFile(packet);
-    if (!comment.ok)
-        return {"(no comment: " + comment.error + ")"};
+    if (!static_cast<bool>(comment))
+        return {"(no comment: " + comment.what + ")"};
     std::vector<std::string> lines;
     std::string_view rest = comment.comment;
     while (!rest.empty()) {

@@ -5,12 +5,13 @@
 #include <filesystem>
 #include <string>
 
+#include "core/outcome.h"
+
 namespace skinwright::cli {
 
-struct FileText {
-    bool read = false;
-    std::string bytes;  // the file's bytes when read
-    std::string error;  // why it was not read
+// Why the file was not read, or its bytes.
+struct FileText : Outcome<Step> {
+    std::string bytes;
 };
 
 // Refuses folders, devices and FIFOs (so nothing blocks) and files larger than maxSize.

@@ -16,8 +16,8 @@ int RunVerify(std::span<const std::string> args, std::ostream& out, std::ostream
         return UsageError(err, "verify takes one packet");
     const std::filesystem::path path = line.PathOperand(0);
     const FileText packet = ReadWholeFile(path, kMaxPacketSize);
-    if (!packet.read) {
-        err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << packet.error << '\n';
+    if (!packet) {
+        err << "skinpack: cannot read packet " << DisplayPath(path) << ": " << packet.what << '\n';
         return kExitFailure;
     }
     const std::vector<std::string> findings = CheckPacketLayout(packet.bytes);

@@ -5,9 +5,9 @@
 namespace skinwright {
 namespace {
 
-CommentResult Failure(std::string error)
+CommentResult Refused(std::string why)
 {
-    return {false, {}, std::move(error)};
+    return {Failure(std::move(why)), {}};
 }
 
 }  // namespace
@@ -16,15 +16,15 @@ CommentResult CommentFromUtf8(std::string_view utf8)
 {
     const auto bytes = Utf8ToCp1252(utf8);
     if (!bytes)
-        return Failure("the comment is not UTF-8 text that Windows-1252 can represent");
+        return Refused("the comment is not UTF-8 text that Windows-1252 can represent");
     return CommentFromBytes(*bytes);
 }
 
 CommentResult CommentFromBytes(std::string_view bytes)
 {
     if (bytes.find('\0') != std::string_view::npos)
-        return Failure("the comment holds a zero byte");
-    return {true, std::string(bytes), {}};
+        return Refused("the comment holds a zero byte");
+    return {{}, std::string(bytes)};
 }
 
 }  // namespace skinwright

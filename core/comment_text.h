@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "outcome.h"
+
 namespace skinwright {
 
-struct CommentResult {
-    bool ok = true;
+struct CommentResult : Outcome<Step> {
     std::string comment;  // in Windows-1252, as it will be stored
-    std::string error;
 };
 
 // A comment given in UTF-8, as typed; refused when Windows-1252 cannot

@@ -18,7 +18,7 @@ constexpr std::size_t kNameListPiece = 1 << 16;
 
 LoadResult Stop(std::string reason)
 {
-    return {false, std::move(reason)};
+    return Failure(std::move(reason));
 }
 
 // The stretch of the name list from offset to the first CR, LF or the end.
@@ -50,7 +50,7 @@ void PacketReader::Close()
 LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarget& target)
 {
     if (path.empty())
-        return {loaded_, {}};
+        return {loaded_ ? Step::Done : Step::Failed, {}};
     Close();
     table_.headerOffset = 0;
     table_.header = PacketHeader{};
@@ -65,7 +65,7 @@ LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarge
     if (!file_)
         return Stop("cannot open file");
     LoadResult result = Parse(target);
-    if (!result.loaded)
+    if (!result)
         Close();
     return result;
 }
@@ -91,7 +91,7 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     table_.header = DecodePacketHeader(header);
 
     // The ID table follows the packet header directly.
-    if (LoadResult idTable = ReadIdTable(); !idTable.reason.empty())
+    if (LoadResult idTable = ReadIdTable(); !idTable)
         return idTable;
 
     // The name list runs from its offset up to the packet header.
@@ -122,7 +122,7 @@ LoadResult PacketReader::Parse(LoadTarget& target)
         target.AddListRow(i, table_.rows[static_cast<std::size_t>(i)]);
     loaded_ = true;
     target.Loaded(table_.header.entryCount);
-    return {true, {}};
+    return {};
 }
 
 // The name-list text ends at its first zero byte, and no name reaches past

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "binary_file.h"
+#include "outcome.h"
 #include "packet_format.h"
 
 namespace skinwright {
@@ -23,11 +24,9 @@ public:
     virtual void Loaded(int rowCount) = 0;
 };
 
-// Why a load stopped, or that it did not.
-struct LoadResult {
-    bool loaded = false;
-    std::string reason;  // empty when loaded, or for an empty path
-};
+// Why a load stopped, or that it did not. For an empty path, which changes
+// nothing, it tells whether a packet stays loaded, with no reason.
+using LoadResult = Outcome<Step>;
 
 // True for a regular file that begins with the packet signature; what a file
 // must be to be taken for a packet before it is loaded.

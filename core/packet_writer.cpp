@@ -18,12 +18,12 @@ constexpr std::size_t kCopyBufferSize = 1 << 20;
 WriteResult PictureFailure(const ResourceTable& table, int row)
 {
     const std::string name = Cp1252ToUtf8(table.rows[static_cast<std::size_t>(row)].Name());
-    return {WriteStatus::PictureMissing, row, "Resource File: " + name + " does not exist or empty, cannot continue!"};
+    return {{WriteStatus::PictureMissing, "Resource File: " + name + " does not exist or empty, cannot continue!"}, row};
 }
 
 WriteResult TooLarge()
 {
-    return {WriteStatus::TooLarge, -1, "The new resource packet would be larger than 2 GiB, cannot continue!"};
+    return {{WriteStatus::TooLarge, "The new resource packet would be larger than 2 GiB, cannot continue!"}};
 }
 
 unsigned char FoldCase(unsigned char c)
@@ -193,11 +193,10 @@ WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, cons
 {
     ReplacingFile packet = ReplacingFile::Create(packetPath);
     if (!packet)
-        return {WriteStatus::CannotCreate, -1, "Cannot create new resource packet" + PathToUtf8(packetPath) + "!"};
+        return {{WriteStatus::CannotCreate, "Cannot create new resource packet" + PathToUtf8(packetPath) + "!"}};
     BinaryFile& out = packet.Out();
     out.SetBufferSize(kCopyBufferSize);
-    const WriteResult writeFailed{
-        WriteStatus::WriteFailed, -1, "Failed to write new resource packet " + PathToUtf8(packetPath) + "!"};
+    const WriteResult writeFailed{{WriteStatus::WriteFailed, "Failed to write new resource packet " + PathToUtf8(packetPath) + "!"}};
 
     const std::string front = FrontOfPacket(table, plan.comment);
     if (!out.Write(front.data(), front.size()))

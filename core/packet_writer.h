@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "outcome.h"
 #include "packet_format.h"
 
 namespace skinwright {
@@ -21,11 +22,8 @@ enum class WriteStatus {
     WriteFailed,      // a write, flush or the final rename failed
 };
 
-struct WriteResult {
-    WriteStatus status = WriteStatus::Written;
-    int row = -1;         // the failing row, for PictureMissing
-    std::string message;  // the text to show the user, in UTF-8
-    explicit operator bool() const { return status == WriteStatus::Written; }
+struct WriteResult : Outcome<WriteStatus> {
+    int row = -1;  // the failing row, for PictureMissing
 };
 
 // The comment as stored: every CR removed.

@@ -6,18 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "outcome.h"
 #include "packet_format.h"
 
 namespace skinwright {
 
 enum class AddStatus { Added, TableFull, NameTooLong, NameHasBadByte, NameHasSeparator, NotUtf8, NotRepresentable };
 
-struct AddResult {
-    AddStatus status = AddStatus::Added;
-    std::string message;  // why a row was refused; empty when added
-
-    explicit operator bool() const { return status == AddStatus::Added; }
-};
+// Why a row was refused; done when it was added.
+using AddResult = Outcome<AddStatus>;
 
 // Appends the row of a picked picture, given as a UTF-8 path: its file name
 // in Windows-1252, less its last four characters, with ".g" appended. A file

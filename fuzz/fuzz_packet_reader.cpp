@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     auto reader = std::make_unique<skinwright::PacketReader>();
     QuietTarget target;
-    const bool loaded = reader->LoadPacket(packet, target).loaded;
+    const bool loaded = static_cast<bool>(reader->LoadPacket(packet, target));
     if (clean) {
         // The one packet the writer makes and the reader refuses: no rows and
         // a comment that leaves no padding, so the name list is zero bytes long.

@@ -55,7 +55,7 @@ bool WriteSeed(const fs::path& folder, const fs::path& work, std::string_view se
     }
     const auto result = skinwright::GeneratePacketFile(*table, comment, work, folder / seedName);
     if (!result)
-        std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(seedName.size()), seedName.data(), result.message.c_str());
+        std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(seedName.size()), seedName.data(), result.what.c_str());
     return static_cast<bool>(result);
 }
 

@@ -28,7 +28,7 @@ Added Add(std::string_view text)
 TEST(AddOrderFile, HashTableRowsKeepTheirIdsAsTheyStand)
 {
     const Added added = Add("751 0 0 1 ok.g\r\n\n-1 5 51 2 with space.g\n4294967295 9 9 3 odd.g");
-    ASSERT_TRUE(added.result.ok) << added.result.error;
+    ASSERT_TRUE(static_cast<bool>(added.result)) << added.result.what;
     ASSERT_EQ(3, added.table->Count());
     EXPECT_EQ("ok.g", added.Name(0));
     EXPECT_EQ(0x2EFu, added.Id(0));
@@ -41,7 +41,7 @@ TEST(AddOrderFile, HashTableRowsKeepTheirIdsAsTheyStand)
 TEST(AddOrderFile, OneLineThatIsNoHashTableRowMakesEveryLineAName)
 {
     const Added added = Add("751 0 0 1 ok.g\nback.g\n");
-    ASSERT_TRUE(added.result.ok) << added.result.error;
+    ASSERT_TRUE(static_cast<bool>(added.result)) << added.result.what;
     ASSERT_EQ(2, added.table->Count());
     EXPECT_EQ("751 0 0 1 ok.g", added.Name(0));
     EXPECT_EQ(NameHash("751 0 0 1 ok.g"), added.Id(0));
@@ -52,12 +52,12 @@ TEST(AddOrderFile, OneLineThatIsNoHashTableRowMakesEveryLineAName)
 TEST(AddOrderFile, RefusalsNameTheirLineCountingBlankOnes)
 {
     const Added outOfRange = Add("751 0 0 1 ok.g\n\n4294967296 5 51 2 back.g\n");
-    EXPECT_FALSE(outOfRange.result.ok);
-    EXPECT_EQ("line 3: the id does not fit in 32 bits", outOfRange.result.error);
+    EXPECT_FALSE(static_cast<bool>(outOfRange.result));
+    EXPECT_EQ("line 3: the id does not fit in 32 bits", outOfRange.result.what);
     const Added belowRange = Add("-2147483649 0 0 1 ok.g\n");
-    EXPECT_EQ("line 1: the id does not fit in 32 bits", belowRange.result.error);
+    EXPECT_EQ("line 1: the id does not fit in 32 bits", belowRange.result.what);
     const Added tooLong = Add("ok.g\n" + std::string(126, 'n') + ".g\n");
-    EXPECT_EQ("line 2: The resource name is longer than 127 bytes.", tooLong.result.error);
+    EXPECT_EQ("line 2: The resource name is longer than 127 bytes.", tooLong.result.what);
 }
 
 }  // namespace

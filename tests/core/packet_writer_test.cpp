@@ -80,9 +80,9 @@ TEST_F(WriterTest, MissingOrEmptyPicturesLeaveAnExistingPacketUntouched)
         if (second == "empty")
             WriteFile(work / "back.gif", "");
         const WriteResult result = Generate();
-        EXPECT_EQ(result.status, WriteStatus::PictureMissing) << second;
+        EXPECT_EQ(result.code, WriteStatus::PictureMissing) << second;
         EXPECT_EQ(result.row, 1) << second;
-        EXPECT_EQ(result.message, "Resource File: back.g does not exist or empty, cannot continue!") << second;
+        EXPECT_EQ(result.what, "Resource File: back.g does not exist or empty, cannot continue!") << second;
         EXPECT_EQ(ReadFile(out / "iconres.ezx"), "the old packet") << second;
         EXPECT_EQ(OutputFiles(), std::vector<std::string>{"iconres.ezx"}) << second;
     }
@@ -98,7 +98,7 @@ TEST_F(WriterTest, PicturesAreFoundWithoutRegardToCase)
     ASSERT_TRUE(Generate());
     PacketReader reader;
     RecordingTarget target;
-    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target).loaded);
+    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target));
     ASSERT_TRUE(reader.ExtractResource(1, out / "back.gif"));
     EXPECT_EQ(ReadFile(out / "back.gif"), BackPicture());
 }
@@ -113,8 +113,8 @@ TEST_F(WriterTest, APictureThatChangedSinceMeasuringFailsItsRow)
         ASSERT_TRUE(PlanPacket(table, "", work.Path(), plan));
         WriteFile(work / "back.gif", changed);
         const WriteResult result = WritePacket(table, plan, out / "iconres.ezx");
-        EXPECT_EQ(result.status, WriteStatus::PictureMissing);
-        EXPECT_EQ(result.message, "Resource File: back.g does not exist or empty, cannot continue!");
+        EXPECT_EQ(result.code, WriteStatus::PictureMissing);
+        EXPECT_EQ(result.what, "Resource File: back.g does not exist or empty, cannot continue!");
         EXPECT_TRUE(OutputFiles().empty());
     }
 }
@@ -126,7 +126,7 @@ TEST_F(WriterTest, LargePicturesAreCopiedInPieces)
     ASSERT_TRUE(Generate());
     PacketReader reader;
     RecordingTarget target;
-    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target).loaded);
+    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target));
     ASSERT_TRUE(reader.ExtractResource(0, out / "big.gif"));
     EXPECT_EQ(ReadFile(out / "big.gif"), big);
 }
@@ -142,8 +142,8 @@ TEST_F(WriterTest, APacketMayEndAt2GiBLessOneByteAndNoFurther)
     EXPECT_TRUE(PlanPacket(table, "", work.Path(), plan));
     EXPECT_EQ(table.header.dataAreaOffset, 88);
     std::filesystem::resize_file(work / "big.gif", 0x7FFFFFFF - 95);
-    EXPECT_EQ(PlanPacket(table, "", work.Path(), plan).status, WriteStatus::TooLarge);
-    EXPECT_EQ(Generate().status, WriteStatus::TooLarge);
+    EXPECT_EQ(PlanPacket(table, "", work.Path(), plan).code, WriteStatus::TooLarge);
+    EXPECT_EQ(Generate().code, WriteStatus::TooLarge);
     EXPECT_TRUE(OutputFiles().empty());
 }
 
@@ -153,8 +153,8 @@ TEST_F(WriterTest, AFailedWriteInsideALargePictureIsAWriteFailure)
     AddPicture("big.g", Picture(3 * 1024 * 1024, 'x'));
     WriteResult result;
     WithFileSizeLimit(2 * 1024 * 1024, [&] { result = Generate(); });
-    EXPECT_EQ(result.status, WriteStatus::WriteFailed);
-    EXPECT_EQ(result.message, "Failed to write new resource packet " + (out / "iconres.ezx").string() + "!");
+    EXPECT_EQ(result.code, WriteStatus::WriteFailed);
+    EXPECT_EQ(result.what, "Failed to write new resource packet " + (out / "iconres.ezx").string() + "!");
     EXPECT_TRUE(OutputFiles().empty());
 }
 #endif
@@ -177,8 +177,8 @@ TEST_F(WriterTest, AmbiguousOrOutsidePicturesAreRefused)
         Clear(table);
         ASSERT_TRUE(AddRow(table, name, NameHash(name)));
         const WriteResult result = Generate();
-        EXPECT_EQ(result.status, WriteStatus::PictureMissing) << name;
-        EXPECT_EQ(result.message, "Resource File: " + std::string(name) + " does not exist or empty, cannot continue!");
+        EXPECT_EQ(result.code, WriteStatus::PictureMissing) << name;
+        EXPECT_EQ(result.what, "Resource File: " + std::string(name) + " does not exist or empty, cannot continue!");
     }
     Clear(table);
     ASSERT_TRUE(AddRow(table, "e.g", NameHash("e.g")));
@@ -193,8 +193,8 @@ TEST_F(WriterTest, ATargetThatCannotBeReplacedIsNotCreated)
     std::filesystem::permissions(out / "locked.ezx", std::filesystem::perms::owner_read);
     for (const char* target : {"folder.ezx", "locked.ezx"}) {
         const WriteResult result = GeneratePacketFile(table, "", work.Path(), out / target);
-        EXPECT_EQ(result.status, WriteStatus::CannotCreate) << target;
-        EXPECT_EQ(result.message, "Cannot create new resource packet" + (out / target).string() + "!");
+        EXPECT_EQ(result.code, WriteStatus::CannotCreate) << target;
+        EXPECT_EQ(result.what, "Cannot create new resource packet" + (out / target).string() + "!");
     }
     EXPECT_EQ(ReadFile(out / "locked.ezx"), "the old packet");
     EXPECT_EQ(OutputFiles().size(), 2u);
@@ -209,7 +209,7 @@ TEST_F(WriterTest, AFailedWriteIsAFailureAndLeavesNothingBehind)
     WriteResult result;
     WithFileSizeLimit(100, [&] { result = Generate(); });
 
-    EXPECT_EQ(result.status, WriteStatus::WriteFailed);
+    EXPECT_EQ(result.code, WriteStatus::WriteFailed);
     EXPECT_EQ(ReadFile(out / "iconres.ezx"), "the old packet");
     EXPECT_EQ(OutputFiles(), std::vector<std::string>{"iconres.ezx"});
 }
@@ -218,8 +218,8 @@ TEST_F(WriterTest, AFailedWriteIsAFailureAndLeavesNothingBehind)
 TEST_F(WriterTest, AFolderThatCannotHoldThePacket)
 {
     const WriteResult result = GeneratePacketFile(table, "", work.Path(), out / "missing" / "iconres.ezx");
-    EXPECT_EQ(result.status, WriteStatus::CannotCreate);
-    EXPECT_EQ(result.message, "Cannot create new resource packet" + (out / "missing" / "iconres.ezx").string() + "!");
+    EXPECT_EQ(result.code, WriteStatus::CannotCreate);
+    EXPECT_EQ(result.what, "Cannot create new resource packet" + (out / "missing" / "iconres.ezx").string() + "!");
 }
 
 TEST_F(WriterTest, ATemplateRowKeepsItsPlaceholderAndId)
@@ -229,7 +229,7 @@ TEST_F(WriterTest, ATemplateRowKeepsItsPlaceholderAndId)
     ASSERT_TRUE(Generate());
     PacketReader reader;
     RecordingTarget target;
-    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target).loaded);
+    ASSERT_TRUE(reader.LoadPacket(out / "iconres.ezx", target));
     EXPECT_EQ(target.warnings, 1);
     EXPECT_EQ(target.rows[0][1], "0x000002EF");
 }

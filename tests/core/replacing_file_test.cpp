@@ -54,7 +54,7 @@ protected:
         WriteFile(packetFolder / "iconres.ezx", WorkedExamplePacket());
         WriteFile(work / "ok.gif", OkPicture());
         WriteFile(work / "back.gif", BackPicture());
-        EXPECT_TRUE(reader.LoadPacket(packetFolder / "iconres.ezx", target).loaded);
+        EXPECT_TRUE(reader.LoadPacket(packetFolder / "iconres.ezx", target));
         EXPECT_TRUE(AddRow(*table, "ok.g", NameHash("ok.g")));
         EXPECT_TRUE(AddRow(*table, "back.g", NameHash("back.g")));
     }
@@ -134,7 +134,7 @@ TEST_F(ReplacingTest, ARecordCutShortKeepsTheOldFile)
     std::string packet = WorkedExamplePacket();
     packet.resize(packet.size() - 1);
     WriteFile(packetFolder / "cut.ezx", packet);
-    ASSERT_TRUE(reader.LoadPacket(packetFolder / "cut.ezx", target).loaded);
+    ASSERT_TRUE(reader.LoadPacket(packetFolder / "cut.ezx", target));
     const fs::path path = OldTarget();
     EXPECT_FALSE(reader.ExtractResource(1, path));
     ExpectOldTargetAlone(path, "picture");

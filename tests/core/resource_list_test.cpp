@@ -37,12 +37,12 @@ TEST(ResourceList, RefusesNamesThatCannotBeStored)
     ResourceTable table;
     const std::string longest(125, 'n');
     EXPECT_TRUE(AddFromPath(table, "/x/" + longest + ".gif"));
-    EXPECT_EQ(AddFromPath(table, "/x/" + longest + "n.gif").status, AddStatus::NameTooLong);
-    EXPECT_EQ(AddFromPath(table, "/x/line\nbreak.gif").status, AddStatus::NameHasBadByte);
-    EXPECT_EQ(AddFromPath(table, "/x/\xE2\x98\x83.gif").status, AddStatus::NotRepresentable);
-    EXPECT_EQ(AddFromPath(table, "/x/caf\xE9.gif").status, AddStatus::NotUtf8);
+    EXPECT_EQ(AddFromPath(table, "/x/" + longest + "n.gif").code, AddStatus::NameTooLong);
+    EXPECT_EQ(AddFromPath(table, "/x/line\nbreak.gif").code, AddStatus::NameHasBadByte);
+    EXPECT_EQ(AddFromPath(table, "/x/\xE2\x98\x83.gif").code, AddStatus::NotRepresentable);
+    EXPECT_EQ(AddFromPath(table, "/x/caf\xE9.gif").code, AddStatus::NotUtf8);
 #ifndef _WIN32
-    EXPECT_EQ(AddFromPath(table, "/x/back\\slash.gif").status, AddStatus::NameHasSeparator);
+    EXPECT_EQ(AddFromPath(table, "/x/back\\slash.gif").code, AddStatus::NameHasSeparator);
 #endif
     EXPECT_EQ(table.Count(), 1);
 }
@@ -65,8 +65,8 @@ TEST(ResourceList, HoldsAt2048Rows)
         ASSERT_TRUE(AddFromPath(table, "/d/icon_ok.gif"));
     EXPECT_TRUE(AddFromPath(table, "/d/icon_ok.gif"));
     const AddResult refused = AddFromPath(table, "/d/other.gif");
-    EXPECT_EQ(refused.status, AddStatus::TableFull);
-    EXPECT_FALSE(refused.message.empty());
+    EXPECT_EQ(refused.code, AddStatus::TableFull);
+    EXPECT_FALSE(refused.what.empty());
     EXPECT_EQ(table.Count(), 2048);
     EXPECT_EQ(table.rows[0].id, table.rows[2047].id);
 }
