@@ -40,9 +40,11 @@ std::filesystem::path FolderChooser::GetPath() const
     return chosenPath_;
 }
 
+// A folder that no longer exists opens the tree at its nearest existing
+// parent, which OK then returns; the status line still names it.
 void FolderChooser::OnInitialized(FolderBrowser& browser)
 {
-    browser.SetSelection(initialFolder_);
+    browser.SetSelection(NearestExistingFolder(initialFolder_));
     browser.SetStatusText(ShortenForStatus(PathToUtf8(initialFolder_)));
 }
 

@@ -49,6 +49,19 @@ std::filesystem::path DefaultFolder()
 #endif
 }
 
+std::filesystem::path NearestExistingFolder(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::filesystem::path nearest = std::filesystem::absolute(folder, error).lexically_normal();
+    while (!std::filesystem::is_directory(nearest, error)) {
+        const std::filesystem::path parent = nearest.parent_path();
+        if (parent == nearest)
+            break;
+        nearest = parent;
+    }
+    return nearest;
+}
+
 bool IsNetworkPath([[maybe_unused]] const std::filesystem::path& path)
 {
 #ifdef _WIN32

@@ -14,6 +14,10 @@ std::string EnsureTrailingSeparator(const std::string& utf8Folder);
 // The user's home folder: $HOME, else the account's.
 std::filesystem::path HomeFolder();
 
+// The folder itself when it is one, else the nearest of its parents that is:
+// where a browser opens for a folder typed or remembered and since deleted.
+std::filesystem::path NearestExistingFolder(const std::filesystem::path& folder);
+
 // Where a folder setting or the folder chooser starts when given none:
 // "C:\" on Windows, the home folder with a separator at its end elsewhere.
 std::filesystem::path DefaultFolder();

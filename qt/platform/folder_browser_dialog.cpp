@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -61,26 +60,9 @@ FolderBrowserDialog::FolderBrowserDialog(const behaviour::FolderRequest& request
     resize(360, 420);
 }
 
-namespace {
-
-// The folder itself when it exists, else the nearest of its parents that does.
-QString NearestExistingFolder(const QString& folder)
-{
-    QString nearest = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
-    while (!QFileInfo(nearest).isDir()) {
-        const QString parent = QFileInfo(nearest).path();
-        if (parent == nearest)
-            break;
-        nearest = parent;
-    }
-    return nearest;
-}
-
-}  // namespace
-
 void FolderBrowserDialog::SetSelection(const std::filesystem::path& folder)
 {
-    const QModelIndex index = model_->index(NearestExistingFolder(FromFileSystemPath(folder)));
+    const QModelIndex index = model_->index(QDir::cleanPath(FromFileSystemPath(folder)));
     if (!index.isValid())
         return;
     followed_ = index;

@@ -22,8 +22,7 @@ class FolderBrowserDialog : public QDialog, public behaviour::FolderBrowser {
 public:
     explicit FolderBrowserDialog(const behaviour::FolderRequest& request);
 
-    // Selects the folder, or the nearest of its parents that exists, and
-    // keeps it in view while the tree fills in.
+    // Selects the folder and keeps it in view while the tree fills in.
     void SetSelection(const std::filesystem::path& folder) override;
     void SetStatusText(const std::string& text) override;
 

@@ -128,7 +128,7 @@ TEST_F(BuilderTest, TheFolderChooserSetsTheWorkFolderWithOneSeparator)
         EXPECT_EQ(builder.WorkFolder(), c.workFolder);
     }
     EXPECT_EQ(view.workFolderText, "/");
-    EXPECT_EQ(dialogs.FolderCalls().front().selections, std::vector<std::filesystem::path>{"typed"});
+    EXPECT_EQ(dialogs.FolderCalls().front().statusTexts.front(), "typed");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "behaviour/scripted_dialogs.h"
+#include "core/file_names.h"
+#include "tests/support/files.h"
 
 namespace skinwright::behaviour {
 namespace {
@@ -60,7 +62,6 @@ TEST_P(FolderChooserShowTest, BrowsesFromTheInitialFolder)
     EXPECT_EQ(call.request.title, "Please select folder:");
     EXPECT_EQ(call.request.owner, &owner);
     EXPECT_TRUE(call.request.statusLine);
-    EXPECT_EQ(call.selections, Paths{c.initial});
     EXPECT_EQ(call.statusTexts, c.statusTexts);
 }
 
@@ -74,6 +75,31 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{"InitialFolderOfThirtyFive", k35, k35 + "/deeper/folder", FolderChooser::Ok,
                  k35 + "/deeper/folder", {k35, k35 + "..."}}),
     [](const ::testing::TestParamInfo<ShowCase>& param) { return std::string(param.param.name); });
+
+// A folder typed or remembered and since deleted opens the tree at its
+// nearest existing parent; the status line still names the folder asked for.
+TEST(FolderChooserTest, TheTreeOpensAtTheInitialFolderOrItsNearestExistingParent)
+{
+    test::TempFolder root;
+    std::filesystem::create_directories(root / "skins");
+    const std::filesystem::path skins = root / "skins";
+    const std::pair<std::filesystem::path, std::filesystem::path> cases[] = {
+        {skins, skins},
+        {skins / "gone" / "deeper", skins},
+        {skins / "gone" / "", skins},
+    };
+    for (const auto& [initial, opened] : cases) {
+        ScriptedDialogs dialogs;
+        FolderChooser chooser(initial, nullptr, dialogs);
+        EXPECT_EQ(chooser.Show(), FolderChooser::Cancel);
+        ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
+        ASSERT_EQ(dialogs.FolderCalls().front().selections.size(), 1u);
+        EXPECT_TRUE(std::filesystem::equivalent(dialogs.FolderCalls().front().selections.front(), opened)) << initial;
+        const std::string asked = PathToUtf8(initial);
+        EXPECT_EQ(dialogs.FolderCalls().front().statusTexts,
+                  Texts{asked.size() > 35 ? asked.substr(0, 35) + "..." : asked});
+    }
+}
 
 TEST(FolderChooserTest, NoInitialFolderStartsAtTheHomeFolder)
 {

@@ -143,25 +143,6 @@ TEST_F(FolderBrowsing, StartsAtTheInitialFolderAndReturnsTheSelection)
     EXPECT_EQ(changes, QStringList({start, target}));
 }
 
-// A typed or remembered folder that does not exist: the tree opens at the
-// nearest folder that does, and OK returns that one, never the root.
-TEST_F(FolderBrowsing, AFolderThatDoesNotExistOpensAtItsNearestExistingParent)
-{
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath("skins"));
-    const QString missing = root.path() + "/skins/gone/deeper/";
-    FolderRequest request;
-    request.onInitialized = [&](FolderBrowser& browser) { browser.SetSelection(ToFileSystemPath(missing)); };
-    std::optional<QString> shownSelection;
-    SetModalRunner([&](QDialog& dialog) {
-        QTest::qWait(50);
-        shownSelection = dynamic_cast<FolderBrowserDialog&>(dialog).SelectedFolder();
-        return int(QDialog::Accepted);
-    });
-    EXPECT_EQ(QtSystemDialogs().BrowseForFolder(request), Folder(root.path() + "/skins"));
-    EXPECT_EQ(shownSelection, root.path() + "/skins");
-}
-
 TEST_F(FolderBrowsing, CancelReturnsNone)
 {
     QTemporaryDir root;
