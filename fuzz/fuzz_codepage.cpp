@@ -3,20 +3,16 @@
 // converts at all converts back to itself; a cut never splits a character.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "core/codepage.h"
+#include "require.h"
 
 namespace {
 
 void Require(bool holds, const char* what)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "the conversion broke: %s\n", what);
-    std::abort();
+    skinwright::fuzz::Require(holds, "the conversion broke", what);
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,6 +17,7 @@
 #include "core/packet_check.h"
 #include "core/packet_format.h"
 #include "core/packet_reader.h"
+#include "require.h"
 
 namespace {
 
@@ -56,10 +55,7 @@ private:
 
 void Require(bool holds, const char* what)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "the strict check found nothing wrong, yet the reader %s\n", what);
-    std::abort();
+    skinwright::fuzz::Require(holds, "the strict check found nothing wrong, yet the reader", what);
 }
 
 // The header values of a packet that passed the strict check, so laid out as the writer does.

@@ -5,11 +5,10 @@
 // byte of the picture reaches.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "core/picture_facts.h"
+#include "require.h"
 
 namespace {
 
@@ -18,10 +17,7 @@ constexpr std::size_t kSmallestFrame = 12;
 
 void Require(bool holds, const char* what)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "the picture facts do not hold together: %s\n", what);
-    std::abort();
+    skinwright::fuzz::Require(holds, "the picture facts do not hold together", what);
 }
 
 bool IsPlainText(std::string_view text)

@@ -4,13 +4,12 @@
 // other key of the known sections reads as it did before.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/profile_text.h"
+#include "require.h"
 
 namespace {
 
@@ -19,10 +18,7 @@ constexpr std::string_view kKeys[] = {"LastResFile", "OutputFolder", "WorkFolder
 
 void Require(bool holds, const char* what)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "the settings text broke: %s\n", what);
-    std::abort();
+    skinwright::fuzz::Require(holds, "the settings text broke", what);
 }
 
 }  // namespace
