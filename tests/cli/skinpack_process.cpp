@@ -71,8 +71,19 @@ ProcessResult ScratchFolder::Run(const std::vector<std::string>& args, int) cons
     startup.hStdError = err;
     PROCESS_INFORMATION process{};
     ProcessResult result;
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, work_.c_str(),
-            &startup, &process)) {
+    // Wine, loaded by other tests running beside this one, now and then fails
+    // to start a process at all; a start is tried again before it counts.
+    bool started = false;
+    DWORD startError = 0;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                 work_.c_str(), &startup, &process);
+        if (!started) {
+            startError = GetLastError();
+            Sleep(200);
+        }
+    }
+    if (started) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);
@@ -84,6 +95,8 @@ ProcessResult ScratchFolder::Run(const std::vector<std::string>& args, int) cons
     CloseHandle(err);
     result.out = skinwright::test::ReadFile(outFile);
     result.err = skinwright::test::ReadFile(errFile);
+    if (!started)
+        result.err += "the process could not be started (error " + std::to_string(startError) + ")\n";
     return result;
 }
 
