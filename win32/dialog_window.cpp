@@ -1,0 +1,69 @@
+#include "dialog_window.h"
+
+#include "wide_text.h"
+
+namespace skinwright::win32 {
+
+DialogWindow::DialogWindow(const templates::DialogTemplate& dialog) : template_(dialog) {}
+
+INT_PTR DialogWindow::RunModal(HWND owner)
+{
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), template_.Get(), owner, &DialogWindow::Procedure,
+                                   reinterpret_cast<LPARAM>(this));
+}
+
+bool DialogWindow::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+std::string DialogWindow::ControlText(int id) const
+{
+    const HWND control = Control(id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Utf8FromWide(text);
+}
+
+void DialogWindow::SetControlText(int id, const std::string& text)
+{
+    SetWindowTextW(Control(id), WideFromUtf8(text).c_str());
+}
+
+void DialogWindow::End(int result)
+{
+    EndDialog(window_, result);
+}
+
+INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<DialogWindow*>(lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        self->window_ = window;
+        return self->OnInitialize() ? TRUE : FALSE;
+    }
+    auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (self == nullptr)
+        return FALSE;
+    if (message == WM_COMMAND)
+        return self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+    LRESULT result = 0;
+    if (!self->OnMessage(message, wParam, lParam, result))
+        return FALSE;
+    // Messages that answer with a value of their own return it directly;
+    // the others through the dialog's result slot.
+    switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_QUERYDRAGICON:
+        return static_cast<INT_PTR>(result);
+    default:
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+}
+
+}  // namespace skinwright::win32
