@@ -9,6 +9,7 @@
 #include <unistd.h>
 #endif
 
+#include "core/codepage.h"
 #include "core/file_names.h"
 #include "folders.h"
 #include "private_profile.h"
@@ -96,10 +97,14 @@ std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programFo
     return ConfigurationFolder() / fileName;
 }
 
+// A file written by the older Windows program holds its values in the ANSI
+// code page: a value that is no UTF-8 is taken as Windows-1252, so that its
+// paths and comments still open.
 std::string ReadSetting(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view defaultValue)
 {
-    return ReadProfileString(file, section, key, defaultValue, kReadLimit);
+    const std::string value = ReadProfileString(file, section, key, defaultValue, kReadLimit);
+    return IsValidUtf8(value) ? value : Cp1252ToUtf8(value);
 }
 
 bool WriteSetting(const std::filesystem::path& file, std::string_view section, std::string_view key,

@@ -37,7 +37,8 @@ std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programFo
                                           std::string_view applicationName);
 
 // The key's value, or the default when the file, section or key is missing;
-// a key with an empty value reads as empty. Cut to 1023 characters.
+// a key with an empty value reads as empty. Cut to 1023 characters. A value
+// that is no UTF-8 was written in Windows-1252 and comes back converted.
 std::string ReadSetting(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view defaultValue);
 

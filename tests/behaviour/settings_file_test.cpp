@@ -47,6 +47,19 @@ TEST_F(Settings, CommentsOfTwoLinesAreStoredAsFourBytes)
     EXPECT_EQ(DecodeComments(ReadSetting(path_, kBuildSection, kCommentsKey, "")), "a\r\nb");
 }
 
+TEST_F(Settings, AValueWrittenInTheAnsiCodePageComesBackAsUtf8)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Th\xE8me\\iconres.ezx", "C:\\Th\xC3\xA8me\\iconres.ezx"},
+        {"caf\xC3\xA9 \x80", "caf\xC3\x83\xC2\xA9 \xE2\x82\xAC"},
+        {"caf\xC3\xA9", "caf\xC3\xA9"},
+    };
+    for (const auto& [stored, read] : cases) {
+        test::WriteFile(path_, "[default]\r\nLastResFile=" + stored + "\r\n");
+        EXPECT_EQ(ReadSetting(path_, kDefaultSection, kLastResFileKey, ""), read) << stored;
+    }
+}
+
 TEST_F(Settings, LongValuesComeBackCutTo1023Characters)
 {
     const auto repeated = [](std::string_view text, int times) {

@@ -1,0 +1,150 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "res/templates/dialog_templates.h"
+#include "win32/image_text_button.h"
+#include "win32/memory_template.h"
+#include "win32/win32_system_dialogs.h"
+
+namespace skinwright::win32 {
+namespace {
+
+INT_PTR CALLBACK Unhandled(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+const wchar_t* ClassFor(templates::ControlKind kind)
+{
+    switch (kind) {
+    case templates::ControlKind::Edit:
+        return L"Edit";
+    case templates::ControlKind::ListView:
+        return WC_LISTVIEWW;
+    case templates::ControlKind::PushButton:
+    case templates::ControlKind::DefaultPushButton:
+    case templates::ControlKind::OwnerDrawButton:
+        return L"Button";
+    default:
+        return L"Static";
+    }
+}
+
+// Each control of each window where its template puts it, in dialog units
+// of the template's font, of the kind it names, in tab order.
+TEST(MemoryTemplate, MakesEveryControlOfEachWindowInItsPlace)
+{
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    for (const templates::DialogTemplate* dialog :
+         {&templates::AboutTemplate(), &templates::ViewerTemplate(), &templates::BuilderTemplate()}) {
+        const MemoryTemplate memory(*dialog);
+        const HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), memory.Get(), nullptr, &Unhandled, 0);
+        ASSERT_NE(window, nullptr) << dialog->title;
+        HWND child = GetWindow(window, GW_CHILD);
+        for (const templates::ControlTemplate& control : dialog->controls) {
+            ASSERT_NE(child, nullptr) << dialog->title << ": " << control.text;
+            if (control.id != templates::kNoId) {
+                EXPECT_EQ(GetDlgCtrlID(child), control.id) << control.text;
+            }
+            EXPECT_EQ(ClassOf(child), ClassFor(control.kind)) << control.id;
+            // Windows turns a place and a size into pixels each on its own.
+            RECT expected = {control.x, control.y, control.width, control.height};
+            MapDialogRect(window, &expected);
+            RECT placed = {};
+            GetWindowRect(child, &placed);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
+            EXPECT_EQ(placed.left, expected.left) << dialog->title << " control " << control.id;
+            EXPECT_EQ(placed.top, expected.top) << dialog->title << " control " << control.id;
+            // A static icon takes the icon's size.
+            if (control.kind != templates::ControlKind::Icon) {
+                EXPECT_EQ(placed.right - placed.left, expected.right) << dialog->title << " control " << control.id;
+                EXPECT_EQ(placed.bottom - placed.top, expected.bottom) << dialog->title << " control " << control.id;
+            }
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        EXPECT_EQ(child, nullptr) << dialog->title;
+        DestroyWindow(window);
+    }
+}
+
+TEST(CommonDialogs, FiltersAndChosenFilesInTheirFormat)
+{
+    EXPECT_EQ(CommonDialogFilter("GIF File(*.gif)|*.gif|"), std::wstring(L"GIF File(*.gif)\0*.gif\0\0\0", 24));
+
+    const struct {
+        std::wstring buffer;
+        std::vector<std::filesystem::path> files;
+    } cases[] = {
+        {std::wstring(L"C:\\themes\\back.gif\0", 19), {L"C:\\themes\\back.gif"}},
+        {std::wstring(L"C:\\themes\0a.gif\0b.gif\0", 22), {L"C:\\themes\\a.gif", L"C:\\themes\\b.gif"}},
+        {std::wstring(L"\0", 1), {}},
+    };
+    for (const auto& c : cases) {
+        std::wstring buffer = c.buffer + L'\0';
+        EXPECT_EQ(ChosenFiles(buffer.c_str()), c.files);
+    }
+}
+
+// A bitmap of one row of pixels.
+HBITMAP RowOf(std::initializer_list<COLORREF> colours)
+{
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, static_cast<int>(colours.size()), 1);
+    const HDC context = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(context, bitmap);
+    int x = 0;
+    for (COLORREF colour : colours)
+        SetPixel(context, x++, 0, colour);
+    SelectObject(context, old);
+    DeleteDC(context);
+    return bitmap;
+}
+
+std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width)
+{
+    const HDC context = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(context, bitmap);
+    std::vector<COLORREF> pixels;
+    for (int x = 0; x < width; ++x)
+        pixels.push_back(GetPixel(context, x, 0));
+    SelectObject(context, old);
+    DeleteDC(context);
+    return pixels;
+}
+
+TEST(ButtonPictures, TheBottomLeftColourIsLeftOutAndTheDisabledPictureHasThreeColours)
+{
+    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 128, 0);
+    const COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    const HBITMAP picture = RowOf({red, blue, white, black, red});
+
+    const HBITMAP target = RowOf({green, green, green, green, green});
+    const HDC context = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(context, target);
+    DrawTransparent(context, 0, 0, picture);
+    SelectObject(context, old);
+    DeleteDC(context);
+    EXPECT_EQ(PixelsOf(target, 5), (std::vector<COLORREF>{green, blue, white, black, green}));
+
+    // Blue (255) and black (0) are not above the average of 340, white is.
+    const HBITMAP disabled = MakeDisabledImage(picture);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    EXPECT_EQ(PixelsOf(disabled, 5), (std::vector<COLORREF>{face, light, GetSysColor(COLOR_BTNSHADOW), light, face}));
+    for (HBITMAP bitmap : {picture, target, disabled})
+        DeleteObject(bitmap);
+}
+
+}  // namespace
+}  // namespace skinwright::win32
