@@ -77,6 +77,7 @@ xdotool windowfocus --sync "$viewer"
 xdotool key Tab                       # "Save All ...": the browser starts at the output folder
 browser=$(opened_by space "folder browser")
 [ "$(title "$browser")" = "Browse for Folder" ] || fail "unexpected window '$(title "$browser")'"
+sleep 1                               # the browser selects its folder once its tree is filled
 box=$(opened_by Return "export message")
 xdotool key Return
 gone "$box" || fail "the export message did not close"
