@@ -71,8 +71,10 @@ std::wstring CommonDialogFilter(const std::string& barSeparated)
     return filter;
 }
 
-std::vector<std::filesystem::path> ChosenFiles(const wchar_t* buffer)
+std::vector<std::filesystem::path> ChosenFiles(const wchar_t* buffer, bool multiSelect)
 {
+    if (!multiSelect)
+        return {std::filesystem::path(buffer)};
     std::vector<std::wstring> parts;
     for (const wchar_t* part = buffer; *part != L'\0'; part += parts.back().size() + 1)
         parts.emplace_back(part);
@@ -123,7 +125,7 @@ std::vector<std::filesystem::path> Win32SystemDialogs::AskForFiles(const behavio
     const BOOL confirmed = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!confirmed)
         return {};
-    return ChosenFiles(chosen.c_str());
+    return ChosenFiles(chosen.c_str(), request.multiSelect);
 }
 
 std::optional<std::filesystem::path> Win32SystemDialogs::BrowseForFolder(const behaviour::FolderRequest& request)

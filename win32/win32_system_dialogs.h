@@ -18,8 +18,9 @@ public:
 // zero character, the whole ending in two.
 std::wstring CommonDialogFilter(const std::string& barSeparated);
 
-// What the open dialog reports: one full path, or with several files chosen
-// the folder then each name, zero-separated.
-std::vector<std::filesystem::path> ChosenFiles(const wchar_t* buffer);
+// What a dialog reports: one full path, up to its zero (what follows is left
+// of the name it started with); or where several files may be chosen, with
+// more than one chosen, the folder then each name, zero-separated.
+std::vector<std::filesystem::path> ChosenFiles(const wchar_t* buffer, bool multiSelect);
 
 }  // namespace skinwright::win32

@@ -9,7 +9,9 @@
 # tests/viewer/real_window_test.sh). F1 opens the About window, Esc closes
 # each window, and a typed path closed with Enter is remembered with the
 # output folder. With a folder given, screenshots of both windows land there.
-# Usage: real_window_test.sh SKINWRIGHT_EXE LINUX_SKINPACK DEMO_THEME [SCREENSHOT_FOLDER]
+# The packet and its pictures lie in a "themes" folder of the test's own, or
+# in the empty THEMES_FOLDER given.
+# Usage: real_window_test.sh SKINWRIGHT_EXE LINUX_SKINPACK DEMO_THEME [SCREENSHOT_FOLDER [THEMES_FOLDER]]
 set -euo pipefail
 [ -x "$2" ] || { echo "no Linux skinpack at $2 to compare with: build the default preset first"; exit 1; }
 exe=$(realpath "$1") skinpack=$(realpath "$2") demo=$(realpath "$3") shots=${4:-}
@@ -20,8 +22,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 : "${WINE_RUN_FOLDER:?set WINE_RUN_FOLDER to the folder of the Wine prefix to run in}"
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-themes=$work/themes
+themes=${5:-$work/themes}
+trap 'rm -rf "$work"; [ "$themes" = "$work/themes" ] || rm -rf "${themes:?}"/*' EXIT
 mkdir -p "$work/program" "$themes/export"
 cp "$exe" "$work/program/Skinwright.exe"
 cp -r "$demo" "$themes/pictures"
@@ -65,14 +67,14 @@ xdotool windowfocus --sync "$viewer"
 xdotool key Tab
 opens space '^Open$'                  # "?": the open-file dialog
 xdotool key Tab Down                  # the list: Down selects its first row
-sleep 0.3
-[ -z "$shots" ] || import -window "$viewer" "$shots/viewer-windows.png"
 xdotool key Tab                       # "Save As ...": the row's picture, saved
-opened_by space "save dialog" >/dev/null
+dialog=$(opened_by space "save dialog")
 xdotool key ctrl+a
 xdotool type --delay 2 "$(windows_path "$themes/saved.gif")"
 xdotool key Return
-sleep 0.5
+gone "$dialog" || fail "the save dialog did not close"
+# Wine's dialog takes a while to hand over the path it was given.
+for _ in $(seq 100); do [ -e "$themes/saved.gif" ] && break; sleep 0.1; done
 xdotool windowfocus --sync "$viewer"
 xdotool key Tab                       # "Save All ...": the browser starts at the output folder
 browser=$(opened_by space "folder browser")
@@ -101,6 +103,13 @@ xdotool windowfocus --sync "$builder"
 xdotool key Escape
 gone "$builder" || fail "Esc did not close the Builder"
 xdotool windowfocus --sync "$viewer"
+if [ -n "$shots" ]; then
+  # One click on a row previews its picture. The keys go on from the list.
+  xdotool mousemove --window "$viewer" 60 115 click 1
+  sleep 0.5
+  import -window "$viewer" "$shots/viewer-windows.png"
+  xdotool mousemove 0 0 key Tab Tab Tab
+fi
 
 opens F1 '^Motorola Skin Skinwright Editor$'   # the About window
 xdotool key Tab Tab                   # "Help", then round to the path field, all selected

@@ -84,15 +84,18 @@ TEST(CommonDialogs, FiltersAndChosenFilesInTheirFormat)
 
     const struct {
         std::wstring buffer;
+        bool multiSelect;
         std::vector<std::filesystem::path> files;
     } cases[] = {
-        {std::wstring(L"C:\\themes\\back.gif\0", 19), {L"C:\\themes\\back.gif"}},
-        {std::wstring(L"C:\\themes\0a.gif\0b.gif\0", 22), {L"C:\\themes\\a.gif", L"C:\\themes\\b.gif"}},
-        {std::wstring(L"\0", 1), {}},
+        {std::wstring(L"C:\\themes\\back.gif\0", 19), true, {L"C:\\themes\\back.gif"}},
+        {std::wstring(L"C:\\themes\0a.gif\0b.gif\0", 22), true, {L"C:\\themes\\a.gif", L"C:\\themes\\b.gif"}},
+        {std::wstring(L"\0", 1), true, {}},
+        // A name typed shorter than the one proposed leaves the end of that behind.
+        {std::wstring(L"C:\\a.gif\0\\back.gif\0", 19), false, {L"C:\\a.gif"}},
     };
     for (const auto& c : cases) {
         std::wstring buffer = c.buffer + L'\0';
-        EXPECT_EQ(ChosenFiles(buffer.c_str()), c.files);
+        EXPECT_EQ(ChosenFiles(buffer.c_str(), c.multiSelect), c.files);
     }
 }
 
