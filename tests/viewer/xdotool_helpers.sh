@@ -91,3 +91,17 @@ ends_on() {
   kill -0 "$program" 2>/dev/null && fail "the program did not end on $1"
   wait "$program"
 }
+
+# Presses on the first row of the Viewer in $source, moves in steps past the
+# drag distance, and releases over the given window at the given place.
+drag_first_row_to() {
+  xdotool mousemove --window "$source" 60 75 sleep 0.2 mousedown 1 sleep 0.2
+  for step in 10 30 60 120 240 330; do
+    xdotool mousemove --window "$source" 60 "$((75 + step))"
+    sleep 0.1
+  done
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.5
+  xdotool mouseup 1
+  sleep 1
+}

@@ -58,20 +58,6 @@ source=$(viewer_window)
 xdotool windowmove --sync "$source" 0 0
 sleep 0.5
 
-# Presses on the first one's first row, moves in steps past the drag
-# distance, and releases over the given window at the given place.
-drag_first_row_to() {
-  xdotool mousemove --window "$source" 60 75 sleep 0.2 mousedown 1 sleep 0.2
-  for step in 10 30 60 120 240 330; do
-    xdotool mousemove --window "$source" 60 "$((75 + step))"
-    sleep 0.1
-  done
-  xdotool mousemove --window "$1" "$2" "$3"
-  sleep 0.5
-  xdotool mouseup 1
-  sleep 1
-}
-
 # On the Windows Viewer's list: refused, and nothing opens.
 program=$target_program
 before=$(windows)
