@@ -20,13 +20,23 @@ void SetCell(HWND list, int row, int column, const std::string& text)
     SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
 }
 
+// The widths are pixels at 96 dots per inch; a screen of more dots gets
+// them in proportion, so the texts that fit there fit on it too.
+int ScaledWidth(HWND list, int width)
+{
+    const HDC context = GetDC(list);
+    const int dotsPerInch = GetDeviceCaps(context, LOGPIXELSX);
+    ReleaseDC(list, context);
+    return dotsPerInch > 96 ? MulDiv(width, dotsPerInch, 96) : width;
+}
+
 void InsertColumn(HWND list, int column, const std::string& heading, int width)
 {
     std::wstring wide = WideFromUtf8(heading);
     LVCOLUMNW entry = {};
     entry.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     entry.fmt = LVCFMT_LEFT;
-    entry.cx = width;
+    entry.cx = ScaledWidth(list, width);
     entry.pszText = wide.data();
     entry.iSubItem = column;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&entry));
