@@ -51,19 +51,12 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
     LRESULT result = 0;
     if (!self->OnMessage(message, wParam, lParam, result))
         return FALSE;
-    // Messages that answer with a value of their own return it directly;
-    // the others through the dialog's result slot.
-    switch (message) {
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_QUERYDRAGICON:
+    // The drag icon is returned directly; other answers go through the
+    // dialog's result slot.
+    if (message == WM_QUERYDRAGICON)
         return static_cast<INT_PTR>(result);
-    default:
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 }  // namespace skinwright::win32
