@@ -17,11 +17,15 @@ set -euo pipefail
 exe=$(realpath "$1") skinpack=$(realpath "$2") demo=$(realpath "$3") shots=${4:-}
 [ -z "$shots" ] || shots=$(realpath "$shots")
 here=$(cd "$(dirname "$0")" && pwd)
+
 # The program runs from a copy, so the Wine prefix is named: one of its
 # own, whose wineserver knows only this display.
 : "${WINE_RUN_FOLDER:?set WINE_RUN_FOLDER to the folder of the Wine prefix to run in}"
-
-work=$(mktemp -d)
+# Not in /tmp: Wine's folder browser cannot select a folder below one that
+# changes meanwhile, and other programs make and remove files in /tmp all
+# the time.
+mkdir -p "$WINE_RUN_FOLDER"
+work=$(mktemp -d -p "$WINE_RUN_FOLDER" test.XXXXXX)
 themes=${5:-$work/themes}
 trap 'rm -rf "$work"; [ "$themes" = "$work/themes" ] || rm -rf "${themes:?}"/*' EXIT
 mkdir -p "$work/program" "$themes/export"
@@ -79,7 +83,6 @@ xdotool windowfocus --sync "$viewer"
 xdotool key Tab                       # "Save All ...": the browser starts at the output folder
 browser=$(opened_by space "folder browser")
 [ "$(title "$browser")" = "Browse for Folder" ] || fail "unexpected window '$(title "$browser")'"
-sleep 1                               # the browser selects its folder once its tree is filled
 box=$(opened_by Return "export message")
 xdotool key Return
 gone "$box" || fail "the export message did not close"
@@ -90,14 +93,19 @@ xdotool key Tab
 opened_by space "template question" >/dev/null
 builder=$(opened_by Return "Builder window")   # Yes: the packet's rows in the Builder
 [ "$(title "$builder")" = "Make New iconres.ezx Packet" ] || fail "unexpected window '$(title "$builder")'"
-# List, "Generate Packet ...", the work folder box, "?", the comments box.
-xdotool key Tab Tab Tab Tab
+# List, "Generate Packet ...", the work folder box, "?": the folder browser,
+# cancelled; the comments box.
+xdotool key Tab Tab Tab
+opens space '^Browse for Folder$' "$builder"
+xdotool key Tab
 xdotool type --delay 2 "first line"
 xdotool key Return
 xdotool type --delay 2 "second line"
 sleep 0.3
 [ -z "$shots" ] || import -window "$builder" "$shots/builder-windows.png"
-xdotool key shift+Tab shift+Tab shift+Tab   # back to "Generate Packet ..."
+xdotool key Tab                       # "Add Resource ...": the picture picker, cancelled
+opens space '^Open$' "$builder"
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab   # back to "Generate Packet ..."
 generate_packet "$(windows_path "$themes/rebuilt.ezx")"
 xdotool windowfocus --sync "$builder"
 xdotool key Escape
