@@ -24,7 +24,7 @@ cp "$exe" "$work/target/Skinwright.exe"
 "$skinpack" build "$demo" -o "$work/iconres.ezx" --comment demo >/dev/null
 cp "$work/iconres.ezx" "$work/target.ezx"
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-printf '[default]\nLastResFile=%s\n[build]\nWorkFolder=%s\\\n' "$(windows_path "$work/target.ezx")" \
+printf '[default]\nLastResFile=%s\n[build]\nWorkFolder=%s\\\n' "$(windows_path "$work/iconres.ezx")" \
   "$(windows_path "$demo")" >"$work/target/Skinwright.ini"
 
 cat >"$work/session" <<'SESSION'
@@ -45,7 +45,8 @@ windows_viewer() {
   fail "no Windows Viewer appeared"
 }
 
-"$wine_run" "$work/target/Skinwright.exe" &
+# The packet named on the command line opens instead of the remembered one.
+"$wine_run" "$work/target/Skinwright.exe" "$(windows_path "$work/target.ezx")" &
 program=$!
 target_program=$!
 target=$(windows_viewer)
