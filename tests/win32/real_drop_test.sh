@@ -23,7 +23,7 @@ cp "$linux" "$work/source/Skinwright"
 cp "$exe" "$work/target/Skinwright.exe"
 "$skinpack" build "$demo" -o "$work/iconres.ezx" --comment demo >/dev/null
 cp "$work/iconres.ezx" "$work/target.ezx"
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+source "$here/wine_helpers.sh"
 printf '[default]\nLastResFile=%s\n[build]\nWorkFolder=%s\\\n' "$(windows_path "$work/iconres.ezx")" \
   "$(windows_path "$demo")" >"$work/target/Skinwright.ini"
 
@@ -32,18 +32,7 @@ set -euo pipefail
 work=$1 here=$2 wine_run=$3
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp"
 source "$here/../viewer/xdotool_helpers.sh"
-windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort || true; }
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
-# The Windows program's Viewer, found by its name: Wine's windows belong to
-# Wine's own processes.
-windows_viewer() {
-  for _ in $(seq 600); do
-    id=$(xdotool search --onlyvisible --name '^Skinwright \(Moto Skin\)$' 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  fail "no Windows Viewer appeared"
-}
+source "$here/wine_helpers.sh"
 
 # The packet named on the command line opens instead of the remembered one.
 "$wine_run" "$work/target/Skinwright.exe" "$(windows_path "$work/target.ezx")" &

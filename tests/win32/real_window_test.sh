@@ -34,8 +34,7 @@ cp -r "$demo" "$themes/pictures"
 "$skinpack" build "$themes/pictures" -o "$themes/iconres.ezx" --comment $'first line\nsecond line' >/dev/null
 "$skinpack" extract "$themes/iconres.ezx" "$work/linux-export" >/dev/null
 
-# A folder as Windows names it: the drive Wine maps to "/", backslashes.
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+source "$here/wine_helpers.sh"
 printf '[default]\nLastResFile=%s\nOutputFolder=%s\\\n[build]\nWorkFolder=%s\\\nResToSave=%s\\\n' \
   "$(windows_path "$themes/iconres.ezx")" "$(windows_path "$themes/export")" \
   "$(windows_path "$themes/pictures")" "$(windows_path "$themes")" >"$work/program/Skinwright.ini"
@@ -47,22 +46,9 @@ work=$1 shots=$2 here=$3 themes=$4 wine_run=$5
 program=$!
 
 source "$here/../viewer/xdotool_helpers.sh"
-# Wine's windows belong to Wine's own processes: every window on this
-# display is the program's.
-windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort || true; }
-viewer_window() {
-  local id
-  for _ in $(seq 600); do
-    kill -0 "$program" 2>/dev/null || fail "the program ended before its window appeared"
-    id=$(xdotool search --onlyvisible --name '^Skinwright \(Moto Skin\)$' 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  fail "no Viewer window appeared"
-}
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+source "$here/wine_helpers.sh"
 
-viewer=$(viewer_window)
+viewer=$(windows_viewer)
 sleep 0.5
 xdotool windowfocus --sync "$viewer"
 
