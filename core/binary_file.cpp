@@ -1,14 +1,18 @@
 #include "binary_file.h"
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -72,10 +76,18 @@ bool SyncToDisk(std::FILE* file)
 
 }  // namespace
 
+BinaryFile::BinaryFile(BinaryFile&& other) noexcept
+    : buffer_(std::move(other.buffer_)), file_(std::move(other.file_)), memory_(std::exchange(other.memory_, nullptr)),
+      position_(other.position_), failed_(other.failed_)
+{
+}
+
 BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept
 {
     file_ = std::move(other.file_);
     buffer_ = std::move(other.buffer_);
+    memory_ = std::exchange(other.memory_, nullptr);
+    position_ = other.position_;
     failed_ = other.failed_;
     return *this;
 }
@@ -84,6 +96,20 @@ bool IsRegularFile(const std::filesystem::path& path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+std::int64_t RegularFileSize(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    struct _stat64 facts {};
+    if (_wstat64(path.c_str(), &facts) != 0 || (facts.st_mode & _S_IFMT) != _S_IFREG)
+        return -1;
+#else
+    struct stat facts {};
+    if (::stat(path.c_str(), &facts) != 0 || !S_ISREG(facts.st_mode))
+        return -1;
+#endif
+    return static_cast<std::int64_t>(facts.st_size);
 }
 
 BinaryFile BinaryFile::OpenForReading(const std::filesystem::path& path)
@@ -108,19 +134,31 @@ BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, st
     return {};
 }
 
+BinaryFile BinaryFile::InMemory(std::string& bytes)
+{
+    BinaryFile file;
+    file.memory_ = &bytes;
+    return file;
+}
+
 void BinaryFile::DisableBuffering()
 {
-    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+    if (file_)
+        std::setvbuf(file_.get(), nullptr, _IONBF, 0);
 }
 
 void BinaryFile::SetBufferSize(std::size_t size)
 {
+    if (!file_)
+        return;
     buffer_ = std::make_unique<char[]>(size);
     std::setvbuf(file_.get(), buffer_.get(), _IOFBF, size);
 }
 
 std::int64_t BinaryFile::Size() const
 {
+    if (memory_)
+        return static_cast<std::int64_t>(memory_->size());
     std::FILE* file = file_.get();
     const std::int64_t position = Tell(file);
     if (position < 0 || !SeekTo(file, 0, SEEK_END))
@@ -132,23 +170,49 @@ std::int64_t BinaryFile::Size() const
 
 bool BinaryFile::Seek(std::int64_t position)
 {
-    return position >= 0 && SeekTo(file_.get(), position, SEEK_SET);
+    if (position < 0)
+        return false;
+    if (memory_) {
+        position_ = static_cast<std::size_t>(position);
+        return true;
+    }
+    return SeekTo(file_.get(), position, SEEK_SET);
 }
 
 std::size_t BinaryFile::Read(void* buffer, std::size_t count)
 {
-    return std::fread(buffer, 1, count, file_.get());
+    if (!memory_)
+        return std::fread(buffer, 1, count, file_.get());
+    const std::size_t available = position_ < memory_->size() ? memory_->size() - position_ : 0;
+    const std::size_t read = std::min(count, available);
+    if (read != 0)
+        std::memcpy(buffer, memory_->data() + position_, read);
+    position_ += read;
+    return read;
 }
 
 bool BinaryFile::Write(const void* data, std::size_t count)
 {
-    if (count != 0 && std::fwrite(data, 1, count, file_.get()) != count)
+    if (count == 0)
+        return !failed_;
+    if (memory_) {
+        // Like a file written past its end, the gap reads as zeros.
+        if (memory_->size() < position_ + count)
+            memory_->resize(position_ + count);
+        std::memcpy(memory_->data() + position_, data, count);
+        position_ += count;
+    } else if (std::fwrite(data, 1, count, file_.get()) != count) {
         failed_ = true;
+    }
     return !failed_;
 }
 
 bool BinaryFile::Close()
 {
+    if (memory_) {
+        memory_ = nullptr;
+        return !failed_;
+    }
     if (!file_)
         return false;
     const bool flushed = std::fflush(file_.get()) == 0;
@@ -159,7 +223,7 @@ bool BinaryFile::Close()
 bool BinaryFile::CloseDurably()
 {
     if (!file_)
-        return false;
+        return Close();
     const bool synced = std::fflush(file_.get()) == 0 && SyncToDisk(file_.get());
     return Close() && synced;
 }

@@ -1,18 +1,21 @@
 // Byte-stream files for the packet core: reads that know the file's size,
-// writes and closes whose failures are reported.
+// writes and closes whose failures are reported. The same calls read and
+// write bytes in memory, so that whatever reads or writes a file can be run
+// on a buffer too, by the same code.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace skinwright {
 
 class BinaryFile {
 public:
     BinaryFile() = default;
-    BinaryFile(BinaryFile&&) noexcept = default;
+    BinaryFile(BinaryFile&& other) noexcept;
     // Closes the file held so far before its buffer goes.
     BinaryFile& operator=(BinaryFile&& other) noexcept;
 
@@ -22,8 +25,11 @@ public:
     // Creates a new file of a fresh, short name in the folder, for writing a
     // file that is renamed over its target when complete; `created` names it.
     static BinaryFile CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created);
+    // The caller's bytes as a file open for reading and writing at position
+    // 0; writes overwrite them or make them longer. They must outlive it.
+    static BinaryFile InMemory(std::string& bytes);
 
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return file_ != nullptr || memory_ != nullptr; }
     explicit operator bool() const { return IsOpen(); }
 
     // Reads go straight into the caller's buffer; for files read in large pieces.
@@ -52,10 +58,15 @@ private:
     // Declared before the file, so that it outlives the file's last flush.
     std::unique_ptr<char[]> buffer_;
     std::unique_ptr<std::FILE, Closer> file_;
+    std::string* memory_ = nullptr;
+    std::size_t position_ = 0;  // in memory_
     bool failed_ = false;
 };
 
 // True when the path names an existing regular file (following links).
 bool IsRegularFile(const std::filesystem::path& path);
+// The size of the regular file at the path (following links), asked once;
+// -1 when there is none.
+std::int64_t RegularFileSize(const std::filesystem::path& path);
 
 }  // namespace skinwright

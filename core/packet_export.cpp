@@ -4,12 +4,17 @@
 #include "file_names.h"
 
 namespace skinwright {
+namespace {
+
+using SideFileWriter = bool (PacketReader::*)(const std::filesystem::path&);
+
+}  // namespace
 
 ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& folder, ExportListener& listener)
 {
     ExportCounts counts;
-    for (const auto& [name, write] : {std::pair{"headerfile", &PacketReader::WriteHeaderFile},
-                                      std::pair{"hashtable", &PacketReader::WriteHashTable}}) {
+    for (const auto& [name, write] : {std::pair<const char*, SideFileWriter>{"headerfile", &PacketReader::WriteHeaderFile},
+                                      std::pair<const char*, SideFileWriter>{"hashtable", &PacketReader::WriteHashTable}}) {
         const std::filesystem::path target = folder / name;
         if (!(reader.*write)(target)) {
             listener.SideFileFailed(target);

@@ -30,6 +30,14 @@ std::string_view NameAt(std::string_view nameList, std::int32_t offset)
     return rest.substr(0, rest.find_first_of("\r\n"));
 }
 
+// Writes the output through the replace-a-file step.
+template <class WriteInto>
+bool WriteReplacing(const std::filesystem::path& output, WriteInto writeInto)
+{
+    ReplacingFile out = ReplacingFile::Create(output);
+    return out && writeInto(out.Out()) && out.Commit(Durability::Flushed);
+}
+
 }  // namespace
 
 bool StartsLikePacket(const std::filesystem::path& path)
@@ -47,13 +55,18 @@ void PacketReader::Close()
     loaded_ = false;
 }
 
+void PacketReader::Reset()
+{
+    Close();
+    table_.headerOffset = 0;
+    table_.header = PacketHeader{};
+}
+
 LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarget& target)
 {
     if (path.empty())
         return {loaded_ ? Step::Done : Step::Failed, {}};
-    Close();
-    table_.headerOffset = 0;
-    table_.header = PacketHeader{};
+    Reset();
 
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -61,9 +74,16 @@ LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarge
         return Stop("no such file");
     if (!std::filesystem::is_regular_file(status))
         return Stop("not a regular file");
-    file_ = BinaryFile::OpenForReading(path);
-    if (!file_)
+    BinaryFile packet = BinaryFile::OpenForReading(path);
+    if (!packet)
         return Stop("cannot open file");
+    return Load(std::move(packet), target);
+}
+
+LoadResult PacketReader::Load(BinaryFile packet, LoadTarget& target)
+{
+    Reset();
+    file_ = std::move(packet);
     LoadResult result = Parse(target);
     if (!result)
         Close();
@@ -217,20 +237,17 @@ void PacketReader::SortRowsByIdOffset()
     }
 }
 
-// Replaces the output with `length` bytes from the packet's current position.
-bool PacketReader::CopyOut(std::int64_t length, const std::filesystem::path& output)
+// Copies `length` bytes from the packet's current position into the output.
+bool PacketReader::CopyOut(std::int64_t length, BinaryFile& output)
 {
-    ReplacingFile out = ReplacingFile::Create(output);
-    if (!out)
-        return false;
     std::vector<char> buffer(static_cast<std::size_t>(std::min<std::int64_t>(length, kCopyChunk)));
     for (std::int64_t left = length; left > 0;) {
         const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(left, kCopyChunk));
-        if (file_.Read(buffer.data(), chunk) != chunk || !out.Out().Write(buffer.data(), chunk))
+        if (file_.Read(buffer.data(), chunk) != chunk || !output.Write(buffer.data(), chunk))
             return false;
         left -= static_cast<std::int64_t>(chunk);
     }
-    return out.Commit(Durability::Flushed);
+    return true;
 }
 
 // The record stands at the data area's offset plus the row's, summed in 32
@@ -257,6 +274,13 @@ RecordStatus PacketReader::FindRecord(int row, std::uint32_t& length)
 bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
 {
     std::uint32_t length = 0;
+    return FindRecord(row, length) == RecordStatus::Read
+           && WriteReplacing(output, [&](BinaryFile& out) { return CopyOut(length, out); });
+}
+
+bool PacketReader::ExtractResource(int row, BinaryFile& output)
+{
+    std::uint32_t length = 0;
     return FindRecord(row, length) == RecordStatus::Read && CopyOut(length, output);
 }
 
@@ -276,15 +300,23 @@ RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
 
 bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)
 {
+    return loaded_ && WriteReplacing(output, [this](BinaryFile& out) { return WriteHeaderFile(out); });
+}
+
+bool PacketReader::WriteHeaderFile(BinaryFile& output)
+{
     if (!loaded_)
         return false;
     const std::int64_t length = std::int64_t{table_.headerOffset} + kPacketHeaderSize;
-    if (length > fileSize_ || !file_.Seek(0))
-        return false;
-    return CopyOut(length, output);
+    return length <= fileSize_ && file_.Seek(0) && CopyOut(length, output);
 }
 
 bool PacketReader::WriteHashTable(const std::filesystem::path& output)
+{
+    return loaded_ && WriteReplacing(output, [this](BinaryFile& out) { return WriteHashTable(out); });
+}
+
+bool PacketReader::WriteHashTable(BinaryFile& output)
 {
     if (!loaded_)
         return false;
@@ -298,7 +330,7 @@ bool PacketReader::WriteHashTable(const std::filesystem::path& output)
         text += row.Name();
         text += '\n';
     }
-    return ReplaceFileContents(output, text, Durability::Flushed);
+    return output.Write(text.data(), text.size());
 }
 
 }  // namespace skinwright

@@ -42,14 +42,21 @@ class PacketReader {
 public:
     // An empty path changes nothing: a loaded packet stays loaded.
     LoadResult LoadPacket(const std::filesystem::path& path, LoadTarget& target);
+    // The same load from a packet already open, a file or bytes in memory.
+    LoadResult Load(BinaryFile packet, LoadTarget& target);
 
+    // Each output is written to a file through the replace-a-file step, or
+    // into an open file or buffer as it stands.
     bool ExtractResource(int row, const std::filesystem::path& output);
+    bool ExtractResource(int row, BinaryFile& output);
     // The row's picture into `bytes`, whose memory is reused from row to row;
     // `bytes` is empty unless it is read. A length is trusted only as far as
     // the file reaches.
     RecordStatus ReadResource(int row, std::string& bytes);
     bool WriteHeaderFile(const std::filesystem::path& output);
+    bool WriteHeaderFile(BinaryFile& output);
     bool WriteHashTable(const std::filesystem::path& output);
+    bool WriteHashTable(BinaryFile& output);
 
     bool IsLoaded() const { return loaded_; }
     const ResourceTable& Table() const { return table_; }
@@ -57,10 +64,12 @@ public:
     void Close();
 
 private:
+    // Closes the packet and forgets its header values.
+    void Reset();
     LoadResult Parse(LoadTarget& target);
     LoadResult ReadIdTable();
     bool ReadNameList(std::int32_t offset, std::int64_t stretch);
-    bool CopyOut(std::int64_t length, const std::filesystem::path& output);
+    bool CopyOut(std::int64_t length, BinaryFile& output);
     // The row's picture length, the file standing at its first byte.
     RecordStatus FindRecord(int row, std::uint32_t& length);
     void SortRowsByIdOffset();

@@ -1,5 +1,6 @@
 #include "packet_writer.h"
 
+#include <algorithm>
 #include <system_error>
 #include <vector>
 
@@ -71,11 +72,10 @@ std::string FrontOfPacket(const ResourceTable& table, std::string_view comment)
 
 // Copies exactly `length` bytes of a picture; false when the picture cannot
 // be opened or no longer has the size it was measured with (it ends early,
-// or bytes follow the measured length).
-bool CopyPicture(const std::filesystem::path& picture, std::uint32_t length, std::vector<char>& buffer, BinaryFile& out,
-    bool& writeFailed)
+// or bytes follow the measured length). A picture that fits the buffer with
+// a byte to spare is read with one call, which also finds its end.
+bool CopyPicture(BinaryFile in, std::uint32_t length, std::vector<char>& buffer, BinaryFile& out, bool& writeFailed)
 {
-    BinaryFile in = BinaryFile::OpenForReading(picture);
     if (!in)
         return false;
     in.DisableBuffering();
@@ -86,18 +86,20 @@ bool CopyPicture(const std::filesystem::path& picture, std::uint32_t length, std
         writeFailed = true;
         return false;
     }
-    for (std::uint32_t left = length; left > 0;) {
-        const std::size_t chunk = std::min<std::size_t>(left, buffer.size());
-        if (in.Read(buffer.data(), chunk) != chunk)
+    for (std::uint32_t left = length;;) {
+        // One byte more than is left finds a picture that has grown.
+        const std::size_t ask = std::min<std::size_t>(std::size_t{left} + 1, buffer.size());
+        const std::size_t read = in.Read(buffer.data(), ask);
+        if (read > left)
             return false;
-        if (!out.Write(buffer.data(), chunk)) {
+        if (!out.Write(buffer.data(), read)) {
             writeFailed = true;
             return false;
         }
-        left -= static_cast<std::uint32_t>(chunk);
+        left -= static_cast<std::uint32_t>(read);
+        if (read < ask)
+            return left == 0;
     }
-    char more;
-    return in.Read(&more, 1) == 0;
 }
 
 std::string FoldedCase(std::string_view cp1252)
@@ -141,14 +143,14 @@ PictureFolder::PictureFolder(std::filesystem::path folder)
 {
 }
 
-std::optional<std::filesystem::path> PictureFolder::Find(std::string_view name)
+std::int64_t PictureFolder::Find(std::string_view name, std::filesystem::path& found)
 {
     if (!IsSafeExportName(name))
-        return std::nullopt;
+        return -1;
     const std::string fileName = PictureFileName(name);
-    std::filesystem::path exact = folder_ / PathFromUtf8(Cp1252ToUtf8(fileName));
-    if (IsRegularFile(exact))
-        return exact;
+    found = folder_ / PathFromUtf8(Cp1252ToUtf8(fileName));
+    if (const std::int64_t size = RegularFileSize(found); size >= 0)
+        return size;
     if (!indexed_) {
         indexed_ = true;
         std::error_code error;
@@ -156,69 +158,89 @@ std::optional<std::filesystem::path> PictureFolder::Find(std::string_view name)
             if (const auto bytes = Utf8ToCp1252(PathToUtf8(entry.path().filename())))
                 byFoldedName_[FoldedCase(*bytes)].push_back(entry.path());
     }
-    const auto found = byFoldedName_.find(FoldedCase(fileName));
-    if (found == byFoldedName_.end() || found->second.size() != 1 || !IsRegularFile(found->second.front()))
-        return std::nullopt;
-    return found->second.front();
+    const auto folded = byFoldedName_.find(FoldedCase(fileName));
+    if (folded == byFoldedName_.end() || folded->second.size() != 1)
+        return -1;
+    found = folded->second.front();
+    return RegularFileSize(found);
 }
 
-WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std::filesystem::path& workFolder,
-    PacketPlan& plan)
+std::int64_t PictureFolder::Measure(int row, std::string_view name)
+{
+    const auto at = static_cast<std::size_t>(row);
+    if (measured_.size() <= at)
+        measured_.resize(at + 1);
+    return Find(name, measured_[at]);
+}
+
+BinaryFile PictureFolder::Open(int row)
+{
+    return BinaryFile::OpenForReading(measured_.at(static_cast<std::size_t>(row)));
+}
+
+WriteResult PlanPacket(ResourceTable& table, std::string_view comment, PictureSource& pictures, PacketPlan& plan)
 {
     plan.comment = StoredComment(comment);
     if (!LayoutPacket(table, plan.comment))
         return TooLarge();
     const auto count = static_cast<std::size_t>(table.Count());
-    plan.pictures.assign(count, {});
     plan.lengths.assign(count, 0);
     std::int64_t dataLength = 0;
-    PictureFolder folder(workFolder);
     for (std::size_t i = 0; i < count; ++i) {
-        const auto picture = folder.Find(table.rows[i].Name());
-        std::error_code error;
-        const auto size = picture ? static_cast<std::int64_t>(std::filesystem::file_size(*picture, error)) : 0;
-        if (!picture || error || size <= 0)
+        const std::int64_t size = pictures.Measure(static_cast<int>(i), table.rows[i].Name());
+        if (size <= 0)
             return PictureFailure(table, static_cast<int>(i));
         table.rows[i].dataOffset = static_cast<std::int32_t>(dataLength);
         dataLength += kRecordHeaderSize + size;
         if (table.header.dataAreaOffset + dataLength > kMaxPacketSize)
             return TooLarge();
-        plan.pictures[i] = *picture;
         plan.lengths[i] = static_cast<std::uint32_t>(size);
     }
     return {};
 }
 
-WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, const std::filesystem::path& packetPath)
+WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, PictureSource& pictures, BinaryFile& out)
+{
+    const WriteResult writeFailed{{WriteStatus::WriteFailed, "Failed to write new resource packet!"}};
+    const std::string front = FrontOfPacket(table, plan.comment);
+    if (!out.Write(front.data(), front.size()))
+        return writeFailed;
+    // Large enough to read the largest picture with a byte to spare, up to the limit.
+    std::uint32_t largest = 0;
+    for (const std::uint32_t length : plan.lengths)
+        largest = std::max(largest, length);
+    std::vector<char> buffer(std::min<std::size_t>(std::size_t{largest} + 1, kCopyBufferSize));
+    for (std::size_t i = 0; i < plan.lengths.size(); ++i) {
+        bool failedWriting = false;
+        if (!CopyPicture(pictures.Open(static_cast<int>(i)), plan.lengths[i], buffer, out, failedWriting))
+            return failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i));
+    }
+    return {};
+}
+
+WriteResult WritePacketFile(const ResourceTable& table, const PacketPlan& plan, PictureSource& pictures,
+    const std::filesystem::path& packetPath)
 {
     ReplacingFile packet = ReplacingFile::Create(packetPath);
     if (!packet)
         return {{WriteStatus::CannotCreate, "Cannot create new resource packet" + PathToUtf8(packetPath) + "!"}};
-    BinaryFile& out = packet.Out();
-    out.SetBufferSize(kCopyBufferSize);
-    const WriteResult writeFailed{{WriteStatus::WriteFailed, "Failed to write new resource packet " + PathToUtf8(packetPath) + "!"}};
-
-    const std::string front = FrontOfPacket(table, plan.comment);
-    if (!out.Write(front.data(), front.size()))
-        return writeFailed;
-    std::vector<char> buffer(kCopyBufferSize);
-    for (std::size_t i = 0; i < plan.pictures.size(); ++i) {
-        bool failedWriting = false;
-        if (!CopyPicture(plan.pictures[i], plan.lengths[i], buffer, out, failedWriting))
-            return failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i));
-    }
-    if (!packet.Commit(Durability::Synced))
-        return writeFailed;
-    return {};
+    packet.Out().SetBufferSize(kCopyBufferSize);
+    WriteResult written = WritePacket(table, plan, pictures, packet.Out());
+    if (written && !packet.Commit(Durability::Synced))
+        written = {{WriteStatus::WriteFailed, {}}};
+    if (written.code == WriteStatus::WriteFailed)
+        written.what = "Failed to write new resource packet " + PathToUtf8(packetPath) + "!";
+    return written;
 }
 
 WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
     const std::filesystem::path& workFolder, const std::filesystem::path& packetPath)
 {
+    PictureFolder pictures(workFolder);
     PacketPlan plan;
-    if (WriteResult planned = PlanPacket(table, comment, workFolder, plan); !planned)
+    if (WriteResult planned = PlanPacket(table, comment, pictures, plan); !planned)
         return planned;
-    return WritePacket(table, plan, packetPath);
+    return WritePacketFile(table, plan, pictures, packetPath);
 }
 
 }  // namespace skinwright
