@@ -1,5 +1,8 @@
 #include "replacing_file.h"
 
+#include <algorithm>
+#include <array>
+#include <atomic>
 #include <system_error>
 #include <utility>
 
@@ -58,7 +61,74 @@ bool MoveOver(const std::filesystem::path& temporary, const std::filesystem::pat
 #endif
 }
 
+// The temporaries being written, where a signal handler can find them: a
+// few fixed slots, each holding a path only while it is marked taken. A
+// temporary that finds no free slot is still removed on any ordinary end.
+class Temporaries {
+public:
+    static Temporaries& Instance()
+    {
+        static Temporaries temporaries;
+        return temporaries;
+    }
+
+    // The slot that now holds the path, or -1.
+    int Hold(const std::filesystem::path& path)
+    {
+        const auto& native = path.native();
+        if (native.size() >= kPathLength)
+            return -1;
+        for (int i = 0; i < kSlots; ++i) {
+            Slot& slot = slots_[static_cast<std::size_t>(i)];
+            bool expected = false;
+            if (!slot.claimed.compare_exchange_strong(expected, true))
+                continue;
+            std::copy(native.begin(), native.end(), slot.path.begin());
+            slot.path[native.size()] = 0;
+            slot.held.store(true);
+            return i;
+        }
+        return -1;
+    }
+
+    void Release(int index)
+    {
+        if (index < 0)
+            return;
+        Slot& slot = slots_[static_cast<std::size_t>(index)];
+        slot.held.store(false);
+        slot.claimed.store(false);
+    }
+
+    void RemoveAll()
+    {
+        for (Slot& slot : slots_)
+            if (slot.held.exchange(false)) {
+#ifdef _WIN32
+                DeleteFileW(slot.path.data());
+#else
+                ::unlink(slot.path.data());
+#endif
+            }
+    }
+
+private:
+    static constexpr int kSlots = 8;
+    static constexpr std::size_t kPathLength = 4096;
+    struct Slot {
+        std::atomic<bool> claimed{false};
+        std::atomic<bool> held{false};
+        std::array<std::filesystem::path::value_type, kPathLength> path{};
+    };
+    std::array<Slot, kSlots> slots_;
+};
+
 }  // namespace
+
+void RemoveTemporariesNow()
+{
+    Temporaries::Instance().RemoveAll();
+}
 
 ReplacingFile ReplacingFile::Create(const std::filesystem::path& target)
 {
@@ -71,6 +141,7 @@ ReplacingFile ReplacingFile::Create(const std::filesystem::path& target)
     file.out_ = BinaryFile::CreateTemporaryIn(target.parent_path(), file.temporary_);
     if (!file.out_)
         return {};
+    file.slot_ = Temporaries::Instance().Hold(file.temporary_);
     file.target_ = target;
     if (state == TargetState::RegularFile)
         TakeOverOwnerAndMode(target, file.temporary_, status);
@@ -78,7 +149,8 @@ ReplacingFile ReplacingFile::Create(const std::filesystem::path& target)
 }
 
 ReplacingFile::ReplacingFile(ReplacingFile&& other) noexcept
-    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})), out_(std::move(other.out_))
+    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})),
+      slot_(std::exchange(other.slot_, -1)), out_(std::move(other.out_))
 {
 }
 
@@ -88,6 +160,7 @@ ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept
         Discard();
         target_ = std::move(other.target_);
         temporary_ = std::exchange(other.temporary_, {});
+        slot_ = std::exchange(other.slot_, -1);
         out_ = std::move(other.out_);
     }
     return *this;
@@ -106,6 +179,12 @@ void ReplacingFile::Discard()
     std::error_code ignored;
     std::filesystem::remove(temporary_, ignored);
     temporary_.clear();
+    ReleaseSlot();
+}
+
+void ReplacingFile::ReleaseSlot()
+{
+    Temporaries::Instance().Release(std::exchange(slot_, -1));
 }
 
 bool ReplacingFile::Commit(Durability durability)
@@ -123,6 +202,7 @@ bool ReplacingFile::Commit(Durability durability)
         return false;
     }
     temporary_.clear();
+    ReleaseSlot();
     return true;
 }
 

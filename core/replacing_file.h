@@ -41,11 +41,19 @@ public:
 
 private:
     void Discard();
+    // The temporary is no longer one for a signal to remove.
+    void ReleaseSlot();
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;
+    int slot_ = -1;  // where a signal handler finds the temporary
     BinaryFile out_;
 };
+
+// Removes every temporary file being written now, leaving each target as it
+// was; for a handler of a signal that ends the program. It only unlinks the
+// files, as such a handler may.
+void RemoveTemporariesNow();
 
 // Replaces the target with exactly these bytes.
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes, Durability durability);
