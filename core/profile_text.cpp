@@ -30,20 +30,29 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
-// Lines without their terminators; a final line break ends the last line
-// rather than starting an empty one.
-std::vector<std::string_view> SplitLines(std::string_view text)
+// Lines with their LF, the last one perhaps without; a final line break ends
+// the last line rather than starting an empty one.
+std::vector<std::string_view> SplitRawLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
+        const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    return lines;
+}
+
+// Lines without their terminators: the LF and one CR before it.
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines = SplitRawLines(text);
+    for (std::string_view& line : lines) {
+        if (line.ends_with('\n'))
             line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
     }
     return lines;
 }
@@ -115,18 +124,23 @@ std::optional<std::string> WithProfileValue(std::string_view text, std::string_v
         Trimmed(key).front() == '[')
         return std::nullopt;
     value = value.substr(0, value.find_first_of("\r\n\0"sv));
-    const std::string keyLine = std::string(key) + "=" + std::string(value);
+    std::string keyLine = std::string(key) + "=" + std::string(value);
 
     const auto lines = SplitLines(text);
     const auto firstBreak = text.find('\n');
     const std::string_view eol = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r'
                                      ? "\r\n"sv
                                      : "\n"sv;
+    keyLine += eol;
 
-    std::vector<std::string> result(lines.begin(), lines.end());
+    // Every other line keeps its bytes, its own line end included.
+    const auto rawLines = SplitRawLines(text);
+    std::vector<std::string> result(rawLines.begin(), rawLines.end());
+    if (!result.empty() && !result.back().ends_with('\n'))
+        result.back() += eol;
     const std::size_t start = FindSection(lines, section);
     if (start == lines.size()) {
-        result.push_back("[" + std::string(section) + "]");
+        result.push_back("[" + std::string(section) + "]" + std::string(eol));
         result.push_back(keyLine);
     } else {
         const std::size_t end = SectionEnd(lines, start);
@@ -145,10 +159,8 @@ std::optional<std::string> WithProfileValue(std::string_view text, std::string_v
     }
 
     std::string joined;
-    for (const std::string& line : result) {
+    for (const std::string& line : result)
         joined += line;
-        joined += eol;
-    }
     return joined;
 }
 
