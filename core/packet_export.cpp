@@ -24,6 +24,8 @@ ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& fol
 
     const ResourceTable& table = reader.Table();
     counts.rows = table.Count();
+    // Extracting into a fresh folder, every name is new.
+    const OpenFolder open(folder, OpenFolder::Listing::Taken);
     for (int row = 0; row < table.Count(); ++row) {
         const std::string_view name = table.rows[static_cast<std::size_t>(row)].Name();
         if (!IsSafeExportName(name)) {
@@ -31,9 +33,9 @@ ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& fol
             ++counts.failures;
             continue;
         }
-        const std::filesystem::path target = folder / PathFromUtf8(Cp1252ToUtf8(PictureFileName(name)));
-        if (!reader.ExtractResource(row, target)) {
-            listener.PictureFailed(target);
+        const std::filesystem::path file = PathFromUtf8(Cp1252ToUtf8(PictureFileName(name)));
+        if (!reader.ExtractResource(row, open, file)) {
+            listener.PictureFailed(folder / file);
             ++counts.failures;
         }
     }

@@ -32,10 +32,12 @@ std::string_view NameAt(std::string_view nameList, std::int32_t offset)
 
 // Writes the output through the replace-a-file step.
 template <class WriteInto>
-bool WriteReplacing(const std::filesystem::path& output, WriteInto writeInto)
+bool WriteReplacing(ReplacingFile out, WriteInto writeInto)
 {
-    ReplacingFile out = ReplacingFile::Create(output);
-    return out && writeInto(out.Out()) && out.Commit(Durability::Flushed);
+    if (!out)
+        return false;
+    out.Out().DisableBuffering();  // each output is written in large pieces
+    return writeInto(out.Out()) && out.Commit(Durability::Flushed);
 }
 
 }  // namespace
@@ -52,6 +54,7 @@ void PacketReader::Close()
 {
     file_ = BinaryFile();
     std::string().swap(nameList_);  // gives the memory back, not only the length
+    std::vector<char>().swap(copyBuffer_);
     loaded_ = false;
 }
 
@@ -237,22 +240,24 @@ void PacketReader::SortRowsByIdOffset()
     }
 }
 
-// Copies `length` bytes from the packet's current position into the output.
-bool PacketReader::CopyOut(std::int64_t length, BinaryFile& output)
+// Copies `length` bytes from a position of the packet into the output.
+bool PacketReader::CopyOut(std::int64_t from, std::int64_t length, BinaryFile& output)
 {
-    std::vector<char> buffer(static_cast<std::size_t>(std::min<std::int64_t>(length, kCopyChunk)));
-    for (std::int64_t left = length; left > 0;) {
-        const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(left, kCopyChunk));
-        if (file_.Read(buffer.data(), chunk) != chunk || !output.Write(buffer.data(), chunk))
+    const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(length, kCopyChunk));
+    if (copyBuffer_.size() < piece)
+        copyBuffer_.resize(piece);
+    for (std::int64_t done = 0; done < length;) {
+        const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(length - done, kCopyChunk));
+        if (file_.ReadAt(from + done, copyBuffer_.data(), chunk) != chunk || !output.Write(copyBuffer_.data(), chunk))
             return false;
-        left -= static_cast<std::int64_t>(chunk);
+        done += static_cast<std::int64_t>(chunk);
     }
     return true;
 }
 
 // The record stands at the data area's offset plus the row's, summed in 32
 // bits; it is checked whole before anything is read or created.
-RecordStatus PacketReader::FindRecord(int row, std::uint32_t& length)
+RecordStatus PacketReader::FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length)
 {
     if (!loaded_ || row < 0 || row >= table_.header.entryCount)
         return RecordStatus::PastEnd;
@@ -260,38 +265,50 @@ RecordStatus PacketReader::FindRecord(int row, std::uint32_t& length)
     const auto position = static_cast<std::int32_t>(
         static_cast<std::uint32_t>(table_.header.dataAreaOffset) + static_cast<std::uint32_t>(entry.dataOffset));
     unsigned char record[kRecordHeaderSize];
-    if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_ || !file_.Seek(position)
-        || file_.Read(record, sizeof record) != sizeof record)
+    if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_
+        || file_.ReadAt(position, record, sizeof record) != sizeof record)
         return RecordStatus::PastEnd;
     length = ReadLe32(record + 4);
     if (length == 0)
         return RecordStatus::Empty;
-    if (position + std::int64_t{kRecordHeaderSize} + length > fileSize_)
+    dataAt = position + std::int64_t{kRecordHeaderSize};
+    if (dataAt + length > fileSize_)
         return RecordStatus::PastEnd;
     return RecordStatus::Read;
 }
 
 bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
 {
+    std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    return FindRecord(row, length) == RecordStatus::Read
-           && WriteReplacing(output, [&](BinaryFile& out) { return CopyOut(length, out); });
+    return FindRecord(row, dataAt, length) == RecordStatus::Read
+           && WriteReplacing(ReplacingFile::Create(output), [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+}
+
+bool PacketReader::ExtractResource(int row, const OpenFolder& folder, const std::filesystem::path& name)
+{
+    std::int64_t dataAt = 0;
+    std::uint32_t length = 0;
+    return FindRecord(row, dataAt, length) == RecordStatus::Read
+           && WriteReplacing(ReplacingFile::Create(folder, name), [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
 }
 
 bool PacketReader::ExtractResource(int row, BinaryFile& output)
 {
+    std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    return FindRecord(row, length) == RecordStatus::Read && CopyOut(length, output);
+    return FindRecord(row, dataAt, length) == RecordStatus::Read && CopyOut(dataAt, length, output);
 }
 
 RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
 {
     bytes.clear();
+    std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    if (const RecordStatus found = FindRecord(row, length); found != RecordStatus::Read)
+    if (const RecordStatus found = FindRecord(row, dataAt, length); found != RecordStatus::Read)
         return found;
     bytes.resize(length);
-    if (file_.Read(bytes.data(), length) != length) {
+    if (file_.ReadAt(dataAt, bytes.data(), length) != length) {
         bytes.clear();
         return RecordStatus::PastEnd;
     }
@@ -300,7 +317,7 @@ RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
 
 bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)
 {
-    return loaded_ && WriteReplacing(output, [this](BinaryFile& out) { return WriteHeaderFile(out); });
+    return loaded_ && WriteReplacing(ReplacingFile::Create(output), [this](BinaryFile& out) { return WriteHeaderFile(out); });
 }
 
 bool PacketReader::WriteHeaderFile(BinaryFile& output)
@@ -308,12 +325,12 @@ bool PacketReader::WriteHeaderFile(BinaryFile& output)
     if (!loaded_)
         return false;
     const std::int64_t length = std::int64_t{table_.headerOffset} + kPacketHeaderSize;
-    return length <= fileSize_ && file_.Seek(0) && CopyOut(length, output);
+    return length <= fileSize_ && CopyOut(0, length, output);
 }
 
 bool PacketReader::WriteHashTable(const std::filesystem::path& output)
 {
-    return loaded_ && WriteReplacing(output, [this](BinaryFile& out) { return WriteHashTable(out); });
+    return loaded_ && WriteReplacing(ReplacingFile::Create(output), [this](BinaryFile& out) { return WriteHashTable(out); });
 }
 
 bool PacketReader::WriteHashTable(BinaryFile& output)

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "binary_file.h"
+#include "open_folder.h"
 #include "outcome.h"
 #include "packet_format.h"
 
@@ -48,6 +50,7 @@ public:
     // Each output is written to a file through the replace-a-file step, or
     // into an open file or buffer as it stands.
     bool ExtractResource(int row, const std::filesystem::path& output);
+    bool ExtractResource(int row, const OpenFolder& folder, const std::filesystem::path& name);
     bool ExtractResource(int row, BinaryFile& output);
     // The row's picture into `bytes`, whose memory is reused from row to row;
     // `bytes` is empty unless it is read. A length is trusted only as far as
@@ -69,15 +72,16 @@ private:
     LoadResult Parse(LoadTarget& target);
     LoadResult ReadIdTable();
     bool ReadNameList(std::int32_t offset, std::int64_t stretch);
-    bool CopyOut(std::int64_t length, BinaryFile& output);
-    // The row's picture length, the file standing at its first byte.
-    RecordStatus FindRecord(int row, std::uint32_t& length);
+    bool CopyOut(std::int64_t from, std::int64_t length, BinaryFile& output);
+    // Where the row's picture starts in the packet, and its length.
+    RecordStatus FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length);
     void SortRowsByIdOffset();
 
     BinaryFile file_;
     std::int64_t fileSize_ = 0;
     ResourceTable table_;
     std::string nameList_;
+    std::vector<char> copyBuffer_;  // kept from one extraction to the next
     bool loaded_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "binary_file.h"
+#include "open_folder.h"
 #include "outcome.h"
 #include "packet_format.h"
 
@@ -57,13 +58,13 @@ public:
     BinaryFile Open(int row) override;
 
 private:
-    // The picture's file and its length, or -1.
-    std::int64_t Find(std::string_view name, std::filesystem::path& found);
+    // The one file name of the folder that differs from this one only in case.
+    std::optional<std::filesystem::path> FoldedMatch(const std::string& fileName);
 
-    std::filesystem::path folder_;
+    OpenFolder folder_;
     bool indexed_ = false;
-    std::map<std::string, std::vector<std::filesystem::path>> byFoldedName_;
-    std::vector<std::filesystem::path> measured_;  // by row
+    std::map<std::string, std::vector<std::filesystem::path>> byFoldedName_;  // file names
+    std::vector<std::filesystem::path> measured_;                             // file names, by row
 };
 
 // What measuring found: the stored comment and each row's picture length.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <memory>
 #include <system_error>
 #include <utility>
 
@@ -18,10 +19,8 @@ namespace {
 
 enum class TargetState { Missing, RegularFile, Refused };
 
-TargetState StateOf(const std::filesystem::path& target, std::filesystem::file_status& status)
+TargetState StateOf(const std::filesystem::file_status& status)
 {
-    std::error_code error;
-    status = std::filesystem::status(target, error);
     if (!std::filesystem::exists(status))
         return TargetState::Missing;
     if (!std::filesystem::is_regular_file(status)
@@ -45,20 +44,6 @@ void TakeOverOwnerAndMode(const std::filesystem::path& target, const std::filesy
 #endif
     std::error_code ignored;
     std::filesystem::permissions(temporary, status.permissions(), ignored);
-}
-
-// One step that leaves either the old file or the new one at the target. On
-// Windows a target that another program holds open without letting it be
-// replaced stays as it is, and the move fails.
-bool MoveOver(const std::filesystem::path& temporary, const std::filesystem::path& target)
-{
-#ifdef _WIN32
-    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    return !error;
-#endif
 }
 
 // The temporaries being written, where a signal handler can find them: a
@@ -132,24 +117,36 @@ void RemoveTemporariesNow()
 
 ReplacingFile ReplacingFile::Create(const std::filesystem::path& target)
 {
-    std::filesystem::file_status status;
-    const TargetState state = StateOf(target, status);
+    // Beside the target, so that the rename stays on one file system.
+    auto folder = std::make_unique<OpenFolder>(target.parent_path());
+    ReplacingFile file = Create(*folder, target.filename());
+    if (file)
+        file.ownFolder_ = std::move(folder);
+    return file;
+}
+
+ReplacingFile ReplacingFile::Create(const OpenFolder& folder, const std::filesystem::path& name)
+{
+    const std::filesystem::file_status status = folder.Status(name);
+    const TargetState state = StateOf(status);
     if (state == TargetState::Refused)
         return {};
     ReplacingFile file;
-    // Beside the target, so that the rename stays on one file system.
-    file.out_ = BinaryFile::CreateTemporaryIn(target.parent_path(), file.temporary_);
+    file.out_ = folder.CreateTemporary(file.temporary_);
     if (!file.out_)
         return {};
-    file.slot_ = Temporaries::Instance().Hold(file.temporary_);
-    file.target_ = target;
+    file.folder_ = &folder;
+    file.target_ = name;
+    const std::filesystem::path temporary = folder.Path() / file.temporary_;
+    file.slot_ = Temporaries::Instance().Hold(temporary);
     if (state == TargetState::RegularFile)
-        TakeOverOwnerAndMode(target, file.temporary_, status);
+        TakeOverOwnerAndMode(folder.Path() / name, temporary, status);
     return file;
 }
 
 ReplacingFile::ReplacingFile(ReplacingFile&& other) noexcept
-    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})),
+    : ownFolder_(std::move(other.ownFolder_)), folder_(std::exchange(other.folder_, nullptr)),
+      target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})),
       slot_(std::exchange(other.slot_, -1)), out_(std::move(other.out_))
 {
 }
@@ -158,6 +155,8 @@ ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept
 {
     if (this != &other) {
         Discard();
+        ownFolder_ = std::move(other.ownFolder_);
+        folder_ = std::exchange(other.folder_, nullptr);
         target_ = std::move(other.target_);
         temporary_ = std::exchange(other.temporary_, {});
         slot_ = std::exchange(other.slot_, -1);
@@ -176,8 +175,7 @@ void ReplacingFile::Discard()
     out_ = BinaryFile();
     if (temporary_.empty())
         return;
-    std::error_code ignored;
-    std::filesystem::remove(temporary_, ignored);
+    folder_->Remove(temporary_);
     temporary_.clear();
     ReleaseSlot();
 }
@@ -193,11 +191,10 @@ bool ReplacingFile::Commit(Durability durability)
         return false;
     const bool closed = durability == Durability::Synced ? out_.CloseDurably() : out_.Close();
     out_ = BinaryFile();
-    if (!closed) {
-        Discard();
-        return false;
-    }
-    if (!MoveOver(temporary_, target_)) {
+    // One step that leaves either the old file or the new one at the target.
+    // On Windows a target that another program holds open without letting it
+    // be replaced stays as it is, and the move fails.
+    if (!closed || !folder_->Rename(temporary_, target_)) {
         Discard();
         return false;
     }

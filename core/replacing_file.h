@@ -5,9 +5,11 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "binary_file.h"
+#include "open_folder.h"
 
 namespace skinwright {
 
@@ -23,6 +25,8 @@ public:
     // write-protected (Windows would not replace it); then the result is not
     // open. A replaced file's mode (and owner, where permitted) is kept.
     static ReplacingFile Create(const std::filesystem::path& target);
+    // The same for a file of a folder held open, which must outlive it.
+    static ReplacingFile Create(const OpenFolder& folder, const std::filesystem::path& name);
 
     ReplacingFile() = default;
     ReplacingFile(ReplacingFile&& other) noexcept;
@@ -44,9 +48,11 @@ private:
     // The temporary is no longer one for a signal to remove.
     void ReleaseSlot();
 
-    std::filesystem::path target_;
-    std::filesystem::path temporary_;
-    int slot_ = -1;  // where a signal handler finds the temporary
+    std::unique_ptr<OpenFolder> ownFolder_;  // the target's, when none was given
+    const OpenFolder* folder_ = nullptr;
+    std::filesystem::path target_;     // the name in the folder
+    std::filesystem::path temporary_;  // the name in the folder, while there is one
+    int slot_ = -1;                    // where a signal handler finds the temporary
     BinaryFile out_;
 };
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/resource_order.h"
+#include "core/file_names.h"
 #include "core/name_hash.h"
 #include "tests/support/files.h"
 
@@ -77,14 +78,14 @@ TEST(AddOrderFile, RefusalsNameTheirLineCountingBlankOnes)
 TEST(AddFolderPictures, TakesGifsOfFourCharactersAndMoreInTheByteOrderOfTheirNames)
 {
     const skinwright::test::TempFolder folder;
-    for (const char* file : {"b.gif", "gif", "_.gif", "x.GiF", "a.gif", "\xC3\xA9.gif", "Z.gif", "if", "A.gif", "a.gif.txt"})
-        skinwright::test::WriteFile(folder / file, "GIF89a");
+    for (const char* file : {"b.gif", "gif", "_.gif", "x.GiF", "a.gif", "\xC3\xA9.gif", "Z.gif", "if", "C.gif", "a.gif.txt"})
+        skinwright::test::WriteFile(folder.Path() / PathFromUtf8(file), "GIF89a");
     const auto table = std::make_unique<ResourceTable>();
     ASSERT_TRUE(static_cast<bool>(AddFolderPictures(*table, folder.Path())));
     std::vector<std::string> names;
     for (int i = 0; i < table->Count(); ++i)
         names.emplace_back(table->rows[static_cast<std::size_t>(i)].Name());
-    EXPECT_EQ((std::vector<std::string>{"A.g", "Z.g", "_.g", "a.g", "b.g", "x.g", "\xE9.g"}), names);
+    EXPECT_EQ((std::vector<std::string>{"C.g", "Z.g", "_.g", "a.g", "b.g", "x.g", "\xE9.g"}), names);
 }
 
 }  // namespace
