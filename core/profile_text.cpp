@@ -44,16 +44,23 @@ std::vector<std::string_view> SplitRawLines(std::string_view text)
     return lines;
 }
 
-// Lines without their terminators: the LF and one CR before it.
+// A line without its terminators (the LF and one CR before it), taken off the text.
+std::string_view TakeLine(std::string_view& text)
+{
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
+// Lines without their terminators.
 std::vector<std::string_view> SplitLines(std::string_view text)
 {
-    std::vector<std::string_view> lines = SplitRawLines(text);
-    for (std::string_view& line : lines) {
-        if (line.ends_with('\n'))
-            line.remove_suffix(1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-    }
+    std::vector<std::string_view> lines;
+    while (!text.empty())
+        lines.push_back(TakeLine(text));
     return lines;
 }
 
@@ -67,12 +74,16 @@ std::optional<std::string_view> SectionName(std::string_view line)
     return Trimmed(line.substr(0, line.find(']')));
 }
 
-bool IsKeyLine(std::string_view line, std::string_view key)
+// For a line that opens no section.
+bool SetsKey(std::string_view line, std::string_view key)
 {
-    if (SectionName(line))
-        return false;
     const auto equals = line.find('=');
     return equals != std::string_view::npos && SameName(Trimmed(line.substr(0, equals)), key);
+}
+
+bool IsKeyLine(std::string_view line, std::string_view key)
+{
+    return !SectionName(line) && SetsKey(line, key);
 }
 
 // The index of the section's line, or lines.size().
@@ -102,16 +113,20 @@ bool IsNameUsable(std::string_view name, std::string_view forbidden)
 
 }  // namespace
 
+// One pass over the lines, nothing kept: settings are read key by key.
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key)
 {
-    const auto lines = SplitLines(text);
-    const std::size_t start = FindSection(lines, section);
-    if (start == lines.size())
-        return std::nullopt;
-    const std::size_t end = SectionEnd(lines, start);
-    for (std::size_t i = start + 1; i < end; ++i) {
-        if (IsKeyLine(lines[i], key))
-            return std::string(lines[i].substr(lines[i].find('=') + 1));
+    bool inSection = false;
+    while (!text.empty()) {
+        const std::string_view line = TakeLine(text);
+        if (const auto name = SectionName(line)) {
+            // Only the first matching section counts.
+            if (inSection)
+                return std::nullopt;
+            inSection = SameName(*name, section);
+        } else if (inSection && SetsKey(line, key)) {
+            return std::string(line.substr(line.find('=') + 1));
+        }
     }
     return std::nullopt;
 }
@@ -133,34 +148,38 @@ std::optional<std::string> WithProfileValue(std::string_view text, std::string_v
                                      : "\n"sv;
     keyLine += eol;
 
-    // Every other line keeps its bytes, its own line end included.
+    // Every other line keeps its bytes, its own line end included; a last
+    // line without one gets the file's.
     const auto rawLines = SplitRawLines(text);
-    std::vector<std::string> result(rawLines.begin(), rawLines.end());
-    if (!result.empty() && !result.back().ends_with('\n'))
-        result.back() += eol;
     const std::size_t start = FindSection(lines, section);
-    if (start == lines.size()) {
-        result.push_back("[" + std::string(section) + "]" + std::string(eol));
-        result.push_back(keyLine);
-    } else {
+    std::size_t replaceAt = lines.size();
+    std::size_t insertAt = lines.size();
+    if (start != lines.size()) {
         const std::size_t end = SectionEnd(lines, start);
-        std::size_t insertAt = start + 1;
-        bool replaced = false;
-        for (std::size_t i = start + 1; i < end && !replaced; ++i) {
-            if (IsKeyLine(lines[i], key)) {
-                result[i] = keyLine;
-                replaced = true;
-            } else if (!Trimmed(lines[i]).empty()) {
+        insertAt = start + 1;
+        for (std::size_t i = start + 1; i < end && replaceAt == lines.size(); ++i) {
+            if (IsKeyLine(lines[i], key))
+                replaceAt = i;
+            else if (!Trimmed(lines[i]).empty())
                 insertAt = i + 1;
-            }
         }
-        if (!replaced)
-            result.insert(result.begin() + static_cast<std::ptrdiff_t>(insertAt), keyLine);
+        if (replaceAt != lines.size())
+            insertAt = lines.size() + 1;  // nothing inserted
     }
 
     std::string joined;
-    for (const std::string& line : result)
-        joined += line;
+    joined.reserve(text.size() + keyLine.size() + section.size() + 4);
+    for (std::size_t i = 0; i < rawLines.size(); ++i) {
+        if (i == insertAt)
+            joined += keyLine;
+        joined += i == replaceAt ? std::string_view(keyLine) : rawLines[i];
+        if (!joined.ends_with('\n'))
+            joined += eol;
+    }
+    if (start == lines.size())
+        joined += "[" + std::string(section) + "]" + std::string(eol) + keyLine;
+    else if (insertAt == lines.size())
+        joined += keyLine;
     return joined;
 }
 
