@@ -13,8 +13,9 @@ using SideFileWriter = bool (PacketReader::*)(const std::filesystem::path&);
 ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& folder, ExportListener& listener)
 {
     ExportCounts counts;
-    for (const auto& [name, write] : {std::pair<const char*, SideFileWriter>{"headerfile", &PacketReader::WriteHeaderFile},
-                                      std::pair<const char*, SideFileWriter>{"hashtable", &PacketReader::WriteHashTable}}) {
+    using SideFile = std::pair<const char*, SideFileWriter>;
+    for (const auto& [name, write] :
+        {SideFile{"headerfile", &PacketReader::WriteHeaderFile}, SideFile{"hashtable", &PacketReader::WriteHashTable}}) {
         const std::filesystem::path target = folder / name;
         if (!(reader.*write)(target)) {
             listener.SideFileFailed(target);

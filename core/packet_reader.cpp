@@ -55,6 +55,7 @@ void PacketReader::Close()
     file_ = BinaryFile();
     std::string().swap(nameList_);  // gives the memory back, not only the length
     std::vector<char>().swap(copyBuffer_);
+    aheadAt_ = -1;
     loaded_ = false;
 }
 
@@ -240,13 +241,21 @@ void PacketReader::SortRowsByIdOffset()
     }
 }
 
-// Copies `length` bytes from a position of the packet into the output.
+// Copies `length` bytes from a position of the packet into the output,
+// starting with what the last record's read brought along.
 bool PacketReader::CopyOut(std::int64_t from, std::int64_t length, BinaryFile& output)
 {
-    const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(length, kCopyChunk));
+    std::int64_t done = 0;
+    if (from == aheadAt_) {
+        done = std::min<std::int64_t>(length, static_cast<std::int64_t>(aheadSize_));
+        if (!output.Write(copyBuffer_.data() + kRecordHeaderSize, static_cast<std::size_t>(done)))
+            return false;
+    }
+    aheadAt_ = -1;
+    const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(length - done, kCopyChunk));
     if (copyBuffer_.size() < piece)
         copyBuffer_.resize(piece);
-    for (std::int64_t done = 0; done < length;) {
+    while (done < length) {
         const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(length - done, kCopyChunk));
         if (file_.ReadAt(from + done, copyBuffer_.data(), chunk) != chunk || !output.Write(copyBuffer_.data(), chunk))
             return false;
@@ -255,25 +264,44 @@ bool PacketReader::CopyOut(std::int64_t from, std::int64_t length, BinaryFile& o
     return true;
 }
 
-// The record stands at the data area's offset plus the row's, summed in 32
-// bits; it is checked whole before anything is read or created.
+// The file position of a row's record: the data area's offset plus the
+// row's, summed in 32 bits.
+std::int32_t PacketReader::RecordPosition(int row) const
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(table_.header.dataAreaOffset)
+        + static_cast<std::uint32_t>(table_.rows[static_cast<std::size_t>(row)].dataOffset));
+}
+
+// The record is checked whole before anything is read or created. The next
+// record in the file is mostly the next row's: one read brings the record's
+// header and its picture up to there (at most a copy chunk of it).
 RecordStatus PacketReader::FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length)
 {
+    aheadAt_ = -1;
     if (!loaded_ || row < 0 || row >= table_.header.entryCount)
         return RecordStatus::PastEnd;
-    const ResourceEntry& entry = table_.rows[static_cast<std::size_t>(row)];
-    const auto position = static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(table_.header.dataAreaOffset) + static_cast<std::uint32_t>(entry.dataOffset));
-    unsigned char record[kRecordHeaderSize];
-    if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_
-        || file_.ReadAt(position, record, sizeof record) != sizeof record)
+    const std::int32_t position = RecordPosition(row);
+    if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_)
         return RecordStatus::PastEnd;
-    length = ReadLe32(record + 4);
+    const std::int64_t rest = fileSize_ - position - kRecordHeaderSize;
+    const std::int64_t toNext = row + 1 < table_.header.entryCount
+        ? std::int64_t{RecordPosition(row + 1)} - position - kRecordHeaderSize
+        : rest;
+    const auto ahead =
+        static_cast<std::size_t>(std::clamp<std::int64_t>(toNext, 0, std::min<std::int64_t>(rest, kCopyChunk)));
+    if (copyBuffer_.size() < kRecordHeaderSize + ahead)
+        copyBuffer_.resize(kRecordHeaderSize + ahead);
+    const std::size_t read = file_.ReadAt(position, copyBuffer_.data(), kRecordHeaderSize + ahead);
+    if (read < kRecordHeaderSize)
+        return RecordStatus::PastEnd;
+    length = ReadLe32(reinterpret_cast<const unsigned char*>(copyBuffer_.data()) + 4);
     if (length == 0)
         return RecordStatus::Empty;
     dataAt = position + std::int64_t{kRecordHeaderSize};
     if (dataAt + length > fileSize_)
         return RecordStatus::PastEnd;
+    aheadAt_ = dataAt;
+    aheadSize_ = read - kRecordHeaderSize;
     return RecordStatus::Read;
 }
 
@@ -282,7 +310,8 @@ bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
     std::int64_t dataAt = 0;
     std::uint32_t length = 0;
     return FindRecord(row, dataAt, length) == RecordStatus::Read
-           && WriteReplacing(ReplacingFile::Create(output), [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+           && WriteReplacing(ReplacingFile::Create(output),
+               [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
 }
 
 bool PacketReader::ExtractResource(int row, const OpenFolder& folder, const std::filesystem::path& name)
@@ -290,7 +319,8 @@ bool PacketReader::ExtractResource(int row, const OpenFolder& folder, const std:
     std::int64_t dataAt = 0;
     std::uint32_t length = 0;
     return FindRecord(row, dataAt, length) == RecordStatus::Read
-           && WriteReplacing(ReplacingFile::Create(folder, name), [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+           && WriteReplacing(ReplacingFile::Create(folder, name),
+               [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
 }
 
 bool PacketReader::ExtractResource(int row, BinaryFile& output)

@@ -73,6 +73,7 @@ private:
     LoadResult ReadIdTable();
     bool ReadNameList(std::int32_t offset, std::int64_t stretch);
     bool CopyOut(std::int64_t from, std::int64_t length, BinaryFile& output);
+    std::int32_t RecordPosition(int row) const;
     // Where the row's picture starts in the packet, and its length.
     RecordStatus FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length);
     void SortRowsByIdOffset();
@@ -82,6 +83,10 @@ private:
     ResourceTable table_;
     std::string nameList_;
     std::vector<char> copyBuffer_;  // kept from one extraction to the next
+    // The bytes from this position stand in copyBuffer_ after a record's
+    // header, aheadSize_ of them; -1 when none do.
+    std::int64_t aheadAt_ = -1;
+    std::size_t aheadSize_ = 0;
     bool loaded_ = false;
 };
 

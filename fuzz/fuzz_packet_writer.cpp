@@ -86,6 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(reader.ReadResource(kept, picture) == skinwright::RecordStatus::Read
                     && picture == pictures.pictures[static_cast<std::size_t>(i)],
             "gave back other picture bytes");
+        std::string extracted;
+        skinwright::BinaryFile extractedOut = skinwright::BinaryFile::InMemory(extracted);
+        Require(reader.ExtractResource(kept, extractedOut) && extracted == picture, "extracted other picture bytes");
         ++kept;
     }
     Require(kept == reader.Table().Count(), "gained rows");
