@@ -272,10 +272,11 @@ std::int32_t PacketReader::RecordPosition(int row) const
         + static_cast<std::uint32_t>(table_.rows[static_cast<std::size_t>(row)].dataOffset));
 }
 
-// The record is checked whole before anything is read or created. The next
-// record in the file is mostly the next row's: one read brings the record's
-// header and its picture up to there (at most a copy chunk of it).
-RecordStatus PacketReader::FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length)
+// The record is checked whole before anything is read or created. Reading
+// ahead, for a copy: the next record in the file is mostly the next row's,
+// and one read brings the record's header and its picture up to there (at
+// most a copy chunk of it).
+RecordStatus PacketReader::FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length, bool readAhead)
 {
     aheadAt_ = -1;
     if (!loaded_ || row < 0 || row >= table_.header.entryCount)
@@ -287,8 +288,9 @@ RecordStatus PacketReader::FindRecord(int row, std::int64_t& dataAt, std::uint32
     const std::int64_t toNext = row + 1 < table_.header.entryCount
         ? std::int64_t{RecordPosition(row + 1)} - position - kRecordHeaderSize
         : rest;
-    const auto ahead =
-        static_cast<std::size_t>(std::clamp<std::int64_t>(toNext, 0, std::min<std::int64_t>(rest, kCopyChunk)));
+    const auto ahead = readAhead
+        ? static_cast<std::size_t>(std::clamp<std::int64_t>(toNext, 0, std::min<std::int64_t>(rest, kCopyChunk)))
+        : std::size_t{0};
     if (copyBuffer_.size() < kRecordHeaderSize + ahead)
         copyBuffer_.resize(kRecordHeaderSize + ahead);
     const std::size_t read = file_.ReadAt(position, copyBuffer_.data(), kRecordHeaderSize + ahead);
@@ -309,7 +311,7 @@ bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
 {
     std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    return FindRecord(row, dataAt, length) == RecordStatus::Read
+    return FindRecord(row, dataAt, length, true) == RecordStatus::Read
            && WriteReplacing(ReplacingFile::Create(output),
                [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
 }
@@ -318,7 +320,7 @@ bool PacketReader::ExtractResource(int row, const OpenFolder& folder, const std:
 {
     std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    return FindRecord(row, dataAt, length) == RecordStatus::Read
+    return FindRecord(row, dataAt, length, true) == RecordStatus::Read
            && WriteReplacing(ReplacingFile::Create(folder, name),
                [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
 }
@@ -327,7 +329,7 @@ bool PacketReader::ExtractResource(int row, BinaryFile& output)
 {
     std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    return FindRecord(row, dataAt, length) == RecordStatus::Read && CopyOut(dataAt, length, output);
+    return FindRecord(row, dataAt, length, true) == RecordStatus::Read && CopyOut(dataAt, length, output);
 }
 
 RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
@@ -335,7 +337,7 @@ RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
     bytes.clear();
     std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    if (const RecordStatus found = FindRecord(row, dataAt, length); found != RecordStatus::Read)
+    if (const RecordStatus found = FindRecord(row, dataAt, length, false); found != RecordStatus::Read)
         return found;
     bytes.resize(length);
     if (file_.ReadAt(dataAt, bytes.data(), length) != length) {
