@@ -1,7 +1,10 @@
 // skinpack's entry. On Windows the arguments come from the wide command line
 // as UTF-8, and the output goes out as UTF-8 bytes: the console is switched to
 // UTF-8, and redirected output is not translated (no CR before LF), so a
-// listing is the same bytes on both systems.
+// listing is the same bytes on both systems. A Ctrl+C, SIGTERM or SIGHUP
+// removes the temporary file being written, leaves its target as it was, and
+// ends the program by that signal.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,11 +16,25 @@
 #endif
 
 #include "cli/skinpack.h"
+#include "core/replacing_file.h"
 
 namespace {
 
+extern "C" void OnEndingSignal(int signal)
+{
+    skinwright::RemoveTemporariesNow();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 int Run(const std::vector<std::string>& args)
 {
+    for (const int signal : {SIGINT, SIGTERM
+#ifdef SIGHUP
+             , SIGHUP
+#endif
+         })
+        std::signal(signal, OnEndingSignal);
     const int status = skinwright::cli::RunSkinpack(args, std::cout, std::cerr);
     std::cout.flush();
     return std::cout ? status : 1;

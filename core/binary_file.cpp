@@ -1,15 +1,21 @@
 #include "binary_file.h"
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace skinwright {
@@ -42,6 +48,24 @@ std::FILE* CreateNewStream(const std::filesystem::path& path)
 #endif
 }
 
+
+#ifndef _WIN32
+bool WriteAll(int descriptor, const char* data, std::size_t count)
+{
+    while (count > 0) {
+        const ssize_t written = ::write(descriptor, data, count);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        count -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+#endif
+
+
 // Positions as 64-bit numbers: a long has 32 bits on Windows.
 std::int64_t Tell(std::FILE* file)
 {
@@ -72,10 +96,48 @@ bool SyncToDisk(std::FILE* file)
 
 }  // namespace
 
+std::string TemporaryFileName()
+{
+    // Seeded once: asking the system for randomness at every file costs more
+    // than writing a small picture.
+    static std::minstd_rand random(std::random_device{}());
+    return ".skinwright-" + std::to_string(random()) + ".tmp";
+}
+
+BinaryFile::BinaryFile(BinaryFile&& other) noexcept
+    : file_(std::move(other.file_)), descriptor_(std::exchange(other.descriptor_, -1)),
+      memory_(std::exchange(other.memory_, nullptr)), position_(other.position_), failed_(other.failed_)
+{
+}
+
+BinaryFile::~BinaryFile()
+{
+    CloseDescriptor();
+}
+
+void BinaryFile::CloseDescriptor()
+{
+#ifndef _WIN32
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+#endif
+    descriptor_ = -1;
+}
+
+int BinaryFile::Descriptor() const
+{
+    if (file_)
+        return fileno(file_.get());
+    return descriptor_;
+}
+
 BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept
 {
+    CloseDescriptor();
     file_ = std::move(other.file_);
-    buffer_ = std::move(other.buffer_);
+    descriptor_ = std::exchange(other.descriptor_, -1);
+    memory_ = std::exchange(other.memory_, nullptr);
+    position_ = other.position_;
     failed_ = other.failed_;
     return *this;
 }
@@ -84,6 +146,20 @@ bool IsRegularFile(const std::filesystem::path& path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+std::int64_t RegularFileSize(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    struct _stat64 facts {};
+    if (_wstat64(path.c_str(), &facts) != 0 || (facts.st_mode & _S_IFMT) != _S_IFREG)
+        return -1;
+#else
+    struct stat facts {};
+    if (::stat(path.c_str(), &facts) != 0 || !S_ISREG(facts.st_mode))
+        return -1;
+#endif
+    return static_cast<std::int64_t>(facts.st_size);
 }
 
 BinaryFile BinaryFile::OpenForReading(const std::filesystem::path& path)
@@ -95,11 +171,8 @@ BinaryFile BinaryFile::OpenForReading(const std::filesystem::path& path)
 
 BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& created)
 {
-    // Seeded once: asking the system for randomness at every file costs more
-    // than writing a small picture.
-    static std::minstd_rand random(std::random_device{}());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path candidate = folder / (".skinwright-" + std::to_string(random()) + ".tmp");
+    for (int attempt = 0; attempt < kTemporaryFileAttempts; ++attempt) {
+        const std::filesystem::path candidate = folder / TemporaryFileName();
         if (std::FILE* file = CreateNewStream(candidate)) {
             created = candidate;
             return BinaryFile(file);
@@ -108,19 +181,29 @@ BinaryFile BinaryFile::CreateTemporaryIn(const std::filesystem::path& folder, st
     return {};
 }
 
-void BinaryFile::DisableBuffering()
+BinaryFile BinaryFile::InMemory(std::string& bytes)
 {
-    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+    BinaryFile file;
+    file.memory_ = &bytes;
+    return file;
 }
 
-void BinaryFile::SetBufferSize(std::size_t size)
+void BinaryFile::DisableBuffering()
 {
-    buffer_ = std::make_unique<char[]>(size);
-    std::setvbuf(file_.get(), buffer_.get(), _IOFBF, size);
+    if (file_)
+        std::setvbuf(file_.get(), nullptr, _IONBF, 0);
 }
 
 std::int64_t BinaryFile::Size() const
 {
+    if (memory_)
+        return static_cast<std::int64_t>(memory_->size());
+#ifndef _WIN32
+    if (descriptor_ >= 0) {
+        struct stat facts {};
+        return ::fstat(descriptor_, &facts) == 0 ? static_cast<std::int64_t>(facts.st_size) : -1;
+    }
+#endif
     std::FILE* file = file_.get();
     const std::int64_t position = Tell(file);
     if (position < 0 || !SeekTo(file, 0, SEEK_END))
@@ -132,23 +215,108 @@ std::int64_t BinaryFile::Size() const
 
 bool BinaryFile::Seek(std::int64_t position)
 {
-    return position >= 0 && SeekTo(file_.get(), position, SEEK_SET);
+    if (position < 0)
+        return false;
+    if (memory_) {
+        position_ = static_cast<std::size_t>(position);
+        return true;
+    }
+#ifndef _WIN32
+    if (descriptor_ >= 0)
+        return ::lseek(descriptor_, static_cast<off_t>(position), SEEK_SET) >= 0;
+#endif
+    return SeekTo(file_.get(), position, SEEK_SET);
 }
 
 std::size_t BinaryFile::Read(void* buffer, std::size_t count)
 {
-    return std::fread(buffer, 1, count, file_.get());
+    if (file_)
+        return std::fread(buffer, 1, count, file_.get());
+    if (descriptor_ >= 0) {
+        std::size_t done = 0;
+        while (done < count) {
+            const std::size_t read = ReadOnce(static_cast<char*>(buffer) + done, count - done);
+            if (read == 0)
+                break;
+            done += read;
+        }
+        return done;
+    }
+    const std::size_t available = position_ < memory_->size() ? memory_->size() - position_ : 0;
+    const std::size_t read = std::min(count, available);
+    if (read != 0)
+        std::memcpy(buffer, memory_->data() + position_, read);
+    position_ += read;
+    return read;
+}
+
+std::size_t BinaryFile::ReadAt(std::int64_t position, void* buffer, std::size_t count)
+{
+#ifndef _WIN32
+    if (!memory_ && position >= 0) {
+        auto* bytes = static_cast<char*>(buffer);
+        std::size_t done = 0;
+        while (done < count) {
+            const ssize_t read = ::pread(Descriptor(), bytes + done, count - done,
+                static_cast<off_t>(position) + static_cast<off_t>(done));
+            if (read < 0 && errno == EINTR)
+                continue;
+            if (read <= 0)
+                break;
+            done += static_cast<std::size_t>(read);
+        }
+        return done;
+    }
+#endif
+    return Seek(position) ? Read(buffer, count) : 0;
+}
+
+std::size_t BinaryFile::ReadOnce(void* buffer, std::size_t count)
+{
+    if (memory_)
+        return Read(buffer, count);
+#ifdef _WIN32
+    const int read = _read(_fileno(file_.get()), buffer, static_cast<unsigned>(std::min<std::size_t>(count, 1u << 30)));
+#else
+    ssize_t read = 0;
+    do
+        read = ::read(Descriptor(), buffer, count);
+    while (read < 0 && errno == EINTR);
+#endif
+    return read < 0 ? 0 : static_cast<std::size_t>(read);
 }
 
 bool BinaryFile::Write(const void* data, std::size_t count)
 {
-    if (count != 0 && std::fwrite(data, 1, count, file_.get()) != count)
-        failed_ = true;
+    if (count == 0)
+        return !failed_;
+    if (memory_) {
+        // Like a file written past its end, the gap reads as zeros.
+        if (memory_->size() < position_ + count)
+            memory_->resize(position_ + count);
+        std::memcpy(memory_->data() + position_, data, count);
+        position_ += count;
+    } else if (file_) {
+        failed_ = failed_ || std::fwrite(data, 1, count, file_.get()) != count;
+    }
+#ifndef _WIN32
+    else {
+        failed_ = failed_ || !WriteAll(descriptor_, static_cast<const char*>(data), count);
+    }
+#endif
     return !failed_;
 }
 
 bool BinaryFile::Close()
 {
+    if (memory_) {
+        memory_ = nullptr;
+        return !failed_;
+    }
+#ifndef _WIN32
+    if (descriptor_ >= 0)
+        return ::close(std::exchange(descriptor_, -1)) == 0 && !failed_;
+#endif
     if (!file_)
         return false;
     const bool flushed = std::fflush(file_.get()) == 0;
@@ -158,8 +326,14 @@ bool BinaryFile::Close()
 
 bool BinaryFile::CloseDurably()
 {
+#ifndef _WIN32
+    if (descriptor_ >= 0) {
+        const bool synced = fsync(descriptor_) == 0;
+        return Close() && synced;
+    }
+#endif
     if (!file_)
-        return false;
+        return Close();
     const bool synced = std::fflush(file_.get()) == 0 && SyncToDisk(file_.get());
     return Close() && synced;
 }

@@ -4,12 +4,18 @@
 #include "file_names.h"
 
 namespace skinwright {
+namespace {
+
+using SideFileWriter = bool (PacketReader::*)(const std::filesystem::path&);
+
+}  // namespace
 
 ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& folder, ExportListener& listener)
 {
     ExportCounts counts;
-    for (const auto& [name, write] : {std::pair{"headerfile", &PacketReader::WriteHeaderFile},
-                                      std::pair{"hashtable", &PacketReader::WriteHashTable}}) {
+    using SideFile = std::pair<const char*, SideFileWriter>;
+    for (const auto& [name, write] :
+        {SideFile{"headerfile", &PacketReader::WriteHeaderFile}, SideFile{"hashtable", &PacketReader::WriteHashTable}}) {
         const std::filesystem::path target = folder / name;
         if (!(reader.*write)(target)) {
             listener.SideFileFailed(target);
@@ -19,6 +25,8 @@ ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& fol
 
     const ResourceTable& table = reader.Table();
     counts.rows = table.Count();
+    // Extracting into a fresh folder, every name is new.
+    const OpenFolder open(folder, OpenFolder::Listing::Taken);
     for (int row = 0; row < table.Count(); ++row) {
         const std::string_view name = table.rows[static_cast<std::size_t>(row)].Name();
         if (!IsSafeExportName(name)) {
@@ -26,9 +34,9 @@ ExportCounts ExportPacket(PacketReader& reader, const std::filesystem::path& fol
             ++counts.failures;
             continue;
         }
-        const std::filesystem::path target = folder / PathFromUtf8(Cp1252ToUtf8(PictureFileName(name)));
-        if (!reader.ExtractResource(row, target)) {
-            listener.PictureFailed(target);
+        const std::filesystem::path file = PathFromUtf8(Cp1252ToUtf8(PictureFileName(name)));
+        if (!reader.ExtractResource(row, open, file)) {
+            listener.PictureFailed(folder / file);
             ++counts.failures;
         }
     }

@@ -30,6 +30,16 @@ std::string_view NameAt(std::string_view nameList, std::int32_t offset)
     return rest.substr(0, rest.find_first_of("\r\n"));
 }
 
+// Writes the output through the replace-a-file step.
+template <class WriteInto>
+bool WriteReplacing(ReplacingFile out, WriteInto writeInto)
+{
+    if (!out)
+        return false;
+    out.Out().DisableBuffering();  // each output is written in large pieces
+    return writeInto(out.Out()) && out.Commit(Durability::Flushed);
+}
+
 }  // namespace
 
 bool StartsLikePacket(const std::filesystem::path& path)
@@ -44,16 +54,23 @@ void PacketReader::Close()
 {
     file_ = BinaryFile();
     std::string().swap(nameList_);  // gives the memory back, not only the length
+    std::vector<char>().swap(copyBuffer_);
+    aheadAt_ = -1;
     loaded_ = false;
+}
+
+void PacketReader::Reset()
+{
+    Close();
+    table_.headerOffset = 0;
+    table_.header = PacketHeader{};
 }
 
 LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarget& target)
 {
     if (path.empty())
         return {loaded_ ? Step::Done : Step::Failed, {}};
-    Close();
-    table_.headerOffset = 0;
-    table_.header = PacketHeader{};
+    Reset();
 
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -61,9 +78,16 @@ LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarge
         return Stop("no such file");
     if (!std::filesystem::is_regular_file(status))
         return Stop("not a regular file");
-    file_ = BinaryFile::OpenForReading(path);
-    if (!file_)
+    BinaryFile packet = BinaryFile::OpenForReading(path);
+    if (!packet)
         return Stop("cannot open file");
+    return Load(std::move(packet), target);
+}
+
+LoadResult PacketReader::Load(BinaryFile packet, LoadTarget& target)
+{
+    Reset();
+    file_ = std::move(packet);
     LoadResult result = Parse(target);
     if (!result)
         Close();
@@ -217,57 +241,106 @@ void PacketReader::SortRowsByIdOffset()
     }
 }
 
-// Replaces the output with `length` bytes from the packet's current position.
-bool PacketReader::CopyOut(std::int64_t length, const std::filesystem::path& output)
+// Copies `length` bytes from a position of the packet into the output,
+// starting with what the last record's read brought along.
+bool PacketReader::CopyOut(std::int64_t from, std::int64_t length, BinaryFile& output)
 {
-    ReplacingFile out = ReplacingFile::Create(output);
-    if (!out)
-        return false;
-    std::vector<char> buffer(static_cast<std::size_t>(std::min<std::int64_t>(length, kCopyChunk)));
-    for (std::int64_t left = length; left > 0;) {
-        const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(left, kCopyChunk));
-        if (file_.Read(buffer.data(), chunk) != chunk || !out.Out().Write(buffer.data(), chunk))
+    std::int64_t done = 0;
+    if (from == aheadAt_) {
+        done = std::min<std::int64_t>(length, static_cast<std::int64_t>(aheadSize_));
+        if (!output.Write(copyBuffer_.data() + kRecordHeaderSize, static_cast<std::size_t>(done)))
             return false;
-        left -= static_cast<std::int64_t>(chunk);
     }
-    return out.Commit(Durability::Flushed);
+    aheadAt_ = -1;
+    const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(length - done, kCopyChunk));
+    if (copyBuffer_.size() < piece)
+        copyBuffer_.resize(piece);
+    while (done < length) {
+        const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(length - done, kCopyChunk));
+        if (file_.ReadAt(from + done, copyBuffer_.data(), chunk) != chunk || !output.Write(copyBuffer_.data(), chunk))
+            return false;
+        done += static_cast<std::int64_t>(chunk);
+    }
+    return true;
 }
 
-// The record stands at the data area's offset plus the row's, summed in 32
-// bits; it is checked whole before anything is read or created.
-RecordStatus PacketReader::FindRecord(int row, std::uint32_t& length)
+// The file position of a row's record: the data area's offset plus the
+// row's, summed in 32 bits.
+std::int32_t PacketReader::RecordPosition(int row) const
 {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(table_.header.dataAreaOffset)
+        + static_cast<std::uint32_t>(table_.rows[static_cast<std::size_t>(row)].dataOffset));
+}
+
+// The record is checked whole before anything is read or created. Reading
+// ahead, for a copy: the next record in the file is mostly the next row's,
+// and one read brings the record's header and its picture up to there (at
+// most a copy chunk of it).
+RecordStatus PacketReader::FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length, bool readAhead)
+{
+    aheadAt_ = -1;
     if (!loaded_ || row < 0 || row >= table_.header.entryCount)
         return RecordStatus::PastEnd;
-    const ResourceEntry& entry = table_.rows[static_cast<std::size_t>(row)];
-    const auto position = static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(table_.header.dataAreaOffset) + static_cast<std::uint32_t>(entry.dataOffset));
-    unsigned char record[kRecordHeaderSize];
-    if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_ || !file_.Seek(position)
-        || file_.Read(record, sizeof record) != sizeof record)
+    const std::int32_t position = RecordPosition(row);
+    if (position < 0 || position + std::int64_t{kRecordHeaderSize} > fileSize_)
         return RecordStatus::PastEnd;
-    length = ReadLe32(record + 4);
+    const std::int64_t rest = fileSize_ - position - kRecordHeaderSize;
+    const std::int64_t toNext = row + 1 < table_.header.entryCount
+        ? std::int64_t{RecordPosition(row + 1)} - position - kRecordHeaderSize
+        : rest;
+    const auto ahead = readAhead
+        ? static_cast<std::size_t>(std::clamp<std::int64_t>(toNext, 0, std::min<std::int64_t>(rest, kCopyChunk)))
+        : std::size_t{0};
+    if (copyBuffer_.size() < kRecordHeaderSize + ahead)
+        copyBuffer_.resize(kRecordHeaderSize + ahead);
+    const std::size_t read = file_.ReadAt(position, copyBuffer_.data(), kRecordHeaderSize + ahead);
+    if (read < kRecordHeaderSize)
+        return RecordStatus::PastEnd;
+    length = ReadLe32(reinterpret_cast<const unsigned char*>(copyBuffer_.data()) + 4);
     if (length == 0)
         return RecordStatus::Empty;
-    if (position + std::int64_t{kRecordHeaderSize} + length > fileSize_)
+    dataAt = position + std::int64_t{kRecordHeaderSize};
+    if (dataAt + length > fileSize_)
         return RecordStatus::PastEnd;
+    aheadAt_ = dataAt;
+    aheadSize_ = read - kRecordHeaderSize;
     return RecordStatus::Read;
 }
 
 bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
 {
+    std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    return FindRecord(row, length) == RecordStatus::Read && CopyOut(length, output);
+    return FindRecord(row, dataAt, length, true) == RecordStatus::Read
+           && WriteReplacing(ReplacingFile::Create(output),
+               [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+}
+
+bool PacketReader::ExtractResource(int row, const OpenFolder& folder, const std::filesystem::path& name)
+{
+    std::int64_t dataAt = 0;
+    std::uint32_t length = 0;
+    return FindRecord(row, dataAt, length, true) == RecordStatus::Read
+           && WriteReplacing(ReplacingFile::Create(folder, name),
+               [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+}
+
+bool PacketReader::ExtractResource(int row, BinaryFile& output)
+{
+    std::int64_t dataAt = 0;
+    std::uint32_t length = 0;
+    return FindRecord(row, dataAt, length, true) == RecordStatus::Read && CopyOut(dataAt, length, output);
 }
 
 RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
 {
     bytes.clear();
+    std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    if (const RecordStatus found = FindRecord(row, length); found != RecordStatus::Read)
+    if (const RecordStatus found = FindRecord(row, dataAt, length, false); found != RecordStatus::Read)
         return found;
     bytes.resize(length);
-    if (file_.Read(bytes.data(), length) != length) {
+    if (file_.ReadAt(dataAt, bytes.data(), length) != length) {
         bytes.clear();
         return RecordStatus::PastEnd;
     }
@@ -276,15 +349,23 @@ RecordStatus PacketReader::ReadResource(int row, std::string& bytes)
 
 bool PacketReader::WriteHeaderFile(const std::filesystem::path& output)
 {
+    return loaded_ && WriteReplacing(ReplacingFile::Create(output), [this](BinaryFile& out) { return WriteHeaderFile(out); });
+}
+
+bool PacketReader::WriteHeaderFile(BinaryFile& output)
+{
     if (!loaded_)
         return false;
     const std::int64_t length = std::int64_t{table_.headerOffset} + kPacketHeaderSize;
-    if (length > fileSize_ || !file_.Seek(0))
-        return false;
-    return CopyOut(length, output);
+    return length <= fileSize_ && CopyOut(0, length, output);
 }
 
 bool PacketReader::WriteHashTable(const std::filesystem::path& output)
+{
+    return loaded_ && WriteReplacing(ReplacingFile::Create(output), [this](BinaryFile& out) { return WriteHashTable(out); });
+}
+
+bool PacketReader::WriteHashTable(BinaryFile& output)
 {
     if (!loaded_)
         return false;
@@ -298,7 +379,7 @@ bool PacketReader::WriteHashTable(const std::filesystem::path& output)
         text += row.Name();
         text += '\n';
     }
-    return ReplaceFileContents(output, text, Durability::Flushed);
+    return output.Write(text.data(), text.size());
 }
 
 }  // namespace skinwright

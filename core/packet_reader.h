@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "binary_file.h"
+#include "open_folder.h"
 #include "outcome.h"
 #include "packet_format.h"
 
@@ -42,14 +44,22 @@ class PacketReader {
 public:
     // An empty path changes nothing: a loaded packet stays loaded.
     LoadResult LoadPacket(const std::filesystem::path& path, LoadTarget& target);
+    // The same load from a packet already open, a file or bytes in memory.
+    LoadResult Load(BinaryFile packet, LoadTarget& target);
 
+    // Each output is written to a file through the replace-a-file step, or
+    // into an open file or buffer as it stands.
     bool ExtractResource(int row, const std::filesystem::path& output);
+    bool ExtractResource(int row, const OpenFolder& folder, const std::filesystem::path& name);
+    bool ExtractResource(int row, BinaryFile& output);
     // The row's picture into `bytes`, whose memory is reused from row to row;
     // `bytes` is empty unless it is read. A length is trusted only as far as
     // the file reaches.
     RecordStatus ReadResource(int row, std::string& bytes);
     bool WriteHeaderFile(const std::filesystem::path& output);
+    bool WriteHeaderFile(BinaryFile& output);
     bool WriteHashTable(const std::filesystem::path& output);
+    bool WriteHashTable(BinaryFile& output);
 
     bool IsLoaded() const { return loaded_; }
     const ResourceTable& Table() const { return table_; }
@@ -57,18 +67,27 @@ public:
     void Close();
 
 private:
+    // Closes the packet and forgets its header values.
+    void Reset();
     LoadResult Parse(LoadTarget& target);
     LoadResult ReadIdTable();
     bool ReadNameList(std::int32_t offset, std::int64_t stretch);
-    bool CopyOut(std::int64_t length, const std::filesystem::path& output);
-    // The row's picture length, the file standing at its first byte.
-    RecordStatus FindRecord(int row, std::uint32_t& length);
+    bool CopyOut(std::int64_t from, std::int64_t length, BinaryFile& output);
+    std::int32_t RecordPosition(int row) const;
+    // Where the row's picture starts in the packet, and its length; reading
+    // ahead for CopyOut when asked.
+    RecordStatus FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length, bool readAhead);
     void SortRowsByIdOffset();
 
     BinaryFile file_;
     std::int64_t fileSize_ = 0;
     ResourceTable table_;
     std::string nameList_;
+    std::vector<char> copyBuffer_;  // kept from one extraction to the next
+    // The bytes from this position stand in copyBuffer_ after a record's
+    // header, aheadSize_ of them; -1 when none do.
+    std::int64_t aheadAt_ = -1;
+    std::size_t aheadSize_ = 0;
     bool loaded_ = false;
 };
 

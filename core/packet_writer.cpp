@@ -1,5 +1,8 @@
 #include "packet_writer.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -69,35 +72,78 @@ std::string FrontOfPacket(const ResourceTable& table, std::string_view comment)
     return front;
 }
 
+// The packet's bytes on their way out, gathered in one buffer and written
+// whenever it is full, so that each picture is read straight into its place.
+class PacketOutput {
+public:
+    PacketOutput(BinaryFile& out, std::size_t capacity)
+        : out_(out), bytes_(std::make_unique_for_overwrite<char[]>(capacity)), capacity_(capacity)
+    {
+    }
+
+    bool Append(const char* data, std::size_t count)
+    {
+        while (count > 0) {
+            if (FreeSize() == 0 && !Flush())
+                return false;
+            const std::size_t piece = std::min(count, FreeSize());
+            std::memcpy(Free(), data, piece);
+            used_ += piece;
+            data += piece;
+            count -= piece;
+        }
+        return true;
+    }
+    // At least `wanted` bytes free, or as many as the buffer holds.
+    bool MakeRoom(std::size_t wanted) { return FreeSize() >= wanted || used_ == 0 || Flush(); }
+    char* Free() { return bytes_.get() + used_; }
+    std::size_t FreeSize() const { return capacity_ - used_; }
+    void Added(std::size_t count) { used_ += count; }
+    bool Flush()
+    {
+        const bool written = out_.Write(bytes_.get(), used_);
+        used_ = 0;
+        return written;
+    }
+
+private:
+    BinaryFile& out_;
+    std::unique_ptr<char[]> bytes_;
+    std::size_t capacity_;
+    std::size_t used_ = 0;
+};
+
 // Copies exactly `length` bytes of a picture; false when the picture cannot
 // be opened or no longer has the size it was measured with (it ends early,
-// or bytes follow the measured length).
-bool CopyPicture(const std::filesystem::path& picture, std::uint32_t length, std::vector<char>& buffer, BinaryFile& out,
-    bool& writeFailed)
+// or bytes follow the measured length). Asking for one byte more than is
+// left finds a picture that has grown; one that fits the buffer is read with
+// one call, which also finds its end.
+bool CopyPicture(BinaryFile in, std::uint32_t length, PacketOutput& out, bool& writeFailed)
 {
-    BinaryFile in = BinaryFile::OpenForReading(picture);
     if (!in)
         return false;
     in.DisableBuffering();
-    unsigned char record[kRecordHeaderSize];
-    WriteLe32(record, kRecordMagic);
-    WriteLe32(record + 4, length);
-    if (!out.Write(record, sizeof record)) {
+    char record[kRecordHeaderSize];
+    WriteLe32(reinterpret_cast<unsigned char*>(record), kRecordMagic);
+    WriteLe32(reinterpret_cast<unsigned char*>(record) + 4, length);
+    if (!out.Append(record, sizeof record) || !out.MakeRoom(std::size_t{length} + 1)) {
         writeFailed = true;
         return false;
     }
-    for (std::uint32_t left = length; left > 0;) {
-        const std::size_t chunk = std::min<std::size_t>(left, buffer.size());
-        if (in.Read(buffer.data(), chunk) != chunk)
+    for (std::uint32_t left = length;;) {
+        const std::size_t ask = std::min<std::size_t>(std::size_t{left} + 1, out.FreeSize());
+        const std::size_t read = in.ReadOnce(out.Free(), ask);
+        if (read > left)
             return false;
-        if (!out.Write(buffer.data(), chunk)) {
+        out.Added(read);
+        left -= static_cast<std::uint32_t>(read);
+        if (read < ask)
+            return left == 0;
+        if (out.FreeSize() == 0 && !out.Flush()) {
             writeFailed = true;
             return false;
         }
-        left -= static_cast<std::uint32_t>(chunk);
     }
-    char more;
-    return in.Read(&more, 1) == 0;
 }
 
 std::string FoldedCase(std::string_view cp1252)
@@ -141,84 +187,109 @@ PictureFolder::PictureFolder(std::filesystem::path folder)
 {
 }
 
-std::optional<std::filesystem::path> PictureFolder::Find(std::string_view name)
+std::optional<std::filesystem::path> PictureFolder::FoldedMatch(const std::string& fileName)
 {
-    if (!IsSafeExportName(name))
-        return std::nullopt;
-    const std::string fileName = PictureFileName(name);
-    std::filesystem::path exact = folder_ / PathFromUtf8(Cp1252ToUtf8(fileName));
-    if (IsRegularFile(exact))
-        return exact;
     if (!indexed_) {
         indexed_ = true;
         std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_, error))
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.Path(), error))
             if (const auto bytes = Utf8ToCp1252(PathToUtf8(entry.path().filename())))
-                byFoldedName_[FoldedCase(*bytes)].push_back(entry.path());
+                byFoldedName_[FoldedCase(*bytes)].push_back(entry.path().filename());
     }
-    const auto found = byFoldedName_.find(FoldedCase(fileName));
-    if (found == byFoldedName_.end() || found->second.size() != 1 || !IsRegularFile(found->second.front()))
+    const auto folded = byFoldedName_.find(FoldedCase(fileName));
+    if (folded == byFoldedName_.end() || folded->second.size() != 1)
         return std::nullopt;
-    return found->second.front();
+    return folded->second.front();
 }
 
-WriteResult PlanPacket(ResourceTable& table, std::string_view comment, const std::filesystem::path& workFolder,
-    PacketPlan& plan)
+std::int64_t PictureFolder::Measure(int row, std::string_view name)
+{
+    const auto at = static_cast<std::size_t>(row);
+    if (measured_.size() <= at)
+        measured_.resize(at + 1);
+    if (!IsSafeExportName(name))
+        return -1;
+    const std::string fileName = PictureFileName(name);
+    measured_[at] = PathFromUtf8(Cp1252ToUtf8(fileName));
+    if (const std::int64_t size = folder_.RegularFileSize(measured_[at]); size >= 0)
+        return size;
+    const auto folded = FoldedMatch(fileName);
+    if (!folded)
+        return -1;
+    measured_[at] = *folded;
+    return folder_.RegularFileSize(*folded);
+}
+
+BinaryFile PictureFolder::Open(int row)
+{
+    return folder_.OpenRegularFile(measured_.at(static_cast<std::size_t>(row)));
+}
+
+WriteResult PlanPacket(ResourceTable& table, std::string_view comment, PictureSource& pictures, PacketPlan& plan)
 {
     plan.comment = StoredComment(comment);
     if (!LayoutPacket(table, plan.comment))
         return TooLarge();
     const auto count = static_cast<std::size_t>(table.Count());
-    plan.pictures.assign(count, {});
     plan.lengths.assign(count, 0);
     std::int64_t dataLength = 0;
-    PictureFolder folder(workFolder);
     for (std::size_t i = 0; i < count; ++i) {
-        const auto picture = folder.Find(table.rows[i].Name());
-        std::error_code error;
-        const auto size = picture ? static_cast<std::int64_t>(std::filesystem::file_size(*picture, error)) : 0;
-        if (!picture || error || size <= 0)
+        const std::int64_t size = pictures.Measure(static_cast<int>(i), table.rows[i].Name());
+        if (size <= 0)
             return PictureFailure(table, static_cast<int>(i));
         table.rows[i].dataOffset = static_cast<std::int32_t>(dataLength);
         dataLength += kRecordHeaderSize + size;
         if (table.header.dataAreaOffset + dataLength > kMaxPacketSize)
             return TooLarge();
-        plan.pictures[i] = *picture;
         plan.lengths[i] = static_cast<std::uint32_t>(size);
     }
     return {};
 }
 
-WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, const std::filesystem::path& packetPath)
+WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, PictureSource& pictures, BinaryFile& out)
+{
+    const WriteResult writeFailed{{WriteStatus::WriteFailed, "Failed to write new resource packet!"}};
+    const std::string front = FrontOfPacket(table, plan.comment);
+    // Large enough for the whole packet with a byte to spare, up to the limit.
+    std::size_t size = std::min(front.size() + 1, kCopyBufferSize);
+    for (const std::uint32_t length : plan.lengths)
+        size = std::min(size + kRecordHeaderSize + length, kCopyBufferSize);
+    PacketOutput output(out, size);
+    if (!output.Append(front.data(), front.size()))
+        return writeFailed;
+    for (std::size_t i = 0; i < plan.lengths.size(); ++i) {
+        bool failedWriting = false;
+        if (!CopyPicture(pictures.Open(static_cast<int>(i)), plan.lengths[i], output, failedWriting))
+            return failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i));
+    }
+    if (!output.Flush())
+        return writeFailed;
+    return {};
+}
+
+WriteResult WritePacketFile(const ResourceTable& table, const PacketPlan& plan, PictureSource& pictures,
+    const std::filesystem::path& packetPath)
 {
     ReplacingFile packet = ReplacingFile::Create(packetPath);
     if (!packet)
         return {{WriteStatus::CannotCreate, "Cannot create new resource packet" + PathToUtf8(packetPath) + "!"}};
-    BinaryFile& out = packet.Out();
-    out.SetBufferSize(kCopyBufferSize);
-    const WriteResult writeFailed{{WriteStatus::WriteFailed, "Failed to write new resource packet " + PathToUtf8(packetPath) + "!"}};
-
-    const std::string front = FrontOfPacket(table, plan.comment);
-    if (!out.Write(front.data(), front.size()))
-        return writeFailed;
-    std::vector<char> buffer(kCopyBufferSize);
-    for (std::size_t i = 0; i < plan.pictures.size(); ++i) {
-        bool failedWriting = false;
-        if (!CopyPicture(plan.pictures[i], plan.lengths[i], buffer, out, failedWriting))
-            return failedWriting ? writeFailed : PictureFailure(table, static_cast<int>(i));
-    }
-    if (!packet.Commit(Durability::Synced))
-        return writeFailed;
-    return {};
+    packet.Out().DisableBuffering();
+    WriteResult written = WritePacket(table, plan, pictures, packet.Out());
+    if (written && !packet.Commit(Durability::Synced))
+        written = {{WriteStatus::WriteFailed, {}}};
+    if (written.code == WriteStatus::WriteFailed)
+        written.what = "Failed to write new resource packet " + PathToUtf8(packetPath) + "!";
+    return written;
 }
 
 WriteResult GeneratePacketFile(ResourceTable& table, std::string_view comment,
     const std::filesystem::path& workFolder, const std::filesystem::path& packetPath)
 {
+    PictureFolder pictures(workFolder);
     PacketPlan plan;
-    if (WriteResult planned = PlanPacket(table, comment, workFolder, plan); !planned)
+    if (WriteResult planned = PlanPacket(table, comment, pictures, plan); !planned)
         return planned;
-    return WritePacket(table, plan, packetPath);
+    return WritePacketFile(table, plan, pictures, packetPath);
 }
 
 }  // namespace skinwright

@@ -30,21 +30,37 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
-// Lines without their terminators; a final line break ends the last line
-// rather than starting an empty one.
-std::vector<std::string_view> SplitLines(std::string_view text)
+// Lines with their LF, the last one perhaps without; a final line break ends
+// the last line rather than starting an empty one.
+std::vector<std::string_view> SplitRawLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
+        const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(0, length));
+        text.remove_prefix(length);
     }
+    return lines;
+}
+
+// A line without its terminators (the LF and one CR before it), taken off the text.
+std::string_view TakeLine(std::string_view& text)
+{
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
+// Lines without their terminators.
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty())
+        lines.push_back(TakeLine(text));
     return lines;
 }
 
@@ -58,12 +74,16 @@ std::optional<std::string_view> SectionName(std::string_view line)
     return Trimmed(line.substr(0, line.find(']')));
 }
 
-bool IsKeyLine(std::string_view line, std::string_view key)
+// For a line that opens no section.
+bool SetsKey(std::string_view line, std::string_view key)
 {
-    if (SectionName(line))
-        return false;
     const auto equals = line.find('=');
     return equals != std::string_view::npos && SameName(Trimmed(line.substr(0, equals)), key);
+}
+
+bool IsKeyLine(std::string_view line, std::string_view key)
+{
+    return !SectionName(line) && SetsKey(line, key);
 }
 
 // The index of the section's line, or lines.size().
@@ -93,16 +113,20 @@ bool IsNameUsable(std::string_view name, std::string_view forbidden)
 
 }  // namespace
 
+// One pass over the lines, nothing kept: settings are read key by key.
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key)
 {
-    const auto lines = SplitLines(text);
-    const std::size_t start = FindSection(lines, section);
-    if (start == lines.size())
-        return std::nullopt;
-    const std::size_t end = SectionEnd(lines, start);
-    for (std::size_t i = start + 1; i < end; ++i) {
-        if (IsKeyLine(lines[i], key))
-            return std::string(lines[i].substr(lines[i].find('=') + 1));
+    bool inSection = false;
+    while (!text.empty()) {
+        const std::string_view line = TakeLine(text);
+        if (const auto name = SectionName(line)) {
+            // Only the first matching section counts.
+            if (inSection)
+                return std::nullopt;
+            inSection = SameName(*name, section);
+        } else if (inSection && SetsKey(line, key)) {
+            return std::string(line.substr(line.find('=') + 1));
+        }
     }
     return std::nullopt;
 }
@@ -115,40 +139,47 @@ std::optional<std::string> WithProfileValue(std::string_view text, std::string_v
         Trimmed(key).front() == '[')
         return std::nullopt;
     value = value.substr(0, value.find_first_of("\r\n\0"sv));
-    const std::string keyLine = std::string(key) + "=" + std::string(value);
+    std::string keyLine = std::string(key) + "=" + std::string(value);
 
     const auto lines = SplitLines(text);
     const auto firstBreak = text.find('\n');
     const std::string_view eol = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r'
                                      ? "\r\n"sv
                                      : "\n"sv;
+    keyLine += eol;
 
-    std::vector<std::string> result(lines.begin(), lines.end());
+    // Every other line keeps its bytes, its own line end included; a last
+    // line without one gets the file's.
+    const auto rawLines = SplitRawLines(text);
     const std::size_t start = FindSection(lines, section);
-    if (start == lines.size()) {
-        result.push_back("[" + std::string(section) + "]");
-        result.push_back(keyLine);
-    } else {
+    std::size_t replaceAt = lines.size();
+    std::size_t insertAt = lines.size();
+    if (start != lines.size()) {
         const std::size_t end = SectionEnd(lines, start);
-        std::size_t insertAt = start + 1;
-        bool replaced = false;
-        for (std::size_t i = start + 1; i < end && !replaced; ++i) {
-            if (IsKeyLine(lines[i], key)) {
-                result[i] = keyLine;
-                replaced = true;
-            } else if (!Trimmed(lines[i]).empty()) {
+        insertAt = start + 1;
+        for (std::size_t i = start + 1; i < end && replaceAt == lines.size(); ++i) {
+            if (IsKeyLine(lines[i], key))
+                replaceAt = i;
+            else if (!Trimmed(lines[i]).empty())
                 insertAt = i + 1;
-            }
         }
-        if (!replaced)
-            result.insert(result.begin() + static_cast<std::ptrdiff_t>(insertAt), keyLine);
+        if (replaceAt != lines.size())
+            insertAt = lines.size() + 1;  // nothing inserted
     }
 
     std::string joined;
-    for (const std::string& line : result) {
-        joined += line;
-        joined += eol;
+    joined.reserve(text.size() + keyLine.size() + section.size() + 4);
+    for (std::size_t i = 0; i < rawLines.size(); ++i) {
+        if (i == insertAt)
+            joined += keyLine;
+        joined += i == replaceAt ? std::string_view(keyLine) : rawLines[i];
+        if (!joined.ends_with('\n'))
+            joined += eol;
     }
+    if (start == lines.size())
+        joined += "[" + std::string(section) + "]" + std::string(eol) + keyLine;
+    else if (insertAt == lines.size())
+        joined += keyLine;
     return joined;
 }
 

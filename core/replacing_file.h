@@ -5,9 +5,11 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "binary_file.h"
+#include "open_folder.h"
 
 namespace skinwright {
 
@@ -23,6 +25,8 @@ public:
     // write-protected (Windows would not replace it); then the result is not
     // open. A replaced file's mode (and owner, where permitted) is kept.
     static ReplacingFile Create(const std::filesystem::path& target);
+    // The same for a file of a folder held open, which must outlive it.
+    static ReplacingFile Create(const OpenFolder& folder, const std::filesystem::path& name);
 
     ReplacingFile() = default;
     ReplacingFile(ReplacingFile&& other) noexcept;
@@ -41,11 +45,21 @@ public:
 
 private:
     void Discard();
+    // The temporary is no longer one for a signal to remove.
+    void ReleaseSlot();
 
-    std::filesystem::path target_;
-    std::filesystem::path temporary_;
+    std::unique_ptr<OpenFolder> ownFolder_;  // the target's, when none was given
+    const OpenFolder* folder_ = nullptr;
+    std::filesystem::path target_;     // the name in the folder
+    std::filesystem::path temporary_;  // the name in the folder, while there is one
+    int slot_ = -1;                    // where a signal handler finds the temporary
     BinaryFile out_;
 };
+
+// Removes every temporary file being written now, leaving each target as it
+// was; for a handler of a signal that ends the program. It only unlinks the
+// files, as such a handler may.
+void RemoveTemporariesNow();
 
 // Replaces the target with exactly these bytes.
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes, Durability durability);

@@ -1,57 +1,23 @@
-// Feeds arbitrary bytes to the packet reader as a packet file. When they load,
-// every row is extracted and both side files are written, as "Save All" does.
-// The strict check (`skinpack verify`) runs on the same bytes, and where it
-// finds nothing wrong the reader must take the packet whole: loaded, no
-// damage warning, every row kept and extractable.
-#include <unistd.h>
-
+// Feeds arbitrary bytes to the packet reader as a packet, in memory. When
+// they load, every row is extracted and both side files are written, as
+// "Save All" does. The strict check (`skinpack verify`) runs on the same
+// bytes, and where it finds nothing wrong the reader must take the packet
+// whole: loaded, no damage warning, every row kept and extracted as its
+// record holds it, the headerfile the packet's front.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 #include <string>
 #include <string_view>
 
+#include "core/binary_file.h"
 #include "core/byte_order.h"
 #include "core/packet_check.h"
 #include "core/packet_format.h"
 #include "core/packet_reader.h"
+#include "quiet_target.h"
 #include "require.h"
 
 namespace {
-
-class QuietTarget final : public skinwright::LoadTarget {
-public:
-    bool warned = false;
-
-    void FoundDamagedNames() override { warned = true; }
-    void ClearList() override {}
-    void AddListRow(int, const skinwright::ResourceEntry&) override {}
-    void Loaded(int) override {}
-};
-
-// A folder of this process's own for the packet and everything written from it.
-class Scratch {
-public:
-    Scratch()
-        : folder_(std::filesystem::temp_directory_path() / ("fuzz_packet_reader." + std::to_string(::getpid())))
-    {
-        std::filesystem::create_directories(folder_);
-    }
-    ~Scratch()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    std::filesystem::path operator/(std::string_view name) const { return folder_ / name; }
-
-private:
-    std::filesystem::path folder_;
-};
 
 void Require(bool holds, const char* what)
 {
@@ -63,6 +29,7 @@ struct WrittenHeader {
     std::uint32_t headerOffset;
     std::uint32_t nameListOffset;
     std::uint32_t entryCount;
+    std::uint32_t dataAreaOffset;
 };
 
 WrittenHeader HeaderOf(std::string_view bytes)
@@ -70,25 +37,30 @@ WrittenHeader HeaderOf(std::string_view bytes)
     const std::uint32_t headerOffset = skinwright::HeaderOffsetFromDigits(bytes.data() + skinwright::kHeaderOffsetDigitsAt);
     const skinwright::PacketHeader header =
         skinwright::DecodePacketHeader(reinterpret_cast<const unsigned char*>(bytes.data() + headerOffset));
-    return {headerOffset, static_cast<std::uint32_t>(header.nameListOffset), static_cast<std::uint32_t>(header.entryCount)};
+    return {headerOffset, static_cast<std::uint32_t>(header.nameListOffset),
+        static_cast<std::uint32_t>(header.entryCount), static_cast<std::uint32_t>(header.dataAreaOffset)};
+}
+
+// The picture bytes of the record at a data offset of a packet that passed the strict check.
+std::string_view RecordAt(std::string_view bytes, const WrittenHeader& header, std::int32_t dataOffset)
+{
+    const std::size_t at = std::size_t{header.dataAreaOffset} + static_cast<std::uint32_t>(dataOffset);
+    const std::uint32_t length = skinwright::ReadLe32(reinterpret_cast<const unsigned char*>(bytes.data() + at + 4));
+    return bytes.substr(at + skinwright::kRecordHeaderSize, length);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const Scratch scratch;
+    // One reader for every run, as the Viewer keeps one for every load.
+    static skinwright::PacketReader reader;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const bool clean = skinwright::CheckPacketLayout(bytes).empty();
 
-    const std::filesystem::path packet = scratch / "iconres.ezx";
-    {
-        std::ofstream out(packet, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    auto reader = std::make_unique<skinwright::PacketReader>();
-    QuietTarget target;
-    const bool loaded = static_cast<bool>(reader->LoadPacket(packet, target));
+    std::string packet(bytes);
+    skinwright::fuzz::QuietTarget target;
+    const bool loaded = static_cast<bool>(reader.Load(skinwright::BinaryFile::InMemory(packet), target));
     if (clean) {
         // The one packet the writer makes and the reader refuses: no rows and
         // a comment that leaves no padding, so the name list is zero bytes long.
@@ -96,19 +68,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool emptyNameList = header.nameListOffset == header.headerOffset;
         Require(loaded || emptyNameList, "did not load it");
         Require(!target.warned, "warned that it is damaged");
-        Require(!loaded || reader->Table().Count() == static_cast<int>(header.entryCount), "dropped rows");
+        Require(!loaded || reader.Table().Count() == static_cast<int>(header.entryCount), "dropped rows");
     }
     if (!loaded)
         return 0;
 
-    const std::filesystem::path resource = scratch / "resource.gif";
+    const int count = reader.Table().Count();
     // One past the last row too: that extraction must be refused.
-    for (int row = 0; row <= reader->Table().Count(); ++row) {
-        const bool extracted = reader->ExtractResource(row, resource);
-        if (clean)
-            Require(extracted == (row < reader->Table().Count()), "failed to extract a row");
+    for (int row = 0; row <= count; ++row) {
+        std::string picture;
+        skinwright::BinaryFile out = skinwright::BinaryFile::InMemory(picture);
+        const bool extracted = reader.ExtractResource(row, out);
+        if (!clean)
+            continue;
+        Require(extracted == (row < count), "failed to extract a row");
+        if (extracted) {
+            const std::int32_t dataOffset = reader.Table().rows[static_cast<std::size_t>(row)].dataOffset;
+            Require(picture == RecordAt(bytes, HeaderOf(bytes), dataOffset), "extracted other bytes");
+        }
     }
-    reader->WriteHeaderFile(scratch / "headerfile");
-    reader->WriteHashTable(scratch / "hashtable");
+    std::string headerFile;
+    skinwright::BinaryFile headerOut = skinwright::BinaryFile::InMemory(headerFile);
+    const bool headerWritten = reader.WriteHeaderFile(headerOut);
+    std::string hashTable;
+    skinwright::BinaryFile hashOut = skinwright::BinaryFile::InMemory(hashTable);
+    reader.WriteHashTable(hashOut);
+    if (clean)
+        Require(headerWritten && headerFile == bytes.substr(0, HeaderOf(bytes).headerOffset + skinwright::kPacketHeaderSize),
+            "wrote another headerfile");
     return 0;
 }

@@ -73,6 +73,15 @@ TEST_F(PrivateProfile, WriteReplacesTheValueAndKeepsEverythingElse)
               "[build]\r\nWorkFolder=/w/\r\n");
 }
 
+TEST_F(PrivateProfile, OtherLinesKeepTheirOwnLineEnds)
+{
+    // The first line sets the file's line end; a value may end in a CR of its own.
+    Put("[default]\nA=x\r\r\nB=y\r\n[build]\nC=z");
+    ASSERT_TRUE(WriteProfileString(path_, "default", "OutputFolder", "/out/"));
+    EXPECT_EQ(Contents(), "[default]\nA=x\r\r\nB=y\r\nOutputFolder=/out/\n[build]\nC=z\n");
+    EXPECT_EQ(Read("default", "A"), "x\r");
+}
+
 TEST_F(PrivateProfile, EveryByteButLineBreaksAndNulRoundTrips)
 {
     std::string value;

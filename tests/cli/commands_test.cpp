@@ -253,6 +253,27 @@ TEST_F(SkinpackTest, BuildStoresTheCommentAsGiven)
     EXPECT_FALSE(std::filesystem::exists(scratch / "d.ezx"));
 }
 
+TEST_F(SkinpackTest, CommentFileErrorsNameTheFile)
+{
+    WritePictures("pictures");
+    std::filesystem::create_directories(scratch / "folder");
+    WriteFile(scratch / "zero.txt", std::string("a\0b", 3));
+    const struct {
+        const char* file;
+        const char* message;
+    } cases[] = {
+        {"missing.txt", "skinpack: missing.txt: no such file\n"},
+        {"folder", "skinpack: folder: not a regular file\n"},
+        {"zero.txt", "skinpack: zero.txt: the comment holds a zero byte\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult result = scratch.Run({"build", "pictures", "--comment-file", c.file, "-o", "new.ezx"});
+        EXPECT_EQ(1, result.exitCode) << c.file;
+        EXPECT_EQ(c.message, result.err);
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch / "new.ezx"));
+}
+
 TEST_F(SkinpackTest, BuildRefusesMissingOrEmptyPicturesAndLeavesNoPacket)
 {
     WritePictures("pictures");

@@ -52,6 +52,24 @@ TEST(CheckPacketLayout, FindsEachPlantedFault)
             "row 2 (id 0x000008DF): its record is cut off by the end of the file"},
         {"empty record", [](std::string& p) { PutLe32(p, 112, 0); },
             "row 1 (id 0x000002EF): its record is empty"},
+        {"header not 4-aligned", [](std::string& p) {
+             // The padding dropped and every offset after it moved back.
+             p.erase(62, 2);
+             p.replace(16, 8, "0000003e");
+             PutLe32(p, 74, 82);
+             PutLe32(p, 78, 106);
+         }, "packet header: at 0x0000003E, not a multiple of 4"},
+        {"no ID table caption", [](std::string& p) { p.replace(39, 9, "ID tablE:"); },
+            "text header: no \"ID table:\" caption before the name list"},
+        {"CR in the comment", [](std::string& p) { p = HandMadePacket("", 52, 0, {}, ""); p[38] = '\r'; },
+            "text header: the comment holds a CR or a zero byte"},
+        {"zero byte in the comment", [](std::string& p) { p = HandMadePacket("", 52, 0, {}, ""); p[37] = '\0'; },
+            "text header: the comment holds a CR or a zero byte"},
+        {"last name without its LF", [](std::string& p) { p[61] = '\0'; },
+            "row 2 (id 0x000008DF): its name is cut off by the packet header"},
+        {"name of 128 bytes",
+            [](std::string& p) { p = HandMadePacket(std::string(126, 'n') + ".g\n", 50, 1, {{0x1234, 0, 0}}, ""); },
+            "row 1 (id 0x00001234): its name is longer than 127 bytes"},
     };
     for (const auto& c : cases) {
         std::string packet = WorkedExamplePacket();

@@ -107,10 +107,13 @@ TEST_F(ReaderTest, NamesAndRowsTheReaderTolerates)
         {"no rows", "x", 0, {}, {}},
         {"negative count reads no rows", "x", 0xFFFFFFFF, {}, {}},
         {"name ends at the list's end", "a.g", 1, {{0x1BF, 0, 0}}, {{"a.g", "0x000001BF", "0x00000000", "0x00000000"}}},
+        {"a name list of one byte", "a", 1, {{0x61, 0, 0}}, {{"a", "0x00000061", "0x00000000", "0x00000000"}}},
     };
     for (const auto& c : cases) {
         target = RecordingTarget();
-        ASSERT_TRUE(Load(Put(HandMadePacket(c.nameList, 50, c.entryCount, c.rows, "")))) << c.what;
+        // The comment makes the name list end at the packet header, unpadded.
+        const auto nameListOffset = static_cast<std::int32_t>(50 + (4 - (50 + c.nameList.size()) % 4) % 4);
+        ASSERT_TRUE(Load(Put(HandMadePacket(c.nameList, nameListOffset, c.entryCount, c.rows, "")))) << c.what;
         EXPECT_EQ(target.rows, c.expected) << c.what;
         EXPECT_EQ(target.loadedRows, static_cast<int>(c.expected.size()));
     }
@@ -195,6 +198,58 @@ TEST_F(ReaderTest, OnlyRegularFilesAreOpened)
 #endif
     EXPECT_EQ(Load(folder.Path()).what, "not a regular file");
     EXPECT_EQ(Load(folder / "missing.ezx").what, "no such file");
+}
+
+// Whether this process holds the file open. On Windows an open file
+// cannot be renamed; elsewhere the process's descriptors name it.
+bool HeldOpen(const std::filesystem::path& file)
+{
+    std::error_code error;
+#ifdef _WIN32
+    std::filesystem::path moved = file;
+    moved += ".moved";
+    std::filesystem::rename(file, moved, error);
+    if (error)
+        return true;
+    std::filesystem::rename(moved, file, error);
+    return false;
+#else
+    const std::filesystem::path canonical = std::filesystem::canonical(file, error);
+    for (const auto& descriptor : std::filesystem::directory_iterator("/proc/self/fd", error))
+        if (std::filesystem::read_symlink(descriptor.path(), error) == canonical)
+            return true;
+    return false;
+#endif
+}
+
+TEST_F(ReaderTest, APacketFileIsOpenOnlyWhileLoaded)
+{
+    const std::string good = WorkedExamplePacket();
+    const struct {
+        const char* when;
+        std::string other;  // loaded after the packet, when not empty
+        bool otherLoads;
+    } cases[] = {
+        {"Close()", "", false},
+        {"a failed load of a file too short", good.substr(0, 20), false},
+        {"a failed load cut in the ID table", good.substr(0, 90), false},
+        {"another packet loaded", good, true},
+    };
+    for (const auto& c : cases) {
+        const std::filesystem::path packet = Put(good);
+        ASSERT_TRUE(Load(packet));
+        ASSERT_TRUE(HeldOpen(packet)) << c.when;
+        const std::filesystem::path other = folder / "other.ezx";
+        if (c.other.empty())
+            reader.Close();
+        else
+            Load(Put(c.other, "other.ezx"));
+        EXPECT_FALSE(HeldOpen(packet)) << c.when;
+        if (!c.other.empty()) {
+            EXPECT_EQ(c.otherLoads, HeldOpen(other)) << c.when;
+        }
+        reader.Close();
+    }
 }
 
 TEST_F(ReaderTest, AnEmptyPathKeepsTheLoadedPacket)

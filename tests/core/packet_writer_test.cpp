@@ -109,10 +109,11 @@ TEST_F(WriterTest, APictureThatChangedSinceMeasuringFailsItsRow)
     AddPicture("back.g", BackPicture());
     for (const std::string& changed : {BackPicture() + "more", BackPicture().substr(0, 20)}) {
         WriteFile(work / "back.gif", BackPicture());
+        PictureFolder pictures(work.Path());
         PacketPlan plan;
-        ASSERT_TRUE(PlanPacket(table, "", work.Path(), plan));
+        ASSERT_TRUE(PlanPacket(table, "", pictures, plan));
         WriteFile(work / "back.gif", changed);
-        const WriteResult result = WritePacket(table, plan, out / "iconres.ezx");
+        const WriteResult result = WritePacketFile(table, plan, pictures, out / "iconres.ezx");
         EXPECT_EQ(result.code, WriteStatus::PictureMissing);
         EXPECT_EQ(result.what, "Resource File: back.g does not exist or empty, cannot continue!");
         EXPECT_TRUE(OutputFiles().empty());
@@ -137,12 +138,13 @@ TEST_F(WriterTest, APacketMayEndAt2GiBLessOneByteAndNoFurther)
     // data at 96, so a picture of 2^31 - 1 - 96 bytes ends the file exactly there.
     ASSERT_TRUE(AddRow(table, "big.g", NameHash("big.g")));
     WriteFile(work / "big.gif", "GIF89a");
+    PictureFolder pictures(work.Path());
     PacketPlan plan;
     std::filesystem::resize_file(work / "big.gif", 0x7FFFFFFF - 96);  // sparse
-    EXPECT_TRUE(PlanPacket(table, "", work.Path(), plan));
+    EXPECT_TRUE(PlanPacket(table, "", pictures, plan));
     EXPECT_EQ(table.header.dataAreaOffset, 88);
     std::filesystem::resize_file(work / "big.gif", 0x7FFFFFFF - 95);
-    EXPECT_EQ(PlanPacket(table, "", work.Path(), plan).code, WriteStatus::TooLarge);
+    EXPECT_EQ(PlanPacket(table, "", pictures, plan).code, WriteStatus::TooLarge);
     EXPECT_EQ(Generate().code, WriteStatus::TooLarge);
     EXPECT_TRUE(OutputFiles().empty());
 }

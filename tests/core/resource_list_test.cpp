@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/packet.h"
 
 namespace skinwright {
@@ -107,6 +109,27 @@ TEST(ResourceList, TemplateRowsKeepEverythingButTheirNameOffsets)
     EXPECT_EQ(table.rows[0].dataOffset, 51);
     EXPECT_EQ(table.rows[0].idOffset, 0);
     EXPECT_EQ(table.rows[1].idOffset, 16);
+}
+
+// A table with the slot after its last one, which nothing may touch.
+struct GuardedTable {
+    ResourceTable table;
+    ResourceEntry after;
+};
+
+TEST(ResourceList, AFullTemplateFillsTheTableAndNothingPastIt)
+{
+    const auto source = std::make_unique<GuardedTable>();
+    for (int i = 0; i < kTableCapacity; ++i)
+        ASSERT_TRUE(AddRow(source->table, "r" + std::to_string(i) + ".g", static_cast<ResourceId>(i + 1)));
+    source->after.id = 0x5A5A5A5A;
+    source->after.SetName("past the end.g");
+    const auto copy = std::make_unique<GuardedTable>();
+    CopyFromTemplate(copy->table, source->table);
+    EXPECT_EQ(copy->table.Count(), kTableCapacity);
+    EXPECT_EQ(copy->table.rows[kTableCapacity - 1].Name(), "r2047.g");
+    EXPECT_EQ(copy->after.id, 0u);
+    EXPECT_EQ(copy->after.Name(), "");
 }
 
 }  // namespace

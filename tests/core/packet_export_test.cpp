@@ -1,0 +1,56 @@
+// "Save All ..." into a folder that already holds files of the exported
+// names: a regular file is replaced keeping its mode, anything else (a FIFO)
+// is refused and stays, and no temporary file is left.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "core/packet.h"
+#include "test_files.h"
+
+namespace skinwright::test {
+namespace {
+
+struct CountingListener final : ExportListener {
+    std::vector<std::string> failed;
+
+    void SideFileFailed(const std::filesystem::path& target) override { failed.push_back(target.filename().string()); }
+    void NameLeavesFolder(std::string_view name) override { failed.emplace_back(name); }
+    void PictureFailed(const std::filesystem::path& target) override { failed.push_back(target.filename().string()); }
+};
+
+TEST(ExportPacket, FilesInTheWayAreReplacedOrRefusedOneByOne)
+{
+    const TempFolder folder;
+    WriteFile(folder / "iconres.ezx", WorkedExamplePacket());
+    const std::filesystem::path out = EmptyFolder(folder, "out");
+    WriteFile(out / "back.gif", "old");
+    namespace fs = std::filesystem;
+    std::vector<std::string> refused;
+    // Windows files have no mode to keep, nor FIFOs.
+#ifndef _WIN32
+    constexpr fs::perms kMode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(out / "back.gif", kMode);
+    ASSERT_EQ(mkfifo((out / "ok.gif").c_str(), 0600), 0);
+    refused.push_back("ok.gif");
+#endif
+    PacketReader reader;
+    RecordingTarget target;
+    ASSERT_TRUE(reader.LoadPacket(folder / "iconres.ezx", target));
+    CountingListener listener;
+    const ExportCounts counts = ExportPacket(reader, out, listener);
+
+    EXPECT_EQ(refused, listener.failed);
+    EXPECT_EQ(static_cast<int>(refused.size()), counts.failures);
+    EXPECT_EQ(BackPicture(), ReadFile(out / "back.gif"));
+#ifndef _WIN32
+    EXPECT_EQ(kMode, fs::status(out / "back.gif").permissions() & fs::perms::all);
+    EXPECT_EQ(fs::file_type::fifo, fs::symlink_status(out / "ok.gif").type());
+#endif
+    EXPECT_EQ((std::vector<std::string>{"back.gif", "hashtable", "headerfile", "ok.gif"}), ListFolder(out));
+}
+
+}  // namespace
+}  // namespace skinwright::test
