@@ -62,6 +62,21 @@ std::string PictureFileName(std::string_view name)
     return file;
 }
 
+std::string HashTableText(const ResourceTable& table)
+{
+    std::string text;
+    for (int i = 0; i < table.Count(); ++i) {
+        const ResourceEntry& row = table.rows[static_cast<std::size_t>(i)];
+        char numbers[64];
+        std::snprintf(numbers, sizeof numbers, "%d %d %d %d ", static_cast<std::int32_t>(row.id), row.idOffset,
+            row.dataOffset, i + 1);
+        text += numbers;
+        text += row.Name();
+        text += '\n';
+    }
+    return text;
+}
+
 std::string TextHeader(std::int32_t headerOffset, std::string_view comment)
 {
     char digits[kHeaderOffsetDigits + 1];

@@ -105,6 +105,10 @@ std::string PlaceholderName(ResourceId id);
 // The file a resource's picture is stored under: its name with "if" appended.
 std::string PictureFileName(std::string_view name);
 
+// The "hashtable" side file's text: one line "%d %d %d %d %s\n" a row in
+// use (id as signed, name offset, data offset, row number from 1, name).
+std::string HashTableText(const ResourceTable& table);
+
 // The text header for a header offset and a comment (CRs already removed).
 std::string TextHeader(std::int32_t headerOffset, std::string_view comment);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -369,16 +368,7 @@ bool PacketReader::WriteHashTable(BinaryFile& output)
 {
     if (!loaded_)
         return false;
-    std::string text;
-    for (int i = 0; i < table_.header.entryCount; ++i) {
-        const ResourceEntry& row = table_.rows[static_cast<std::size_t>(i)];
-        char numbers[64];
-        std::snprintf(numbers, sizeof numbers, "%d %d %d %d ", static_cast<std::int32_t>(row.id), row.idOffset,
-            row.dataOffset, i + 1);
-        text += numbers;
-        text += row.Name();
-        text += '\n';
-    }
+    const std::string text = HashTableText(table_);
     return output.Write(text.data(), text.size());
 }
 

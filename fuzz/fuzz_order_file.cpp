@@ -4,7 +4,6 @@
 // names and ids, so that extract then build gives the same packet.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,22 +18,6 @@ namespace {
 void Require(bool holds, const char* what)
 {
     skinwright::fuzz::Require(holds, "an order file", what);
-}
-
-// The rows as "hashtable" lines, "%d %d %d %d %s\n" as extract writes them.
-std::string HashTableText(const skinwright::ResourceTable& table)
-{
-    std::string text;
-    for (int i = 0; i < table.Count(); ++i) {
-        const skinwright::ResourceEntry& row = table.rows[static_cast<std::size_t>(i)];
-        char numbers[64];
-        std::snprintf(numbers, sizeof numbers, "%d %d %d %d ", static_cast<std::int32_t>(row.id), row.idOffset,
-            row.dataOffset, i + 1);
-        text += numbers;
-        text += row.Name();
-        text += '\n';
-    }
-    return text;
 }
 
 }  // namespace
@@ -57,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     skinwright::Clear(*again);
-    Require(static_cast<bool>(skinwright::cli::AddOrderFile(*again, HashTableText(*table))),
+    Require(static_cast<bool>(skinwright::cli::AddOrderFile(*again, skinwright::HashTableText(*table))),
         "written as a hashtable, was refused");
     Require(again->Count() == table->Count(), "written as a hashtable, gave another number of rows");
     for (int i = 0; i < table->Count(); ++i) {
