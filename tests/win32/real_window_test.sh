@@ -21,14 +21,18 @@ here=$(cd "$(dirname "$0")" && pwd)
 # The program runs from a copy, so the Wine prefix is named: one of its
 # own, whose wineserver knows only this display.
 : "${WINE_RUN_FOLDER:?set WINE_RUN_FOLDER to the folder of the Wine prefix to run in}"
-# Not in /tmp: Wine's folder browser cannot select a folder below one that
-# changes meanwhile, and other programs make and remove files in /tmp all
-# the time.
 mkdir -p "$WINE_RUN_FOLDER"
 work=$(mktemp -d -p "$WINE_RUN_FOLDER" test.XXXXXX)
 themes=${5:-$work/themes}
-trap 'rm -rf "$work"; [ "$themes" = "$work/themes" ] || rm -rf "${themes:?}"/*' EXIT
-mkdir -p "$work/program" "$themes/export"
+# The export folder, which the folder browser must find and select, lies on
+# the prefix's drive C:, a few folders deep that nothing else changes. On Z:
+# Wine's browser walks its tree down from the root to select it, through
+# folders that other programs change or that it may not list, and once did
+# not arrive: the export went to the Desktop.
+export_folder=$(mktemp -d -p "$("$here/../../scripts/wine-run" --prefix)/drive_c" export.XXXXXX)
+rm -rf "${WINE_RUN_FOLDER:?}"/wine-home/*       # the Desktop, where a lost export goes
+trap 'rm -rf "$work" "$export_folder"; [ "$themes" = "$work/themes" ] || rm -rf "${themes:?}"/*' EXIT
+mkdir -p "$work/program" "$themes"
 cp "$exe" "$work/program/Skinwright.exe"
 cp -r "$demo" "$themes/pictures"
 "$skinpack" build "$themes/pictures" -o "$themes/iconres.ezx" --comment $'first line\nsecond line' >/dev/null
@@ -36,7 +40,7 @@ cp -r "$demo" "$themes/pictures"
 
 source "$here/wine_helpers.sh"
 printf '[default]\nLastResFile=%s\nOutputFolder=%s\\\n[build]\nWorkFolder=%s\\\nResToSave=%s\\\n' \
-  "$(windows_path "$themes/iconres.ezx")" "$(windows_path "$themes/export")" \
+  "$(windows_path "$themes/iconres.ezx")" "C:\\${export_folder##*/}" \
   "$(windows_path "$themes/pictures")" "$(windows_path "$themes")" >"$work/program/Skinwright.ini"
 
 cat >"$work/session" <<'SESSION'
@@ -116,10 +120,12 @@ SESSION
 
 fail() { echo "$*" >&2; exit 1; }
 cmp "$demo/back.gif" "$themes/saved.gif" || fail "Save As did not save the first row's picture"
-diff -r "$work/linux-export" "$themes/export" || fail "Save All wrote other files than the Linux export"
+[ -z "$(ls "$WINE_RUN_FOLDER/wine-home")" ] ||
+  fail "Save All wrote into the Desktop: the folder browser had not selected the output folder"
+diff -r "$work/linux-export" "$export_folder" || fail "Save All wrote other files than the Linux export"
 cmp "$themes/iconres.ezx" "$themes/rebuilt.ezx" || fail "the packet generated from its template differs"
 settings=$work/program/Skinwright.ini
-for line in "LastResFile=$(windows_path "$themes/rebuilt.ezx")" "OutputFolder=$(windows_path "$themes/export")\\" \
+for line in "LastResFile=$(windows_path "$themes/rebuilt.ezx")" "OutputFolder=C:\\${export_folder##*/}\\" \
     "$(printf 'Commnets=first line\002\003second line')"; do
   grep -qxF "$line" <(tr -d '\r' <"$settings") || { cat -A "$settings"; fail "the settings file lacks '$line'"; }
 done
