@@ -10,6 +10,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <csignal>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -108,6 +110,35 @@ private:
     std::array<Slot, kSlots> slots_;
 };
 
+// While a temporary is made and recorded, the signals that end the program
+// wait: one that came between the two would leave the file behind.
+class EndingSignalsDeferred {
+public:
+    EndingSignalsDeferred()
+    {
+#ifndef _WIN32
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&ending, signal);
+        pthread_sigmask(SIG_BLOCK, &ending, &previous_);
+#endif
+    }
+    ~EndingSignalsDeferred()
+    {
+#ifndef _WIN32
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+#endif
+    }
+    EndingSignalsDeferred(const EndingSignalsDeferred&) = delete;
+    EndingSignalsDeferred& operator=(const EndingSignalsDeferred&) = delete;
+
+private:
+#ifndef _WIN32
+    sigset_t previous_{};
+#endif
+};
+
 }  // namespace
 
 void RemoveTemporariesNow()
@@ -132,13 +163,16 @@ ReplacingFile ReplacingFile::Create(const OpenFolder& folder, const std::filesys
     if (state == TargetState::Refused)
         return {};
     ReplacingFile file;
-    file.out_ = folder.CreateTemporary(file.temporary_);
-    if (!file.out_)
-        return {};
+    {
+        const EndingSignalsDeferred deferred;
+        file.out_ = folder.CreateTemporary(file.temporary_);
+        if (!file.out_)
+            return {};
+        file.slot_ = Temporaries::Instance().Hold(folder.Path() / file.temporary_);
+    }
     file.folder_ = &folder;
     file.target_ = name;
     const std::filesystem::path temporary = folder.Path() / file.temporary_;
-    file.slot_ = Temporaries::Instance().Hold(temporary);
     if (state == TargetState::RegularFile)
         TakeOverOwnerAndMode(folder.Path() / name, temporary, status);
     return file;
