@@ -116,6 +116,8 @@ bool IsNameUsable(std::string_view name, std::string_view forbidden)
 // One pass over the lines, nothing kept: settings are read key by key.
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key)
 {
+    section = Trimmed(section);
+    key = Trimmed(key);
     bool inSection = false;
     while (!text.empty()) {
         const std::string_view line = TakeLine(text);
@@ -135,8 +137,9 @@ std::optional<std::string> WithProfileValue(std::string_view text, std::string_v
                                             std::string_view value)
 {
     using namespace std::string_view_literals;
-    if (!IsNameUsable(section, "]\r\n\0"sv) || Trimmed(key).empty() || !IsNameUsable(key, "=\r\n\0"sv) ||
-        Trimmed(key).front() == '[')
+    section = Trimmed(section);
+    key = Trimmed(key);
+    if (!IsNameUsable(section, "]\r\n\0"sv) || key.empty() || !IsNameUsable(key, "=\r\n\0"sv) || key.front() == '[')
         return std::nullopt;
     value = value.substr(0, value.find_first_of("\r\n\0"sv));
     std::string keyLine = std::string(key) + "=" + std::string(value);

@@ -35,6 +35,7 @@ TEST_F(PrivateProfile, FindsSectionsAndKeysWithoutRegardToCase)
         {"DEFAULT", "LASTRESFILE", "/a/b.ezx"},
         {"build", "workfolder", " /w/"},
         {"build", "Commnets", "x=y"},
+        {" build\t", "\tWorkFolder ", " /w/"},
         {"build", "LastResFile", "<default>"},
         {"missing", "LastResFile", "<default>"},
     };
@@ -61,6 +62,13 @@ TEST_F(PrivateProfile, WriteCreatesFileSectionAndKey)
     ASSERT_TRUE(WriteProfileString(path_, "default", "OutputFolder", "/out/"));
     ASSERT_TRUE(WriteProfileString(path_, "build", "WorkFolder", "/w/"));
     EXPECT_EQ(Contents(), "[default]\nLastResFile=/a.ezx\nOutputFolder=/out/\n[build]\nWorkFolder=/w/\n");
+}
+
+TEST_F(PrivateProfile, NamesWrittenWithSpacesAroundThemAreWrittenWithout)
+{
+    ASSERT_TRUE(WriteProfileString(path_, "# ", " LastResFile\t", "/a.ezx"));
+    ASSERT_TRUE(WriteProfileString(path_, "#", "LastResFile", "/b.ezx"));
+    EXPECT_EQ(Contents(), "[#]\nLastResFile=/b.ezx\n");
 }
 
 TEST_F(PrivateProfile, WriteReplacesTheValueAndKeepsEverythingElse)
