@@ -1,8 +1,8 @@
 // The text of a private-profile (INI) file: "[section]" lines, each followed
 // by "key=value" lines. Section and key names, those asked for as well as
 // those in the text, match without regard to ASCII case and to spaces and
-// tabs around them; a value is the rest of its line
-// after the first "=", byte for byte. The first matching section and key count.
+// tabs around them; a value is the rest of its line after the first "=",
+// byte for byte. The first matching section and key count.
 #pragma once
 
 #include <optional>

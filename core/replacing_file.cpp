@@ -163,16 +163,17 @@ ReplacingFile ReplacingFile::Create(const OpenFolder& folder, const std::filesys
     if (state == TargetState::Refused)
         return {};
     ReplacingFile file;
+    std::filesystem::path temporary;
     {
         const EndingSignalsDeferred deferred;
         file.out_ = folder.CreateTemporary(file.temporary_);
         if (!file.out_)
             return {};
-        file.slot_ = Temporaries::Instance().Hold(folder.Path() / file.temporary_);
+        temporary = folder.Path() / file.temporary_;
+        file.slot_ = Temporaries::Instance().Hold(temporary);
     }
     file.folder_ = &folder;
     file.target_ = name;
-    const std::filesystem::path temporary = folder.Path() / file.temporary_;
     if (state == TargetState::RegularFile)
         TakeOverOwnerAndMode(folder.Path() / name, temporary, status);
     return file;
