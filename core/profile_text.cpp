@@ -176,8 +176,10 @@ std::optional<std::string> WithProfileValue(std::string_view text, std::string_v
         if (i == insertAt)
             joined += keyLine;
         joined += i == replaceAt ? std::string_view(keyLine) : rawLines[i];
+        // A last line that ends in a CR was read without it: its LF makes
+        // that CR its line end again.
         if (!joined.ends_with('\n'))
-            joined += eol;
+            joined += joined.ends_with('\r') ? "\n"sv : eol;
     }
     if (start == lines.size())
         joined += "[" + std::string(section) + "]" + std::string(eol) + keyLine;

@@ -90,6 +90,17 @@ TEST_F(PrivateProfile, OtherLinesKeepTheirOwnLineEnds)
     EXPECT_EQ(Read("default", "A"), "x\r");
 }
 
+TEST_F(PrivateProfile, ALastLineEndingInACrKeepsWhatItSaid)
+{
+    // The file's line end is CR LF.
+    Put("[default]\r\nLastResFile=/a.ezx\r");
+    ASSERT_TRUE(WriteProfileString(path_, "build", "WorkFolder", "/w/"));
+    EXPECT_EQ(Read("default", "LastResFile"), "/a.ezx");
+    Put("[build]\r\n[default]\r");
+    ASSERT_TRUE(WriteProfileString(path_, "default", "LastResFile", "/a.ezx"));
+    EXPECT_EQ(Contents(), "[build]\r\n[default]\r\nLastResFile=/a.ezx\r\n");
+}
+
 TEST_F(PrivateProfile, EveryByteButLineBreaksAndNulRoundTrips)
 {
     std::string value;
