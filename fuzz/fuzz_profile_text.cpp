@@ -5,6 +5,7 @@
 // break or NUL), the program's keys can always be written, and another of
 // them reads as it did before unless it is the same name (ASCII case and
 // spaces and tabs around a name do not count).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -33,23 +34,25 @@ std::string_view TakeLine(std::string_view& rest)
     return line;
 }
 
+std::string_view Trimmed(std::string_view name)
+{
+    const std::size_t first = name.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view()
+                                           : name.substr(first, name.find_last_not_of(" \t") - first + 1);
+}
+
+char AsciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The names' rule, as the settings text states it.
 bool SameName(std::string_view a, std::string_view b)
 {
-    const auto trimmed = [](std::string_view name) {
-        const std::size_t first = name.find_first_not_of(" \t");
-        return first == std::string_view::npos ? std::string_view()
-                                               : name.substr(first, name.find_last_not_of(" \t") - first + 1);
-    };
-    a = trimmed(a);
-    b = trimmed(b);
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
+    a = Trimmed(a);
+    b = Trimmed(b);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 }  // namespace
