@@ -1,5 +1,9 @@
 #include "builder.h"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 #include "core/codepage.h"
 #include "core/comment_text.h"
 #include "core/file_names.h"
@@ -40,6 +44,27 @@ std::string RefusalReason(AddStatus status)
         break;
     }
     return {};
+}
+
+bool IsInFolder(const std::filesystem::path& file, const std::filesystem::path& folder)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(file.parent_path(), folder, error);
+}
+
+bool SameBytes(const std::filesystem::path& one, const std::filesystem::path& other)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(other, error))
+        return false;
+    const std::uintmax_t size = std::filesystem::file_size(one, error);
+    if (error || std::filesystem::file_size(other, error) != size || error)
+        return false;
+    std::ifstream first(one, std::ios::binary);
+    std::ifstream second(other, std::ios::binary);
+    return first && second
+           && std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                         std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
 }
 
 }  // namespace
@@ -110,10 +135,13 @@ void Builder::OnChooseWorkFolder()
     view_.SetWorkFolderText(folder);
 }
 
+// What is in the work folder box is what the user sees, and what the
+// picker starts in.
 void Builder::OnAddResource()
 {
     if (table_->Count() >= kTableCapacity)
         return;
+    TakeBoxTexts();
     const std::vector<std::filesystem::path> chosen = PicturePicker(PathFromUtf8(workFolder_), Window(), Dialogs()).Show();
     if (!chosen.empty())
         AddPictures(chosen);
@@ -122,11 +150,13 @@ void Builder::OnAddResource()
 // A folder, which only a drop can bring, is no picture, and neither is a
 // file that no longer exists; they are named with the refusals, each with
 // its reason. Only names are recorded: the pictures are read from the work
-// folder when the packet is generated.
+// folder when the packet is generated, so a picture from elsewhere is
+// refused too, unless the work folder holds the same picture under its name.
 void Builder::AddPictures(const std::vector<std::filesystem::path>& files)
 {
     std::vector<std::string> refused;
     int overCapacity = 0;
+    const std::filesystem::path workFolder = PathFromUtf8(workFolder_);
     for (const std::filesystem::path& file : files) {
         std::error_code error;
         std::string reason;
@@ -134,6 +164,8 @@ void Builder::AddPictures(const std::vector<std::filesystem::path>& files)
             reason = "it is a folder";
         } else if (!std::filesystem::exists(file, error)) {
             reason = "it does not exist";
+        } else if (!IsInFolder(file, workFolder) && !SameBytes(file, workFolder / file.filename())) {
+            reason = "it is not in the work folder, from which every picture is read";
         } else {
             const AddResult added = AddFromPath(*table_, PathToUtf8(file));
             if (added.code == AddStatus::TableFull)
@@ -178,6 +210,12 @@ void Builder::OnRemoveAll()
 // folder.
 void Builder::GeneratePacket()
 {
+    TakeBoxTexts();
+    const CommentResult comment = CommentFromUtf8(comments_);
+    if (!comment) {
+        Tell("Comments hold characters that cannot be stored in a resource packet, cannot continue!");
+        return;
+    }
     FileRequest request;
     request.owner = Window();
     request.save = true;
@@ -194,18 +232,14 @@ void Builder::GeneratePacket()
 
     Tell("Before build, please make sure all resource files are locating in work folder.");
 
-    const CommentResult comment = CommentFromUtf8(comments_);
-    if (!comment) {
-        Tell("Comments hold characters that cannot be stored in a resource packet, cannot continue!");
-        return;
-    }
     const WriteResult written = GeneratePacketFile(*table_, comment.comment, PathFromUtf8(workFolder_), chosen.front());
     if (!written) {
         Tell(written.what);
         return;
     }
+    // The list shows the offsets the packet was written with.
+    RefreshList();
     Tell("Successfully built " + packetPath + "!", MessageButtons::Ok, MessageIcon::None);
-    view_.Repaint();
 }
 
 }  // namespace skinwright::behaviour

@@ -24,7 +24,9 @@ public:
 
     // Runs the browser modally over the parent: Ok with the chosen folder's
     // path, or Cancel when the user cancelled or chose something that is not
-    // a file-system folder.
+    // a file-system folder. The path is always the one the status line
+    // showed last: where the browser returns another, it is that folder, or
+    // Cancel when it is not one.
     int Show();
 
     // The chosen path; meaningful after Show returned Ok.
@@ -43,6 +45,7 @@ private:
     WindowHandle parent_;
     SystemDialogs& dialogs_;
     std::filesystem::path chosenPath_;
+    std::filesystem::path shownPath_;  // what the status line names
 };
 
 }  // namespace skinwright::behaviour

@@ -2,7 +2,13 @@
 
 #include <cstdlib>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include "core/binary_file.h"
+#else
 #include <pwd.h>
 #include <unistd.h>
 #endif
@@ -26,6 +32,18 @@ std::string EnsureTrailingSeparator(const std::string& utf8Folder)
     return utf8Folder + static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
+std::filesystem::path WithoutTrailingSeparator(const std::filesystem::path& folder)
+{
+    std::filesystem::path::string_type text = folder.native();
+    const std::size_t rootLength = folder.root_path().native().size();
+    const auto isSeparator = [](auto character) {
+        return character == '/' || character == static_cast<decltype(character)>(std::filesystem::path::preferred_separator);
+    };
+    while (text.size() > rootLength && isSeparator(text.back()))
+        text.pop_back();
+    return text;
+}
+
 std::filesystem::path HomeFolder()
 {
 #ifdef _WIN32
@@ -40,10 +58,49 @@ std::filesystem::path HomeFolder()
 #endif
 }
 
+#ifdef _WIN32
+// Windows tells no more than the read-only flag of a folder: whether a file
+// can be made in it is learnt by making one.
+bool CanWriteInto(const std::filesystem::path& folder)
+{
+    std::filesystem::path probe;
+    BinaryFile made = BinaryFile::CreateTemporaryIn(folder, probe);
+    if (!made)
+        return false;
+    made.Close();
+    std::error_code error;
+    std::filesystem::remove(probe, error);
+    return true;
+}
+
+std::filesystem::path DocumentsFolder()
+{
+    wchar_t documents[MAX_PATH] = {};
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents)))
+        return documents;
+    return HomeFolder();
+}
+#else
+bool CanWriteInto(const std::filesystem::path& folder)
+{
+    return access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::filesystem::path DocumentsFolder()
+{
+    return HomeFolder();
+}
+#endif
+
+std::filesystem::path WritableOr(const std::filesystem::path& folder, const std::filesystem::path& fallback)
+{
+    return EnsureTrailingSeparator(CanWriteInto(folder) ? folder : fallback);
+}
+
 std::filesystem::path DefaultFolder()
 {
 #ifdef _WIN32
-    return L"C:\\";
+    return WritableOr(L"C:\\", DocumentsFolder());
 #else
     return EnsureTrailingSeparator(HomeFolder());
 #endif

@@ -1,5 +1,7 @@
 #include "scripted_dialogs.h"
 
+#include <utility>
+
 namespace skinwright::behaviour {
 namespace {
 
@@ -42,7 +44,27 @@ void ScriptedDialogs::QueueFiles(std::vector<std::filesystem::path> paths)
 
 void ScriptedDialogs::QueueFolder(std::optional<std::filesystem::path> folder)
 {
-    folderAnswers_.push_back(std::move(folder));
+    folderAnswers_.push_back({std::move(folder), true});
+}
+
+void ScriptedDialogs::QueueUnreportedFolder(std::filesystem::path folder)
+{
+    folderAnswers_.push_back({std::move(folder), false});
+}
+
+void ScriptedDialogs::WhileOpen(std::function<void()> action)
+{
+    whileOpen_ = std::move(action);
+}
+
+// Not again inside a dialog the action itself opens.
+void ScriptedDialogs::RunWhileOpen()
+{
+    if (!whileOpen_)
+        return;
+    std::function<void()> action = std::exchange(whileOpen_, {});
+    action();
+    whileOpen_ = std::move(action);
 }
 
 std::vector<std::string> ScriptedDialogs::MessageTexts() const
@@ -55,6 +77,7 @@ std::vector<std::string> ScriptedDialogs::MessageTexts() const
 
 MessageAnswer ScriptedDialogs::ShowMessage(const MessageRequest& request)
 {
+    RunWhileOpen();
     const MessageAnswer answer = TakeFront(messageAnswers_).value_or(MessageAnswer::Ok);
     messages_.push_back({request, answer});
     return answer;
@@ -62,6 +85,7 @@ MessageAnswer ScriptedDialogs::ShowMessage(const MessageRequest& request)
 
 std::vector<std::filesystem::path> ScriptedDialogs::AskForFiles(const FileRequest& request)
 {
+    RunWhileOpen();
     std::vector<std::filesystem::path> answer = TakeFront(fileAnswers_).value_or(std::vector<std::filesystem::path>());
     fileCalls_.push_back({request, answer});
     return answer;
@@ -69,13 +93,15 @@ std::vector<std::filesystem::path> ScriptedDialogs::AskForFiles(const FileReques
 
 std::optional<std::filesystem::path> ScriptedDialogs::BrowseForFolder(const FolderRequest& request)
 {
-    const std::optional<std::filesystem::path> answer = TakeFront(folderAnswers_).value_or(std::nullopt);
+    RunWhileOpen();
+    const FolderAnswer scripted = TakeFront(folderAnswers_).value_or(FolderAnswer{});
+    const std::optional<std::filesystem::path>& answer = scripted.folder;
     // Recorded before the callbacks run, so that they write into the record.
     folderCalls_.push_back({request, answer, {}, {}});
     RecordingBrowser browser(folderCalls_, folderCalls_.size() - 1);
     if (request.onInitialized)
         request.onInitialized(browser);
-    if (answer && request.onSelectionChanged)
+    if (answer && scripted.reported && request.onSelectionChanged)
         request.onSelectionChanged(browser, *answer);
     return answer;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -32,11 +33,18 @@ public:
     void QueueMessageAnswer(MessageAnswer answer);
     void QueueFiles(std::vector<std::filesystem::path> paths);
     void QueueFolder(std::optional<std::filesystem::path> folder);
+    // A browser that kept a selection of its own without reporting it, as
+    // the shell's does when it cannot select the initial folder: OK returns
+    // that folder.
+    void QueueUnreportedFolder(std::filesystem::path folder);
+    // Runs inside every dialog, before it answers: what the user does
+    // elsewhere while the dialog is open.
+    void WhileOpen(std::function<void()> action);
 
     MessageAnswer ShowMessage(const MessageRequest& request) override;
     std::vector<std::filesystem::path> AskForFiles(const FileRequest& request) override;
-    // Calls onInitialized, then onSelectionChanged with a scripted path,
-    // then returns that path.
+    // Calls onInitialized, then onSelectionChanged with a scripted path
+    // (unless it goes unreported), then returns that path.
     std::optional<std::filesystem::path> BrowseForFolder(const FolderRequest& request) override;
 
     const std::vector<MessageCall>& Messages() const { return messages_; }
@@ -46,9 +54,16 @@ public:
     const std::vector<FolderCall>& FolderCalls() const { return folderCalls_; }
 
 private:
+    void RunWhileOpen();
+
     std::deque<MessageAnswer> messageAnswers_;
     std::deque<std::vector<std::filesystem::path>> fileAnswers_;
-    std::deque<std::optional<std::filesystem::path>> folderAnswers_;
+    struct FolderAnswer {
+        std::optional<std::filesystem::path> folder;
+        bool reported = true;
+    };
+    std::deque<FolderAnswer> folderAnswers_;
+    std::function<void()> whileOpen_;
     std::vector<MessageCall> messages_;
     std::vector<FileCall> fileCalls_;
     std::vector<FolderCall> folderCalls_;

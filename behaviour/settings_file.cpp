@@ -3,12 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#ifdef _WIN32
-#include "core/binary_file.h"
-#else
-#include <unistd.h>
-#endif
-
 #include "core/codepage.h"
 #include "core/file_names.h"
 #include "folders.h"
@@ -33,31 +27,12 @@ std::filesystem::path Normal(const std::filesystem::path& folder)
 }
 
 #ifdef _WIN32
-// Windows tells no more than the read-only flag of a folder: whether a file
-// can be made in it is learnt by making one.
-bool CanWriteInto(const std::filesystem::path& folder)
-{
-    std::filesystem::path probe;
-    BinaryFile made = BinaryFile::CreateTemporaryIn(folder, probe);
-    if (!made)
-        return false;
-    made.Close();
-    std::error_code error;
-    std::filesystem::remove(probe, error);
-    return true;
-}
-
 std::filesystem::path ConfigurationFolder()
 {
     const wchar_t* appData = _wgetenv(L"APPDATA");
     return appData != nullptr ? std::filesystem::path(appData) : std::filesystem::path();
 }
 #else
-bool CanWriteInto(const std::filesystem::path& folder)
-{
-    return access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
 std::filesystem::path ConfigurationFolder()
 {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");

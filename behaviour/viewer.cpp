@@ -55,6 +55,27 @@ private:
     std::vector<std::string>& failedSideFiles_;
 };
 
+// One command at a time: a command asked for while another runs (F1 in a
+// dialog the first one opened) does not start. A load, which may warn, runs
+// inside the command that set it off, or as a command of its own.
+class CommandScope {
+public:
+    explicit CommandScope(bool& runs) : runs_(runs), started_(!runs) { runs_ = true; }
+    ~CommandScope()
+    {
+        if (started_)
+            runs_ = false;
+    }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+    bool Started() const { return started_; }
+
+private:
+    bool& runs_;
+    bool started_;
+};
+
 }  // namespace
 
 Viewer::Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup)
@@ -95,10 +116,24 @@ void Viewer::Close()
     WriteKey(kOutputFolderKey, outputFolder_);
 }
 
+// Every keystroke in the path field loads, so a packet that cannot be opened
+// is told in the status line, never in a message box. Its rows stay in sight,
+// disabled: the packet they came from is closed.
 void Viewer::OnPathChanged(const std::string& text)
 {
     packetPath_ = text;
-    reader_.LoadPacket(PathFromUtf8(text), *this);
+    damagedNames_ = 0;
+    LoadResult loaded;
+    {
+        const CommandScope load(commandRuns_);  // the damaged packet's warning is a dialog too
+        loaded = reader_.LoadPacket(PathFromUtf8(text), *this);
+    }
+    if (loaded || text.empty())
+        return;
+    previewedRow_ = -1;
+    view_.ClearPicture();
+    view_.SetRowsEnabled(false);
+    view_.SetStatus("Cannot open: " + loaded.what + ".");
 }
 
 // Picking or dropping the path the field already holds loads it all the same.
@@ -112,6 +147,9 @@ void Viewer::OpenPath(const std::string& path)
 
 void Viewer::OnPickPacket()
 {
+    const CommandScope command(commandRuns_);
+    if (!command.Started())
+        return;
     FileRequest request;
     request.owner = Window();
     request.defaultExtension = "ezx";
@@ -125,13 +163,15 @@ void Viewer::OnPickPacket()
 
 bool Viewer::TakesDrop(const std::vector<std::filesystem::path>& files) const
 {
-    return !files.empty() && FitsPathField(PathToUtf8(files.front())) && StartsLikePacket(files.front());
+    return !commandRuns_ && !files.empty() && FitsPathField(PathToUtf8(files.front())) && StartsLikePacket(files.front());
 }
 
 void Viewer::OnDrop(const std::vector<std::filesystem::path>& files)
 {
-    if (TakesDrop(files))
-        OpenPath(PathToUtf8(files.front()));
+    if (!TakesDrop(files))
+        return;
+    const CommandScope command(commandRuns_);
+    OpenPath(PathToUtf8(files.front()));
 }
 
 bool Viewer::HasRow(int row) const
@@ -141,7 +181,25 @@ bool Viewer::HasRow(int row) const
 
 void Viewer::OnListClick()
 {
+    const CommandScope command(commandRuns_);
+    if (command.Started())
+        Preview(view_.SelectedRow());
+}
+
+// A click previews its row again; a move of the selection previews a row
+// only when it is another one.
+void Viewer::OnSelectionMoved()
+{
+    const CommandScope command(commandRuns_);
     const int row = view_.SelectedRow();
+    if (command.Started() && row != previewedRow_)
+        Preview(row);
+}
+
+// A row whose picture cannot be extracted leaves the area empty, never
+// showing another row's picture.
+void Viewer::Preview(int row)
+{
     if (!HasRow(row))
         return;
     const std::optional<std::filesystem::path> folder = privateFolder_.Path();
@@ -150,8 +208,11 @@ void Viewer::OnListClick()
     // Named after the row's "Resource ID" column.
     const ResourceEntry& entry = reader_.Table().rows[static_cast<std::size_t>(row)];
     const std::filesystem::path temporary = *folder / (FormatHex32(static_cast<std::uint32_t>(entry.id)) + ".gif");
-    if (!reader_.ExtractResource(row, temporary))
+    previewedRow_ = row;
+    if (!reader_.ExtractResource(row, temporary)) {
+        view_.ClearPicture();
         return;
+    }
     view_.ShowPicture(temporary);
     std::error_code error;
     std::filesystem::remove(temporary, error);
@@ -159,19 +220,23 @@ void Viewer::OnListClick()
 
 // Where saving starts: the program folder of a portable program. An
 // installed program's folder cannot be written; it starts in the folder
-// "Save All ..." remembers, else in the home folder.
+// "Save All ..." remembers when that can be written, else in the default
+// folder (the home folder, or on Windows the Documents folder where the
+// user cannot write "C:\").
 std::string Viewer::SavingFolder() const
 {
     if (setup_.portable)
         return programFolder_;
-    std::error_code error;
-    if (!outputFolder_.empty() && std::filesystem::is_directory(PathFromUtf8(outputFolder_), error))
-        return EnsureTrailingSeparator(outputFolder_);
-    return PathToUtf8(DefaultFolder());
+    if (outputFolder_.empty())
+        return PathToUtf8(DefaultFolder());
+    return PathToUtf8(WritableOr(PathFromUtf8(outputFolder_), DefaultFolder()));
 }
 
 void Viewer::OnSaveAs()
 {
+    const CommandScope command(commandRuns_);
+    if (!command.Started())
+        return;
     const int row = view_.SelectedRow();
     if (!HasRow(row))
         return;
@@ -195,9 +260,17 @@ void Viewer::OnSaveAs()
 
 void Viewer::OnSaveAll()
 {
+    const CommandScope command(commandRuns_);
+    if (!command.Started())
+        return;
     if (!reader_.IsLoaded())
         return;
-    const std::string start = outputFolder_.empty() ? SavingFolder() : outputFolder_;
+    // A remembered folder since deleted opens the browser at its nearest
+    // parent; one that stands but cannot be written is not proposed.
+    std::string start = outputFolder_.empty() ? SavingFolder() : outputFolder_;
+    std::error_code error;
+    if (std::filesystem::is_directory(PathFromUtf8(start), error) && !CanWriteInto(PathFromUtf8(start)))
+        start = PathToUtf8(DefaultFolder());
     FolderChooser chooser(PathFromUtf8(start), Window(), Dialogs());
     if (chooser.Show() != FolderChooser::Ok)
         return;
@@ -248,6 +321,9 @@ std::optional<std::filesystem::path> Viewer::ExportForDrag()
 
 void Viewer::OnHelp()
 {
+    const CommandScope command(commandRuns_);
+    if (!command.Started())
+        return;
     view_.ShowAbout();
 }
 
@@ -255,18 +331,25 @@ void Viewer::OnHelp()
 // template. Nothing of the Builder comes back into the Viewer.
 void Viewer::OnBuildNewPacket()
 {
+    const CommandScope command(commandRuns_);
+    if (!command.Started())
+        return;
     const bool useTemplate = reader_.IsLoaded()
         && Tell("Use the opened resource packet as template?", MessageButtons::YesNo) == MessageAnswer::Yes;
     view_.RunBuilder(useTemplate ? &reader_.Table() : nullptr);
 }
 
-void Viewer::FoundDamagedNames()
+void Viewer::FoundDamagedNames(int count)
 {
+    damagedNames_ = count;
     Tell("Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!");
 }
 
+// Another packet opens: the last one's picture goes with its rows.
 void Viewer::ClearList()
 {
+    previewedRow_ = -1;
+    view_.ClearPicture();
     view_.BeginRows();
 }
 
@@ -278,7 +361,12 @@ void Viewer::AddListRow(int, const ResourceEntry& row)
 void Viewer::Loaded(int rowCount)
 {
     view_.EndRows();
-    view_.SetStatus("Loaded " + std::to_string(rowCount) + " valid resource(single click preview).");
+    view_.SetRowsEnabled(true);
+    if (damagedNames_ > 0)
+        view_.SetStatus("Loaded " + std::to_string(rowCount) + " resources, " + std::to_string(damagedNames_)
+                        + " with damaged names.");
+    else
+        view_.SetStatus("Loaded " + std::to_string(rowCount) + " valid resource(single click preview).");
 }
 
 }  // namespace skinwright::behaviour

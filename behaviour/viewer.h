@@ -26,12 +26,17 @@ public:
     virtual void BeginRows() = 0;
     virtual void AddRow(const ResourceEntry& row) = 0;
     virtual void EndRows() = 0;
+    // Rows of a packet that could not be opened stay in sight, shown
+    // disabled; a packet that opens enables them again.
+    virtual void SetRowsEnabled(bool enabled) = 0;
     // The selected row, or -1.
     virtual int SelectedRow() const = 0;
     virtual void SetStatus(const std::string& text) = 0;
     // The picture in the file, centred in the picture area; an empty area
     // when the file holds no picture the front end can decode.
     virtual void ShowPicture(const std::filesystem::path& file) = 0;
+    // An empty picture area.
+    virtual void ClearPicture() = 0;
     virtual void Repaint() = 0;
     // The About window, run modally.
     virtual void ShowAbout() = 0;
@@ -64,11 +69,15 @@ public:
     void OnSaveAs();
     void OnSaveAll();
     void OnListClick();
+    // The selection moved without a click (the arrow keys): the newly
+    // selected row is previewed.
+    void OnSelectionMoved();
     void OnHelp();
     void OnBuildNewPacket();
 
     // Files dropped from outside the program: taken only when the first is
-    // a packet the path field can hold, which then opens.
+    // a packet the path field can hold, which then opens, and only while no
+    // command runs.
     bool TakesDrop(const std::vector<std::filesystem::path>& files) const;
     void OnDrop(const std::vector<std::filesystem::path>& files);
 
@@ -81,6 +90,7 @@ public:
     const std::string& OutputFolder() const { return outputFolder_; }
 
 private:
+    void Preview(int row);
     void LoadState();
     // The packet is closed and the settings written.
     void Close() override;
@@ -89,7 +99,7 @@ private:
     std::string SavingFolder() const;
 
     // What a load shows.
-    void FoundDamagedNames() override;
+    void FoundDamagedNames(int count) override;
     void ClearList() override;
     void AddListRow(int index, const ResourceEntry& row) override;
     void Loaded(int rowCount) override;
@@ -101,6 +111,9 @@ private:
     std::string packetPath_;
     std::string outputFolder_;
     PrivateFolder privateFolder_;
+    int damagedNames_ = 0;    // of the packet loading or loaded
+    int previewedRow_ = -1;   // the row whose picture the area shows, or -1
+    bool commandRuns_ = false;
 };
 
 }  // namespace skinwright::behaviour

@@ -7,7 +7,7 @@ namespace skinwright::bench {
 
 class SilentTarget final : public LoadTarget {
 public:
-    void FoundDamagedNames() override {}
+    void FoundDamagedNames(int) override {}
     void ClearList() override {}
     void AddListRow(int, const ResourceEntry&) override {}
     void Loaded(int) override {}

@@ -13,7 +13,7 @@ class WarningToStream : public LoadTarget {
 public:
     WarningToStream(const std::filesystem::path& path, std::ostream& err) : path_(path), err_(err) {}
 
-    void FoundDamagedNames() override
+    void FoundDamagedNames(int) override
     {
         err_ << "warning: " << DisplayPath(path_)
              << ": This resource packet may be damaged, continue to use may cause error!\n";

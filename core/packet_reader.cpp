@@ -126,17 +126,17 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     if (!ReadNameList(nameListOffset, table_.headerOffset - nameListOffset))
         return Stop("name list cut off");
 
-    bool damaged = false;
+    int damaged = 0;
     for (int i = 0; i < table_.header.entryCount; ++i) {
         ResourceEntry& row = table_.rows[static_cast<std::size_t>(i)];
         row.SetName(NameAt(nameList_, row.idOffset));
         if (NameHash(row.Name()) != row.id) {
             row.SetName(PlaceholderName(row.id));
-            damaged = true;
+            ++damaged;
         }
     }
-    if (damaged)
-        target.FoundDamagedNames();
+    if (damaged > 0)
+        target.FoundDamagedNames(damaged);
 
     SortRowsByIdOffset();
 

@@ -18,8 +18,9 @@ namespace skinwright {
 class LoadTarget {
 public:
     virtual ~LoadTarget() = default;
-    // Once, before the list is filled, when a name does not hash to its id.
-    virtual void FoundDamagedNames() = 0;
+    // Once, before the list is filled, when names do not hash to their ids:
+    // how many do not.
+    virtual void FoundDamagedNames(int count) = 0;
     virtual void ClearList() = 0;
     virtual void AddListRow(int index, const ResourceEntry& row) = 0;
     // The load ran to its end, keeping this many rows.

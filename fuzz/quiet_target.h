@@ -9,7 +9,7 @@ class QuietTarget final : public LoadTarget {
 public:
     bool warned = false;
 
-    void FoundDamagedNames() override { warned = true; }
+    void FoundDamagedNames(int) override { warned = true; }
     void ClearList() override {}
     void AddListRow(int, const ResourceEntry&) override {}
     void Loaded(int) override {}

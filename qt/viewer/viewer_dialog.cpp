@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,12 +104,14 @@ void ViewerDialog::SetUpHelp()
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-// A left click in the list previews the row it left selected; a double
-// click saves it.
+// A left click in the list previews the row it left selected, and so does
+// a selection moved by the keyboard; a double click saves it.
 void ViewerDialog::SetUpList()
 {
     shell::SetUpResourceList(*list_, *rows_);
     connect(list_, &platform::ReportListView::LeftClicked, this, &ViewerDialog::OnListClick);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { viewer_->OnSelectionMoved(); });
     connect(list_, &platform::ReportListView::LeftDoubleClicked, this, &ViewerDialog::OnSaveAs);
     list_->SetDragSource([this] { return MakeDragData(); });
 }
@@ -198,6 +201,11 @@ void ViewerDialog::EndRows()
     rows_->EndFilling();
 }
 
+void ViewerDialog::SetRowsEnabled(bool enabled)
+{
+    list_->setEnabled(enabled);
+}
+
 int ViewerDialog::SelectedRow() const
 {
     return GetSelectedRow();
@@ -212,6 +220,11 @@ void ViewerDialog::ShowPicture(const std::filesystem::path& file)
 {
     pictureArea_->setAlignment(Qt::AlignCenter);
     pictureArea_->setPixmap(platform::LoadPictureFile(platform::FromFileSystemPath(file)));
+}
+
+void ViewerDialog::ClearPicture()
+{
+    pictureArea_->clear();
 }
 
 void ViewerDialog::Repaint()

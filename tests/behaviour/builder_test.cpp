@@ -5,11 +5,22 @@
 #include "behaviour/builder.h"
 #include "behaviour/scripted_dialogs.h"
 #include "core/file_names.h"
+#include "core/packet_reader.h"
 #include "tests/support/files.h"
 #include "tests/support/pictures.h"
 
 namespace skinwright::behaviour {
 namespace {
+
+const std::string kSeparator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+
+// A packet read back for what it holds, not for a window.
+struct UnseenLoad : LoadTarget {
+    void FoundDamagedNames(int) override {}
+    void ClearList() override {}
+    void AddListRow(int, const ResourceEntry&) override {}
+    void Loaded(int) override {}
+} unseen;
 
 // The controls as a user would read them.
 class ScriptedBuilderView : public BuilderView {
@@ -22,8 +33,11 @@ public:
     void ShowRows(const ResourceTable& table) override
     {
         rows.clear();
-        for (int i = 0; i < table.Count(); ++i)
+        dataOffsets.clear();
+        for (int i = 0; i < table.Count(); ++i) {
             rows.emplace_back(table.rows[static_cast<std::size_t>(i)].Name());
+            dataOffsets.push_back(table.rows[static_cast<std::size_t>(i)].dataOffset);
+        }
         selected = -1;
     }
     int SelectedRow() const override { return selected; }
@@ -33,16 +47,20 @@ public:
     std::string workFolderText;
     std::string commentsText;
     std::vector<std::string> rows;
+    std::vector<std::int32_t> dataOffsets;  // the "Data Offset" column
     int selected = -1;
     std::string countText;
 };
 
 class BuilderTest : public ::testing::Test {
 protected:
+    // The test's folder is the work folder, as typed into its box.
     BuilderTest()
     {
         builder.FillBoxes();
         builder.RefreshList();
+        view.workFolderText = PathToUtf8(folder.Path()) + kSeparator;
+        builder.TakeBoxTexts();
     }
 
     // Files that exist in the work folder, as the picker would report them.
@@ -129,6 +147,85 @@ TEST_F(BuilderTest, TheFolderChooserSetsTheWorkFolderWithOneSeparator)
     }
     EXPECT_EQ(view.workFolderText, "/");
     EXPECT_EQ(dialogs.FolderCalls().front().statusTexts.front(), "typed");
+}
+
+// What is in the work folder box is what the user sees: "Add Resource ..."
+// starts there and "Generate Packet ..." reads the pictures from there,
+// though neither Enter nor "?" confirmed it.
+TEST_F(BuilderTest, AddAndGenerateUseTheWorkFolderAsTyped)
+{
+    const std::filesystem::path typed = test::EmptyFolder(folder, "typed");
+    test::WriteFile(typed / "back.gif", test::BackPicture());
+    view.workFolderText = PathToUtf8(typed);
+
+    dialogs.QueueFiles({typed / "back.gif"});
+    builder.OnAddResource();
+    ASSERT_EQ(dialogs.FileCalls().size(), 1u);
+    EXPECT_EQ(dialogs.FileCalls().front().request.initialFolder, typed);
+    EXPECT_EQ(view.rows, std::vector<std::string>{"back.g"});
+
+    const std::filesystem::path retyped = test::EmptyFolder(folder, "retyped");
+    test::WriteFile(retyped / "back.gif", test::OkPicture());
+    view.workFolderText = PathToUtf8(retyped);
+    dialogs.QueueFiles({folder / "built.ezx"});
+    builder.GeneratePacket();
+    EXPECT_EQ(dialogs.MessageTexts().back(), "Successfully built " + PathToUtf8(folder / "built.ezx") + "!");
+    PacketReader reader;
+    ASSERT_TRUE(reader.LoadPacket(folder / "built.ezx", unseen));
+    std::string picture;
+    ASSERT_EQ(reader.ReadResource(0, picture), RecordStatus::Read);
+    EXPECT_EQ(picture, test::OkPicture());
+}
+
+// Every picture is read from the work folder when the packet is made, so one
+// from elsewhere is refused when it is added, unless the work folder holds
+// the same picture under its name.
+TEST_F(BuilderTest, APictureFromOutsideTheWorkFolderIsRefusedWithTheReason)
+{
+    const std::filesystem::path elsewhere = test::EmptyFolder(folder, "elsewhere");
+    Pictures({"same.gif", "other.gif"});
+    test::WriteFile(elsewhere / "same.gif", test::Picture(40, 'p'));
+    test::WriteFile(elsewhere / "other.gif", test::Picture(40, 'q'));
+    test::WriteFile(elsewhere / "lonely.gif", test::Picture(40, 'p'));
+    const std::vector<std::filesystem::path> files = {elsewhere / "same.gif", elsewhere / "other.gif",
+                                                      elsewhere / "lonely.gif", folder / "other.gif"};
+    dialogs.QueueFiles(files);
+    builder.OnAddResource();
+    EXPECT_EQ(view.rows, (std::vector<std::string>{"same.g", "other.g"}));
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"These files cannot become resources and were not added:\n"
+                                       "other.gif: it is not in the work folder, from which every picture is read\n"
+                                       "lonely.gif: it is not in the work folder, from which every picture is read"});
+}
+
+// A resource added twice is written twice; the list shows, after the
+// packet is made, the data offsets the packet holds.
+TEST_F(BuilderTest, AfterGenerateTheListShowsTheOffsetsWritten)
+{
+    const std::vector<std::filesystem::path> twice = Pictures({"a.gif"});
+    builder.AddPictures({twice.front(), twice.front()});
+    dialogs.QueueFiles({folder / "built.ezx"});
+    builder.GeneratePacket();
+
+    PacketReader reader;
+    ASSERT_TRUE(reader.LoadPacket(folder / "built.ezx", unseen));
+    ASSERT_EQ(reader.Table().Count(), 2);
+    EXPECT_EQ(view.dataOffsets, (std::vector<std::int32_t>{reader.Table().rows[0].dataOffset,
+                                                           reader.Table().rows[1].dataOffset}));
+    EXPECT_NE(view.dataOffsets[0], view.dataOffsets[1]);
+}
+
+TEST_F(BuilderTest, CommentsThatCannotBeStoredAreRefusedBeforeTheSaveDialog)
+{
+    builder.AddPictures(Pictures({"a.gif"}));
+    view.commentsText = "snow \xE2\x98\x83";
+    builder.OnCommentsChanged(view.commentsText);
+    dialogs.QueueFiles({folder / "built.ezx"});
+    builder.GeneratePacket();
+    EXPECT_TRUE(dialogs.FileCalls().empty());
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{
+        "Comments hold characters that cannot be stored in a resource packet, cannot continue!"});
+    EXPECT_FALSE(std::filesystem::exists(folder / "built.ezx"));
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ TEST(FolderChooserTest, TheTreeOpensAtTheInitialFolderOrItsNearestExistingParent
     const std::filesystem::path skins = root / "skins";
     const std::pair<std::filesystem::path, std::filesystem::path> cases[] = {
         {skins, skins},
+        {skins / "", skins},  // remembered with its separator
         {skins / "gone" / "deeper", skins},
         {skins / "gone" / "", skins},
     };
@@ -94,7 +95,10 @@ TEST(FolderChooserTest, TheTreeOpensAtTheInitialFolderOrItsNearestExistingParent
         EXPECT_EQ(chooser.Show(), FolderChooser::Cancel);
         ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
         ASSERT_EQ(dialogs.FolderCalls().front().selections.size(), 1u);
-        EXPECT_TRUE(std::filesystem::equivalent(dialogs.FolderCalls().front().selections.front(), opened)) << initial;
+        const std::filesystem::path selected = dialogs.FolderCalls().front().selections.front();
+        EXPECT_TRUE(std::filesystem::equivalent(selected, opened)) << initial;
+        // The shell's browser selects nothing for a folder given with a separator at its end.
+        EXPECT_TRUE(selected.has_filename()) << selected;
         const std::string asked = PathToUtf8(initial);
         EXPECT_EQ(dialogs.FolderCalls().front().statusTexts,
                   Texts{asked.size() > 35 ? asked.substr(0, 35) + "..." : asked});
@@ -111,10 +115,37 @@ TEST(FolderChooserTest, NoInitialFolderStartsAtTheHomeFolder)
 #ifdef _WIN32
     const std::filesystem::path home = "C:\\";
 #else
-    const std::filesystem::path home = std::string(std::getenv("HOME")) + "/";
+    const std::filesystem::path home = std::getenv("HOME");
 #endif
     ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
     EXPECT_EQ(dialogs.FolderCalls().front().selections, Paths{home});
+}
+
+// A browser that could not select the folder its status line names keeps a
+// selection of its own, which OK would return: the folder named is taken
+// instead, or nothing when it is no folder.
+TEST(FolderChooserTest, OkNeverReturnsAFolderOtherThanTheStatusLineNames)
+{
+    test::TempFolder root;
+    std::filesystem::create_directories(root / "out");
+    std::filesystem::create_directories(root / "Desktop");
+    struct Case {
+        std::filesystem::path initial;
+        int result;
+        std::filesystem::path path;
+    };
+    const Case cases[] = {
+        {root / "out" / "", FolderChooser::Ok, root / "out"},
+        {root / "gone" / "", FolderChooser::Cancel, {}},
+    };
+    for (const Case& c : cases) {
+        ScriptedDialogs dialogs;
+        dialogs.QueueUnreportedFolder(root / "Desktop");
+        FolderChooser chooser(c.initial, nullptr, dialogs);
+        EXPECT_EQ(chooser.Show(), c.result) << c.initial;
+        if (c.result == FolderChooser::Ok)
+            EXPECT_EQ(chooser.GetPath(), c.path);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The Viewer's rules through a scripted view and scripted dialogs: what the
 // user would see in its controls and messages, and what lands in files.
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -36,11 +38,22 @@ public:
     void BeginRows() override { filling.clear(); }
     void AddRow(const ResourceEntry& row) override { filling.emplace_back(row.Name()); }
     void EndRows() override { rows = filling; }
+    void SetRowsEnabled(bool enabled) override { rowsEnabled = enabled; }
     int SelectedRow() const override { return selected; }
     void SetStatus(const std::string& text) override { status = text; }
-    void ShowPicture(const std::filesystem::path& file) override { pictures.push_back(test::ReadFile(file)); }
+    void ShowPicture(const std::filesystem::path& file) override
+    {
+        pictures.push_back(test::ReadFile(file));
+        picture = pictures.back();
+    }
+    void ClearPicture() override { picture.clear(); }
     void Repaint() override {}
-    void ShowAbout() override { ++aboutShown; }
+    void ShowAbout() override
+    {
+        ++aboutShown;
+        if (whileAboutOpen)
+            std::exchange(whileAboutOpen, {})();
+    }
     void RunBuilder(const ResourceTable* templateRows) override
     {
         builders.push_back(templateRows ? templateRows->Count() : -1);
@@ -50,10 +63,13 @@ public:
     std::string pathText;
     std::vector<std::string> filling;
     std::vector<std::string> rows;
+    bool rowsEnabled = true;
     int selected = -1;
     std::string status = "No opened resource packet.";
-    std::vector<std::string> pictures;
+    std::vector<std::string> pictures;  // every picture shown, in order
+    std::string picture;                // what the picture area shows; empty when empty
     int aboutShown = 0;
+    std::function<void()> whileAboutOpen;  // what the user does in the About window
     std::vector<int> builders;  // template row count, -1 for none
 };
 
@@ -132,6 +148,7 @@ TEST_F(ViewerTest, ALoadFillsListAndStatusAndADamagedPacketWarnsOnce)
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{
         "Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!"});
     EXPECT_EQ(view.rows, (std::vector<std::string>{"ok.g", "!!!0x000008DF.g"}));
+    EXPECT_EQ(view.status, "Loaded 2 resources, 1 with damaged names.");
 }
 
 // An installed program's folder cannot be written: "Save As ..." proposes
@@ -274,6 +291,119 @@ TEST_F(ViewerTest, TheTemplateIsOfferedOnlyWhileAPacketIsLoaded)
     EXPECT_EQ(view.builders, (std::vector<int>{-1, 2, -1}));
     EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>(2, "Use the opened resource packet as template?")));
     EXPECT_EQ(dialogs.Messages().front().request.buttons, MessageButtons::YesNo);
+}
+
+// F1 reaches the Viewer from every window it owns: from inside another
+// command's dialog, or the About window itself, nothing more starts.
+TEST_F(ViewerTest, NoCommandStartsWhileAnotherRuns)
+{
+    Open();
+    view.SetPathText(MakePacket({"ok.g"}));
+    view.selected = 0;
+    const std::function<void()> commands[] = {
+        [this] { viewer->OnHelp(); },
+        [this] { viewer->OnSaveAs(); },
+        [this] { viewer->OnSaveAll(); },
+        [this] { viewer->OnPickPacket(); },
+        [this] { viewer->OnBuildNewPacket(); },
+        [this] { viewer->OnListClick(); },
+    };
+    const auto tryEveryCommand = [&] {
+        for (const std::function<void()>& command : commands)
+            command();
+        EXPECT_FALSE(viewer->TakesDrop({view.pathText}));
+    };
+    dialogs.WhileOpen(tryEveryCommand);
+    view.whileAboutOpen = tryEveryCommand;
+
+    viewer->OnHelp();                       // the About window
+    viewer->OnSaveAs();                     // the save dialog
+    viewer->OnSaveAll();                    // the folder browser
+    viewer->OnBuildNewPacket();             // the template question
+    EXPECT_EQ(view.aboutShown, 1);
+    EXPECT_EQ(dialogs.FileCalls().size(), 1u);
+    EXPECT_EQ(dialogs.FolderCalls().size(), 1u);
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Use the opened resource packet as template?"});
+    EXPECT_EQ(view.builders.size(), 1u);
+    EXPECT_TRUE(view.pictures.empty());
+
+    dialogs.WhileOpen({});
+    viewer->OnHelp();
+    EXPECT_EQ(view.aboutShown, 2);
+}
+
+// A row whose picture cannot be taken out of the packet, or another packet,
+// empties the picture area: no row seems to hold another's picture.
+TEST_F(ViewerTest, APictureThatCannotBeShownLeavesThePictureAreaEmpty)
+{
+    const std::string packet = MakePacket({"ok.g", "back.g"});
+    const std::string other = MakePacket({"ok.g"}, "other.ezx");
+    std::string bytes = test::ReadFile(packet);
+    test::WriteFile(folder / "cut.ezx", bytes.substr(0, bytes.size() - 1));
+    // The last record's length, just before its picture, made 0.
+    bytes.replace(bytes.size() - test::Picture(41, 1).size() - 4, 4, std::string(4, '\0'));
+    test::WriteFile(folder / "empty.ezx", bytes);
+
+    Open();
+    for (const std::string& damaged : {(folder / "cut.ezx").string(), (folder / "empty.ezx").string()}) {
+        view.SetPathText(damaged);
+        view.selected = 0;
+        viewer->OnListClick();
+        EXPECT_EQ(view.picture, test::Picture(40, 0));
+        view.selected = 1;
+        viewer->OnListClick();
+        EXPECT_EQ(view.picture, "") << damaged;
+    }
+    view.SetPathText(other);
+    view.selected = 0;
+    viewer->OnListClick();
+    view.SetPathText(packet);
+    EXPECT_EQ(view.picture, "");
+}
+
+// Each keystroke in the path field loads what it holds: a packet that does
+// not open is told in the status line, not in a message box, and the rows
+// left from the last one are shown disabled, with no picture.
+TEST_F(ViewerTest, APacketThatCannotBeOpenedSaysWhyAndDisablesTheOldRows)
+{
+    const std::string packet = MakePacket({"ok.g", "back.g"});
+    test::WriteFile(folder / "short.ezx", "motoskin");
+    std::filesystem::create_directories(folder / "folder.ezx");
+    const std::pair<std::string, std::string> cases[] = {
+        {(folder / "gone.ezx").string(), "Cannot open: no such file."},
+        {(folder / "short.ezx").string(), "Cannot open: shorter than 24 bytes."},
+        {(folder / "folder.ezx").string(), "Cannot open: not a regular file."},
+    };
+    Open();
+    for (const auto& [path, status] : cases) {
+        view.SetPathText(packet);
+        view.selected = 1;
+        viewer->OnListClick();
+        ASSERT_TRUE(view.rowsEnabled);
+        view.SetPathText(path);
+        EXPECT_EQ(view.status, status);
+        EXPECT_EQ(view.rows, (std::vector<std::string>{"ok.g", "back.g"}));
+        EXPECT_FALSE(view.rowsEnabled);
+        EXPECT_EQ(view.picture, "");
+    }
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+// A keyboard user has no other way to see a picture than moving the
+// selection; a click shows its row again, a move only another row.
+TEST_F(ViewerTest, ASelectionMovedByTheKeyboardIsPreviewed)
+{
+    Open();
+    view.SetPathText(MakePacket({"ok.g", "back.g"}));
+    view.selected = 1;
+    viewer->OnSelectionMoved();
+    EXPECT_EQ(view.picture, test::Picture(41, 1));
+    viewer->OnSelectionMoved();
+    view.selected = 0;
+    viewer->OnSelectionMoved();
+    EXPECT_EQ(view.picture, test::Picture(40, 0));
+    viewer->OnListClick();
+    EXPECT_EQ(view.pictures.size(), 3u);
 }
 
 }  // namespace

@@ -4,10 +4,11 @@
 
 namespace skinwright::test {
 
-void RecordingTarget::FoundDamagedNames()
+void RecordingTarget::FoundDamagedNames(int count)
 {
     events.push_back("warning");
     ++warnings;
+    damagedNames = count;
 }
 
 void RecordingTarget::ClearList()

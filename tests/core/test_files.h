@@ -21,7 +21,8 @@ struct RecordingTarget : LoadTarget {
     int loadedRows = -1;  // none until a load runs to its end
     int warnings = 0;
 
-    void FoundDamagedNames() override;
+    void FoundDamagedNames(int count) override;
+    int damagedNames = 0;  // as the warning counted them
     void ClearList() override;
     void AddListRow(int index, const ResourceEntry& row) override;
     void Loaded(int rowCount) override;
