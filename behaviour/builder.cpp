@@ -154,6 +154,7 @@ void Builder::OnAddResource()
 // refused too, unless the work folder holds the same picture under its name.
 void Builder::AddPictures(const std::vector<std::filesystem::path>& files)
 {
+    TakeBoxTexts();  // a drop, too, goes by the work folder on screen
     std::vector<std::string> refused;
     int overCapacity = 0;
     const std::filesystem::path workFolder = PathFromUtf8(workFolder_);

@@ -89,11 +89,43 @@ BinaryFile OpenFolder::CreateTemporary(std::filesystem::path& created) const
     return file;
 }
 
+#ifdef _WIN32
+namespace {
+
+// Explorer, indexers and virus scanners open a new file for a moment; a move
+// onto a file so held fails until they let go. Such a failure is tried again
+// for about half a second, waiting twice as long each time. A target that
+// stays in the way (a read-only file, a folder) fails at once.
+bool MightLetGo(DWORD error, const std::filesystem::path& target)
+{
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return true;
+    if (error != ERROR_ACCESS_DENIED)
+        return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES
+           && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+}
+
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    constexpr DWORD kLongestWait = 256;  // milliseconds; about 0.5 s in all
+    for (DWORD wait = 1;; wait *= 2) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)
+            return true;
+        if (wait > kLongestWait || !MightLetGo(GetLastError(), to))
+            return false;
+        Sleep(wait);
+    }
+}
+
+}  // namespace
+#endif
+
 bool OpenFolder::Rename(const std::filesystem::path& from, const std::filesystem::path& to) const
 {
 #ifdef _WIN32
-    return MoveFileExW((path_ / from).c_str(), (path_ / to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-        != 0;
+    return MoveOver(path_ / from, path_ / to);
 #else
     if (descriptor_ >= 0)
         return ::renameat(descriptor_, from.c_str(), descriptor_, to.c_str()) == 0;

@@ -166,6 +166,7 @@ TEST_F(BuilderTest, AddResourceAsksForGifsInTheWorkFolderAndKeepsThePickersOrder
 
 TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndADroppedFolderIsRefused)
 {
+    WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "/\n");
     Open();
     QStringList dropped = Pictures({"zeta.gif", "ok.gif"});
     QDir().mkpath(work + "/folder.gif");
@@ -180,6 +181,7 @@ TEST_F(BuilderTest, DroppedPicturesAreAddedInTheirOrderAndADroppedFolderIsRefuse
 
 TEST_F(BuilderTest, FilesDroppedOnAFullListAreCounted)
 {
+    WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "/\n");
     Open();
     dialogs.QueueFiles(test::Paths(QStringList(2048, Pictures({"p.gif"}).front())));
     builder->OnAddResource();
@@ -190,6 +192,7 @@ TEST_F(BuilderTest, FilesDroppedOnAFullListAreCounted)
 
 TEST_F(BuilderTest, RemoveTakesOnlyTheSelectedRow)
 {
+    WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "/\n");
     Open();
     Add({"first.gif", "second.gif", "third.gif"});
     List()->setCurrentIndex(List()->model()->index(1, 0));
@@ -208,6 +211,7 @@ TEST_F(BuilderTest, RemoveTakesOnlyTheSelectedRow)
 
 TEST_F(BuilderTest, RemoveAllAsksFirstEvenForAnEmptyList)
 {
+    WriteAll(settings, "[build]\nWorkFolder=" + work.toStdString() + "/\n");
     Open();
     QTest::mouseClick(Button(kRemoveAllButton), Qt::LeftButton);
     ASSERT_EQ(dialogs.Messages().size(), 1u);
@@ -284,7 +288,7 @@ TEST_F(BuilderTest, GenerateWritesTheWorkedExampleAndRemembersItsFolder)
     EXPECT_EQ(dialogs.Messages()[0].request.icon, behaviour::MessageIcon::Exclamation);
     EXPECT_EQ(dialogs.Messages()[1].request.icon, behaviour::MessageIcon::None);
     EXPECT_EQ(dialogs.Messages()[1].request.owner, platform::HandleOf(builder.get()));
-    EXPECT_EQ(Cell(1, 3), "0x00000000");  // the list is not refreshed
+    EXPECT_EQ(Cell(1, 3), "0x00000033");  // the list shows the offsets written
 }
 
 TEST_F(BuilderTest, CancellingTheSaveDialogChangesNothing)
@@ -315,20 +319,16 @@ TEST_F(BuilderTest, AMissingPictureStopsBeforeAnyFileButKeepsThePacketFolder)
     EXPECT_EQ(MessageTexts(dialogs).value(3), "Cannot create new resource packet" + nowhere + "!");
 }
 
-TEST_F(BuilderTest, CommentsWindows1252CannotHoldAreRefusedAfterTheNotice)
+TEST_F(BuilderTest, CommentsWindows1252CannotHoldAreRefusedBeforeTheSaveDialog)
 {
     Open();
-    const QString packet = root.filePath("new.ezx");
-    WriteAll(packet, "old packet");
-    const QString notice = "Before build, please make sure all resource files are locating in work folder.";
     const QString refusal = "Comments hold characters that cannot be stored in a resource packet, cannot continue!";
     for (const QString& comment : {QString::fromUtf8("snow \xE2\x98\x83"), QString("zero") + QChar(0)}) {
         CommentsBox()->SetWindowsText(comment);
-        dialogs.QueueFiles(test::Paths({packet}));
         builder->GeneratePacket();
     }
-    EXPECT_EQ(MessageTexts(dialogs), QStringList({notice, refusal, notice, refusal}));
-    EXPECT_EQ(ReadAll(packet), "old packet");
+    EXPECT_EQ(MessageTexts(dialogs), QStringList({refusal, refusal}));
+    EXPECT_TRUE(dialogs.FileCalls().empty());
 }
 
 }  // namespace

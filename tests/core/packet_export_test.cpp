@@ -3,7 +3,11 @@
 // is refused and stays, and no temporary file is left.
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+#else
 #include <sys/stat.h>
 #endif
 
@@ -51,6 +55,35 @@ TEST(ExportPacket, FilesInTheWayAreReplacedOrRefusedOneByOne)
 #endif
     EXPECT_EQ((std::vector<std::string>{"back.gif", "hashtable", "headerfile", "ok.gif"}), ListFolder(out));
 }
+
+#ifdef _WIN32
+// On a busy Desktop, Explorer opens each new picture for a moment, without
+// letting it be replaced: every picture is written all the same.
+TEST(ExportPacket, APictureHeldOpenForAMomentIsWrittenAllTheSame)
+{
+    const TempFolder folder;
+    WriteFile(folder / "iconres.ezx", WorkedExamplePacket());
+    const std::filesystem::path out = EmptyFolder(folder, "out");
+    WriteFile(out / "ok.gif", "old");
+    const HANDLE held = CreateFileW((out / "ok.gif").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread explorer([held] {
+        Sleep(100);
+        CloseHandle(held);
+    });
+    PacketReader reader;
+    RecordingTarget target;
+    ASSERT_TRUE(reader.LoadPacket(folder / "iconres.ezx", target));
+    CountingListener listener;
+    const ExportCounts counts = ExportPacket(reader, out, listener);
+    explorer.join();
+
+    EXPECT_EQ(0, counts.failures);
+    EXPECT_TRUE(listener.failed.empty());
+    EXPECT_EQ(OkPicture(), ReadFile(out / "ok.gif"));
+}
+#endif
 
 }  // namespace
 }  // namespace skinwright::test

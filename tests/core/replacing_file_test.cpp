@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+#else
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -162,6 +166,40 @@ TEST_F(ReplacingTest, AnAbandonedReplacementLeavesNothing)
     }
     ExpectOldTargetAlone(path, "abandoned");
 }
+
+#ifdef _WIN32
+// Explorer or a virus scanner holding a new file open for a moment, as it
+// does on a busy Desktop: the replacement waits for it; one that never lets
+// go keeps the old file.
+TEST_F(ReplacingTest, AFileHeldOpenForAMomentIsReplacedOnceItIsLetGo)
+{
+    struct Case {
+        const char* what;
+        DWORD heldFor;  // milliseconds
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"let go", 100, true},
+        {"held", 3000, false},
+    };
+    for (const Case& c : cases) {
+        const fs::path path = OldTarget();
+        const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        std::thread holder([&] {
+            Sleep(c.heldFor);
+            CloseHandle(held);
+        });
+        EXPECT_EQ(ReplaceFileContents(path, "new", Durability::Flushed), c.replaced) << c.what;
+        holder.join();
+        if (c.replaced)
+            EXPECT_EQ(ReadFile(path), "new");
+        else
+            ExpectOldTargetAlone(path, c.what);
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace skinwright::test
