@@ -4,8 +4,9 @@
 # carries its picture, which the first wrote under the export name when the
 # drag started. Dropped on the second one's Viewer, which has a packet open,
 # the picture is refused: no packet, so the open packet and its remembered
-# path stay. Dropped on the second one's Builder list, it is added, and the
-# packet generated from it holds that picture.
+# path stay. Dropped on the second one's Builder list, whose work folder
+# holds the same picture, it is added, and the packet generated from it
+# holds that picture.
 # With a folder given, screenshots of both drops land there.
 # Usage: real_drag_test.sh SKINWRIGHT SKINPACK DEMO_THEME [SCREENSHOT_FOLDER]
 set -euo pipefail
@@ -19,6 +20,9 @@ cp "$executable" "$work/source/Skinwright"
 cp "$executable" "$work/target/Skinwright"
 "$skinpack" build "$demo" -o "$work/iconres.ezx" --comment demo >/dev/null
 cp "$work/iconres.ezx" "$work/target.ezx"
+# The Builder takes a picture from elsewhere only when its work folder holds
+# the same picture under that name, as the demo folder does.
+printf '[build]\nWorkFolder=%s/\n' "$demo" >"$work/target/Skinwright.ini"
 
 cat >"$work/session" <<'SESSION'
 set -euo pipefail
