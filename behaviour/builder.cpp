@@ -9,6 +9,7 @@
 #include "core/file_names.h"
 #include "core/packet_writer.h"
 #include "core/resource_list.h"
+#include "file_filters.h"
 #include "folder_chooser.h"
 #include "folders.h"
 #include "picture_picker.h"
@@ -18,12 +19,6 @@ namespace skinwright::behaviour {
 namespace {
 
 constexpr std::size_t kWorkFolderLimit = 1024;
-
-#ifdef _WIN32
-constexpr std::string_view kSeparators = "\\/";
-#else
-constexpr std::string_view kSeparators = "/";
-#endif
 
 // Why a picked or dropped file did not become a resource, in a user's words.
 std::string RefusalReason(AddStatus status)
@@ -70,11 +65,11 @@ bool SameBytes(const std::filesystem::path& one, const std::filesystem::path& ot
 }  // namespace
 
 Builder::Builder(BuilderView& view, SystemDialogs& dialogs, BuilderSetup setup)
-    : WindowBehaviour(view, dialogs, std::move(setup.settingsFile), kBuildSection, std::move(setup.applicationName))
+    : WindowBehaviour(view, dialogs, std::move(setup.settingsFile), kBuilderSection, std::move(setup.applicationName))
     , view_(view)
     , table_(std::make_unique<ResourceTable>())
 {
-    LoadState();
+    ReadRemembered(*this, Remembered());
 }
 
 Builder::~Builder()
@@ -82,18 +77,19 @@ Builder::~Builder()
     Finish();
 }
 
-void Builder::LoadState()
+std::span<const RememberedValue<Builder>> Builder::Remembered()
 {
-    workFolder_ = ReadKey(kWorkFolderKey, PathToUtf8(DefaultFolder()));
-    comments_ = DecodeComments(ReadKey(kCommentsKey, {}));
-    packetFolder_ = ReadKey(kResToSaveKey, {});
+    static const RememberedValue<Builder> values[] = {
+        {kWorkFolderKey, &Builder::workFolder_, [] { return PathToUtf8(DefaultFolder()); }},
+        {kCommentsKey, &Builder::comments_, [] { return std::string(); }, EncodeComments, DecodeComments},
+        {kPacketFolderKey, &Builder::packetFolder_, [] { return std::string(); }},
+    };
+    return values;
 }
 
 void Builder::Close()
 {
-    WriteKey(kWorkFolderKey, workFolder_);
-    WriteKey(kCommentsKey, EncodeComments(comments_));
-    WriteKey(kResToSaveKey, packetFolder_);
+    WriteRemembered(*this, Remembered());
 }
 
 void Builder::FillBoxes()
@@ -222,14 +218,13 @@ void Builder::GeneratePacket()
     request.save = true;
     request.defaultExtension = "ezx";
     request.initialName = packetFolder_ + "iconres.ezx";
-    request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
+    request.filter = kPacketFilter;
     request.confirmOverwrite = true;
     const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (chosen.empty())
         return;
     const std::string packetPath = PathToUtf8(chosen.front());
-    const std::size_t separator = packetPath.find_last_of(kSeparators);
-    packetFolder_ = separator == std::string::npos ? std::string() : packetPath.substr(0, separator + 1);
+    packetFolder_ = EnsureTrailingSeparator(PathToUtf8(chosen.front().parent_path()));
 
     Tell("Before build, please make sure all resource files are locating in work folder.");
 

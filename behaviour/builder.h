@@ -69,7 +69,9 @@ public:
     const std::string& PacketFolder() const { return packetFolder_; }
 
 private:
-    void LoadState();
+    // The work folder, the comments and the packet folder, as the settings
+    // file keeps them.
+    static std::span<const RememberedValue<Builder>> Remembered();
     // The settings are written.
     void Close() override;
 

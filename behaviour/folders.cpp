@@ -15,10 +15,21 @@
 
 namespace skinwright::behaviour {
 
+namespace {
+
+// A folder separator of the system's paths: "/" everywhere, and "\\" on Windows.
+template <class Character>
+bool IsSeparator(Character character)
+{
+    return character == Character('/') || character == Character(std::filesystem::path::preferred_separator);
+}
+
+}  // namespace
+
 std::filesystem::path EnsureTrailingSeparator(const std::filesystem::path& folder)
 {
     const auto& text = folder.native();
-    if (text.empty() || text.back() == std::filesystem::path::preferred_separator || text.back() == '/')
+    if (text.empty() || IsSeparator(text.back()))
         return folder;
     std::filesystem::path ended = folder;
     ended += std::filesystem::path::preferred_separator;
@@ -27,7 +38,7 @@ std::filesystem::path EnsureTrailingSeparator(const std::filesystem::path& folde
 
 std::string EnsureTrailingSeparator(const std::string& utf8Folder)
 {
-    if (utf8Folder.empty() || utf8Folder.back() == '/' || utf8Folder.back() == static_cast<char>(std::filesystem::path::preferred_separator))
+    if (utf8Folder.empty() || IsSeparator(utf8Folder.back()))
         return utf8Folder;
     return utf8Folder + static_cast<char>(std::filesystem::path::preferred_separator);
 }
@@ -36,10 +47,7 @@ std::filesystem::path WithoutTrailingSeparator(const std::filesystem::path& fold
 {
     std::filesystem::path::string_type text = folder.native();
     const std::size_t rootLength = folder.root_path().native().size();
-    const auto isSeparator = [](auto character) {
-        return character == '/' || character == static_cast<decltype(character)>(std::filesystem::path::preferred_separator);
-    };
-    while (text.size() > rootLength && isSeparator(text.back()))
+    while (text.size() > rootLength && IsSeparator(text.back()))
         text.pop_back();
     return text;
 }

@@ -1,5 +1,7 @@
 #include "picture_picker.h"
 
+#include "file_filters.h"
+
 namespace skinwright::behaviour {
 
 PicturePicker::PicturePicker(const std::filesystem::path& initialFolder, WindowHandle owner,
@@ -15,7 +17,7 @@ std::vector<std::filesystem::path> PicturePicker::Show()
     request.initialFolder = initialFolder_;
     request.initialName = "*.gif";
     request.defaultExtension = "gif";
-    request.filter = "GIF File(*.gif)|*.gif|";
+    request.filter = kPicturePickFilter;
     request.multiSelect = true;
     return dialogs_.AskForFiles(request);
 }

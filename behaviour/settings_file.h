@@ -10,15 +10,17 @@
 
 namespace skinwright::behaviour {
 
-inline constexpr std::string_view kDefaultSection = "default";
-inline constexpr std::string_view kBuildSection = "build";
-inline constexpr std::string_view kLastResFileKey = "LastResFile";
+// Each window's section and keys, named by what they hold; the strings are
+// the ones stored files hold, byte for byte.
+inline constexpr std::string_view kViewerSection = "default";
+inline constexpr std::string_view kBuilderSection = "build";
+inline constexpr std::string_view kPacketPathKey = "LastResFile";
 inline constexpr std::string_view kOutputFolderKey = "OutputFolder";
 inline constexpr std::string_view kWorkFolderKey = "WorkFolder";
 // Misspelt on purpose: stored settings files hold the Builder's comments
 // under this key, and a corrected spelling would lose them.
 inline constexpr std::string_view kCommentsKey = "Commnets";
-inline constexpr std::string_view kResToSaveKey = "ResToSave";
+inline constexpr std::string_view kPacketFolderKey = "ResToSave";
 
 // At most this many characters less one come back from a read, as from a
 // file in a one-byte code page.

@@ -5,6 +5,8 @@
 #include "core/codepage.h"
 #include "core/file_names.h"
 #include "core/resource_list.h"
+#include "failure_texts.h"
+#include "file_filters.h"
 #include "folder_chooser.h"
 #include "folders.h"
 #include "settings_file.h"
@@ -29,7 +31,7 @@ std::optional<std::string> ExportFileName(const ResourceEntry& row)
     return Cp1252ToUtf8(PictureFileName(row.Name()));
 }
 
-// A failed file of "Save All ..." is told at once, by its path and " Failed to save".
+// A failed file of "Save All ..." is told at once.
 class ExportMessages : public ExportListener {
 public:
     ExportMessages(std::function<void(const std::string&)> tell, const std::string& folder,
@@ -40,14 +42,14 @@ public:
 
     void SideFileFailed(const std::filesystem::path& target) override
     {
-        tell_(PathToUtf8(target) + " Failed to save");
+        tell_(FailedToSave(PathToUtf8(target)));
         failedSideFiles_.push_back(PathToUtf8(target.filename()));
     }
     void NameLeavesFolder(std::string_view name) override
     {
-        tell_(folder_ + Cp1252ToUtf8(PictureFileName(name)) + " Failed to save");
+        tell_(FailedToSave(folder_ + Cp1252ToUtf8(PictureFileName(name))));
     }
-    void PictureFailed(const std::filesystem::path& target) override { tell_(PathToUtf8(target) + " Failed to save"); }
+    void PictureFailed(const std::filesystem::path& target) override { tell_(FailedToSave(PathToUtf8(target))); }
 
 private:
     std::function<void(const std::string&)> tell_;
@@ -79,13 +81,13 @@ private:
 }  // namespace
 
 Viewer::Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup)
-    : WindowBehaviour(view, dialogs, setup.settingsFile, kDefaultSection, setup.applicationName)
+    : WindowBehaviour(view, dialogs, setup.settingsFile, kViewerSection, setup.applicationName)
     , view_(view)
     , setup_(std::move(setup))
     , programFolder_(PathToUtf8(setup_.programFolder))
     , privateFolder_(setup_.applicationName)
 {
-    LoadState();
+    ReadRemembered(*this, Remembered());
     // A path the field could not hold whole is not opened at all.
     const std::string startPacket = PathToUtf8(setup_.startPacket);
     if (!startPacket.empty() && FitsPathField(startPacket))
@@ -103,17 +105,19 @@ void Viewer::Start()
         view_.SetPathText(packetPath_);
 }
 
-void Viewer::LoadState()
+std::span<const RememberedValue<Viewer>> Viewer::Remembered()
 {
-    packetPath_ = ReadKey(kLastResFileKey, {});
-    outputFolder_ = ReadKey(kOutputFolderKey, PathToUtf8(DefaultFolder()));
+    static const RememberedValue<Viewer> values[] = {
+        {kPacketPathKey, &Viewer::packetPath_, [] { return std::string(); }},
+        {kOutputFolderKey, &Viewer::outputFolder_, [] { return PathToUtf8(DefaultFolder()); }},
+    };
+    return values;
 }
 
 void Viewer::Close()
 {
     reader_.Close();
-    WriteKey(kLastResFileKey, packetPath_);
-    WriteKey(kOutputFolderKey, outputFolder_);
+    WriteRemembered(*this, Remembered());
 }
 
 // Every keystroke in the path field loads, so a packet that cannot be opened
@@ -154,7 +158,7 @@ void Viewer::OnPickPacket()
     request.owner = Window();
     request.defaultExtension = "ezx";
     request.initialName = "*.ezx";
-    request.filter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
+    request.filter = kPacketFilter;
     const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (!chosen.empty())
         OpenPath(PathToUtf8(chosen.front()));
@@ -250,11 +254,11 @@ void Viewer::OnSaveAs()
         request.initialName = SavingFolder() + *fileName;
     else
         request.initialFolder = PathFromUtf8(SavingFolder());
-    request.filter = "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||";
+    request.filter = kPictureFilter;
     request.confirmOverwrite = true;
     const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (!chosen.empty() && !reader_.ExtractResource(row, chosen.front()))
-        Tell(PathToUtf8(chosen.front()) + " Failed to save");
+        Tell(FailedToSave(PathToUtf8(chosen.front())));
     view_.Repaint();
 }
 
@@ -288,7 +292,7 @@ void Viewer::OnSaveAll()
     // The count tells of pictures only; failed side files, each named in its
     // own message already, must not end in a count of none that reads as success.
     if (counts.failures > 0) {
-        Tell(std::to_string(counts.failures) + " of " + std::to_string(counts.rows) + " Failed to save");
+        Tell(FailedOfTotal(counts.failures, counts.rows));
     } else if (!failedSideFiles.empty()) {
         std::string sides = failedSideFiles.front();
         for (std::size_t i = 1; i < failedSideFiles.size(); ++i)

@@ -91,7 +91,8 @@ public:
 
 private:
     void Preview(int row);
-    void LoadState();
+    // The packet path and the output folder, as the settings file keeps them.
+    static std::span<const RememberedValue<Viewer>> Remembered();
     // The packet is closed and the settings written.
     void Close() override;
     void OpenPath(const std::string& path);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,18 @@ class WindowView {
 public:
     virtual ~WindowView() = default;
     virtual WindowHandle Window() = 0;
+};
+
+// A value a window remembers in its section of the settings file: the key,
+// where the window keeps it, what it is when the key is missing, and, for a
+// value not stored as it stands, how it is stored and read back.
+template <class Window>
+struct RememberedValue {
+    std::string_view key;
+    std::string Window::*member;
+    std::string (*whenMissing)();
+    std::string (*stored)(std::string_view) = nullptr;
+    std::string (*readBack)(std::string_view) = nullptr;
 };
 
 class WindowBehaviour {
@@ -36,15 +49,33 @@ protected:
 
     MessageAnswer Tell(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                        MessageIcon icon = MessageIcon::Exclamation);
-    // A key of the window's section of the settings file.
-    std::string ReadKey(std::string_view key, std::string_view defaultValue) const;
-    void WriteKey(std::string_view key, std::string_view value) const;
+    // Every remembered value of the window, read from its section of the
+    // settings file, or written there, in the order given.
+    template <class Window>
+    void ReadRemembered(Window& window, std::span<const RememberedValue<Window>> values) const
+    {
+        for (const RememberedValue<Window>& value : values) {
+            std::string read = ReadKey(value.key, value.whenMissing());
+            window.*value.member = value.readBack != nullptr ? value.readBack(read) : std::move(read);
+        }
+    }
+    template <class Window>
+    void WriteRemembered(const Window& window, std::span<const RememberedValue<Window>> values) const
+    {
+        for (const RememberedValue<Window>& value : values) {
+            const std::string& kept = window.*value.member;
+            WriteKey(value.key, value.stored != nullptr ? value.stored(kept) : kept);
+        }
+    }
 
     WindowHandle Window() const { return window_.Window(); }
     SystemDialogs& Dialogs() const { return dialogs_; }
     const std::string& ApplicationName() const { return applicationName_; }
 
 private:
+    std::string ReadKey(std::string_view key, std::string_view defaultValue) const;
+    void WriteKey(std::string_view key, std::string_view value) const;
+
     WindowView& window_;
     SystemDialogs& dialogs_;
     std::filesystem::path settingsFile_;

@@ -35,16 +35,16 @@ protected:
 
 TEST_F(Settings, FirstRunGivesDefaultsAndAnEmptyValueStaysEmpty)
 {
-    EXPECT_EQ(ReadSetting(path_, kDefaultSection, kOutputFolderKey, "/home/u/"), "/home/u/");
-    ASSERT_TRUE(WriteSetting(path_, kDefaultSection, kOutputFolderKey, ""));
-    EXPECT_EQ(ReadSetting(path_, kDefaultSection, kOutputFolderKey, "/home/u/"), "");
+    EXPECT_EQ(ReadSetting(path_, kViewerSection, kOutputFolderKey, "/home/u/"), "/home/u/");
+    ASSERT_TRUE(WriteSetting(path_, kViewerSection, kOutputFolderKey, ""));
+    EXPECT_EQ(ReadSetting(path_, kViewerSection, kOutputFolderKey, "/home/u/"), "");
 }
 
 TEST_F(Settings, CommentsOfTwoLinesAreStoredAsFourBytes)
 {
-    ASSERT_TRUE(WriteSetting(path_, kBuildSection, kCommentsKey, EncodeComments("a\r\nb")));
+    ASSERT_TRUE(WriteSetting(path_, kBuilderSection, kCommentsKey, EncodeComments("a\r\nb")));
     EXPECT_EQ(test::ReadFile(path_), "[build]\nCommnets=a\x02\x03" "b\n");
-    EXPECT_EQ(DecodeComments(ReadSetting(path_, kBuildSection, kCommentsKey, "")), "a\r\nb");
+    EXPECT_EQ(DecodeComments(ReadSetting(path_, kBuilderSection, kCommentsKey, "")), "a\r\nb");
 }
 
 TEST_F(Settings, AValueWrittenInTheAnsiCodePageComesBackAsUtf8)
@@ -56,7 +56,7 @@ TEST_F(Settings, AValueWrittenInTheAnsiCodePageComesBackAsUtf8)
     };
     for (const auto& [stored, read] : cases) {
         test::WriteFile(path_, "[default]\r\nLastResFile=" + stored + "\r\n");
-        EXPECT_EQ(ReadSetting(path_, kDefaultSection, kLastResFileKey, ""), read) << stored;
+        EXPECT_EQ(ReadSetting(path_, kViewerSection, kPacketPathKey, ""), read) << stored;
     }
 }
 
@@ -81,8 +81,8 @@ TEST_F(Settings, LongValuesComeBackCutTo1023Characters)
         {repeated(e, 1500), repeated(e, 1023)},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(WriteSetting(path_, kDefaultSection, kLastResFileKey, c.written));
-        EXPECT_EQ(ReadSetting(path_, kDefaultSection, kLastResFileKey, ""), c.read) << c.written.size();
+        ASSERT_TRUE(WriteSetting(path_, kViewerSection, kPacketPathKey, c.written));
+        EXPECT_EQ(ReadSetting(path_, kViewerSection, kPacketPathKey, ""), c.read) << c.written.size();
     }
 }
 
@@ -153,8 +153,8 @@ TEST_F(SettingsPlace, TheInstalledProgramsFolderIsNeverThePlaceEvenForRoot)
 TEST_F(SettingsPlace, TheFirstWriteMakesAMissingConfigurationFolder)
 {
     const std::filesystem::path path = home_ / ".config/Skinwright.ini";
-    ASSERT_TRUE(WriteSetting(path, kDefaultSection, kLastResFileKey, "/phone/iconres.ezx"));
-    EXPECT_EQ(ReadSetting(path, kDefaultSection, kLastResFileKey, ""), "/phone/iconres.ezx");
+    ASSERT_TRUE(WriteSetting(path, kViewerSection, kPacketPathKey, "/phone/iconres.ezx"));
+    EXPECT_EQ(ReadSetting(path, kViewerSection, kPacketPathKey, ""), "/phone/iconres.ezx");
 }
 #endif
 

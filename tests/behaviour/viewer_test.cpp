@@ -176,7 +176,7 @@ TEST_F(ViewerTest, SaveAsProposesAFolderThatCanBeWritten)
     const std::string packet = MakePacket({"ok.g", "back.g"});
     for (const Case& c : cases) {
         viewer.reset();
-        WriteSetting(settings, kDefaultSection, kOutputFolderKey, c.rememberedOutput);
+        WriteSetting(settings, kViewerSection, kOutputFolderKey, c.rememberedOutput);
         Open(c.portable, packet);
         view.selected = 1;
         viewer->OnSaveAs();
@@ -261,7 +261,7 @@ TEST_F(ViewerTest, OnlyAFileThatIsAPacketIsTakenAtTheDrag)
     EXPECT_EQ(view.pathText, other);
     EXPECT_EQ(view.rows, std::vector<std::string>{"ok.g"});
     viewer->Finish();
-    EXPECT_EQ(ReadSetting(settings, kDefaultSection, kLastResFileKey, ""), other);
+    EXPECT_EQ(ReadSetting(settings, kViewerSection, kPacketPathKey, ""), other);
 }
 
 TEST_F(ViewerTest, AClickPreviewsTheSelectedRowAndLeavesNoFileBehind)
