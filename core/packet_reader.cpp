@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <utility>
 #include <vector>
 
 #include "byte_order.h"
 #include "replacing_file.h"
+#include "row_order.h"
 
 namespace skinwright {
 namespace {
@@ -138,7 +138,7 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     if (damaged > 0)
         target.FoundDamagedNames(damaged);
 
-    SortRowsByIdOffset();
+    SortRowsByIdOffset(table_);
 
     target.ClearList();
     for (int i = 0; i < table_.header.entryCount; ++i)
@@ -199,45 +199,6 @@ LoadResult PacketReader::ReadIdTable()
     }
     table_.header.entryCount = kept;
     return {};
-}
-
-// Orders the rows by idOffset with the exchange sort packets have always been
-// listed in (it is not stable: equal offsets 1, 1, 0 of rows A, B, C end as
-// C, B, A). The sort runs over small keys; the rows move once at the end.
-void PacketReader::SortRowsByIdOffset()
-{
-    const auto count = static_cast<std::size_t>(table_.header.entryCount);
-    const auto byOffset = [](const ResourceEntry& a, const ResourceEntry& b) { return a.idOffset < b.idOffset; };
-    // Rows already in order stay where they are; so does every packet the writer makes.
-    if (std::is_sorted(table_.rows.begin(), table_.rows.begin() + static_cast<std::ptrdiff_t>(count), byOffset))
-        return;
-    std::array<std::int32_t, kTableCapacity> keys;
-    std::array<std::uint16_t, kTableCapacity> from;
-    for (std::size_t i = 0; i < count; ++i) {
-        keys[i] = table_.rows[i].idOffset;
-        from[i] = static_cast<std::uint16_t>(i);
-    }
-    for (std::size_t i = 0; i < count; ++i)
-        for (std::size_t j = i; j < count; ++j)
-            if (keys[j] < keys[i]) {
-                std::swap(keys[i], keys[j]);
-                std::swap(from[i], from[j]);
-            }
-    // Row i takes the row that stood at from[i]: follow each cycle once.
-    std::bitset<kTableCapacity> placed;
-    for (std::size_t start = 0; start < count; ++start) {
-        if (placed[start])
-            continue;
-        const ResourceEntry first = table_.rows[start];
-        std::size_t at = start;
-        while (from[at] != start) {
-            table_.rows[at] = table_.rows[from[at]];
-            placed[at] = true;
-            at = from[at];
-        }
-        table_.rows[at] = first;
-        placed[at] = true;
-    }
 }
 
 // Copies `length` bytes from a position of the packet into the output,
@@ -306,29 +267,32 @@ RecordStatus PacketReader::FindRecord(int row, std::int64_t& dataAt, std::uint32
     return RecordStatus::Read;
 }
 
-bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
+// The one way out of the packet for a row's picture: its record is found
+// first, and only then is the output made, by `into`, which writes through
+// the copy it is handed.
+template <class Into>
+bool PacketReader::Extract(int row, Into into)
 {
     std::int64_t dataAt = 0;
     std::uint32_t length = 0;
-    return FindRecord(row, dataAt, length, true) == RecordStatus::Read
-           && WriteReplacing(ReplacingFile::Create(output),
-               [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+    if (FindRecord(row, dataAt, length, true) != RecordStatus::Read)
+        return false;
+    return into([&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+}
+
+bool PacketReader::ExtractResource(int row, const std::filesystem::path& output)
+{
+    return Extract(row, [&](auto copy) { return WriteReplacing(ReplacingFile::Create(output), copy); });
 }
 
 bool PacketReader::ExtractResource(int row, const OpenFolder& folder, const std::filesystem::path& name)
 {
-    std::int64_t dataAt = 0;
-    std::uint32_t length = 0;
-    return FindRecord(row, dataAt, length, true) == RecordStatus::Read
-           && WriteReplacing(ReplacingFile::Create(folder, name),
-               [&](BinaryFile& out) { return CopyOut(dataAt, length, out); });
+    return Extract(row, [&](auto copy) { return WriteReplacing(ReplacingFile::Create(folder, name), copy); });
 }
 
 bool PacketReader::ExtractResource(int row, BinaryFile& output)
 {
-    std::int64_t dataAt = 0;
-    std::uint32_t length = 0;
-    return FindRecord(row, dataAt, length, true) == RecordStatus::Read && CopyOut(dataAt, length, output);
+    return Extract(row, [&](auto copy) { return copy(output); });
 }
 
 RecordStatus PacketReader::ReadResource(int row, std::string& bytes)

@@ -74,11 +74,12 @@ private:
     LoadResult ReadIdTable();
     bool ReadNameList(std::int32_t offset, std::int64_t stretch);
     bool CopyOut(std::int64_t from, std::int64_t length, BinaryFile& output);
+    template <class Into>
+    bool Extract(int row, Into into);
     std::int32_t RecordPosition(int row) const;
     // Where the row's picture starts in the packet, and its length; reading
     // ahead for CopyOut when asked.
     RecordStatus FindRecord(int row, std::int64_t& dataAt, std::uint32_t& length, bool readAhead);
-    void SortRowsByIdOffset();
 
     BinaryFile file_;
     std::int64_t fileSize_ = 0;

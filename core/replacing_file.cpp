@@ -1,5 +1,7 @@
 #include "replacing_file.h"
 
+#include "temporaries.h"
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -48,68 +50,6 @@ void TakeOverOwnerAndMode(const std::filesystem::path& target, const std::filesy
     std::filesystem::permissions(temporary, status.permissions(), ignored);
 }
 
-// The temporaries being written, where a signal handler can find them: a
-// few fixed slots, each holding a path only while it is marked taken. A
-// temporary that finds no free slot is still removed on any ordinary end.
-class Temporaries {
-public:
-    static Temporaries& Instance()
-    {
-        static Temporaries temporaries;
-        return temporaries;
-    }
-
-    // The slot that now holds the path, or -1.
-    int Hold(const std::filesystem::path& path)
-    {
-        const auto& native = path.native();
-        if (native.size() >= kPathLength)
-            return -1;
-        for (int i = 0; i < kSlots; ++i) {
-            Slot& slot = slots_[static_cast<std::size_t>(i)];
-            bool expected = false;
-            if (!slot.claimed.compare_exchange_strong(expected, true))
-                continue;
-            std::copy(native.begin(), native.end(), slot.path.begin());
-            slot.path[native.size()] = 0;
-            slot.held.store(true);
-            return i;
-        }
-        return -1;
-    }
-
-    void Release(int index)
-    {
-        if (index < 0)
-            return;
-        Slot& slot = slots_[static_cast<std::size_t>(index)];
-        slot.held.store(false);
-        slot.claimed.store(false);
-    }
-
-    void RemoveAll()
-    {
-        for (Slot& slot : slots_)
-            if (slot.held.exchange(false)) {
-#ifdef _WIN32
-                DeleteFileW(slot.path.data());
-#else
-                ::unlink(slot.path.data());
-#endif
-            }
-    }
-
-private:
-    static constexpr int kSlots = 8;
-    static constexpr std::size_t kPathLength = 4096;
-    struct Slot {
-        std::atomic<bool> claimed{false};
-        std::atomic<bool> held{false};
-        std::array<std::filesystem::path::value_type, kPathLength> path{};
-    };
-    std::array<Slot, kSlots> slots_;
-};
-
 // While a temporary is made and recorded, the signals that end the program
 // wait: one that came between the two would leave the file behind.
 class EndingSignalsDeferred {
@@ -140,11 +80,6 @@ private:
 };
 
 }  // namespace
-
-void RemoveTemporariesNow()
-{
-    Temporaries::Instance().RemoveAll();
-}
 
 ReplacingFile ReplacingFile::Create(const std::filesystem::path& target)
 {
