@@ -5,23 +5,23 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
+#include <utility>
+#include <variant>
+
+#include "descriptor_file.h"
+#include "memory_file.h"
+#include "stream_file.h"
 
 namespace skinwright {
 
 // A file is a stream of the C library, or (for the files of an OpenFolder,
 // read or written in large pieces) a plain descriptor of the system, or bytes
-// in memory.
+// in memory: each a type of its own, behind the same calls.
 class BinaryFile {
 public:
     BinaryFile() = default;
-    BinaryFile(BinaryFile&& other) noexcept;
-    // Closes the file held so far.
-    BinaryFile& operator=(BinaryFile&& other) noexcept;
-    ~BinaryFile();
 
     // Opens an existing regular file for reading. Folders, FIFOs and devices
     // are refused before they are opened, so opening never blocks.
@@ -33,7 +33,7 @@ public:
     // 0; writes overwrite them or make them longer. They must outlive it.
     static BinaryFile InMemory(std::string& bytes);
 
-    bool IsOpen() const { return file_ != nullptr || memory_ != nullptr || descriptor_ >= 0; }
+    bool IsOpen() const;
     explicit operator bool() const { return IsOpen(); }
 
     // Reads and writes go straight between the caller's buffer and the
@@ -61,20 +61,30 @@ public:
 
 private:
     friend class OpenFolder;
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
+    // No file: every call fails.
+    struct ClosedFile {
+        bool IsOpen() const { return false; }
+        void DisableBuffering() {}
+        std::int64_t Size() const { return -1; }
+        bool Seek(std::int64_t) { return false; }
+        std::size_t Read(void*, std::size_t) { return 0; }
+        std::size_t ReadAt(std::int64_t, void*, std::size_t) { return 0; }
+        std::size_t ReadOnce(void*, std::size_t) { return 0; }
+        bool Write(const void*, std::size_t) { return false; }
+        bool Close() { return false; }
+        bool CloseDurably() { return false; }
     };
-    explicit BinaryFile(std::FILE* file) : file_(file) {}
-    explicit BinaryFile(int descriptor) : descriptor_(descriptor) {}
-    // The file's descriptor, or -1 for bytes in memory.
-    int Descriptor() const;
-    void CloseDescriptor();
+    using Kinds = std::variant<ClosedFile, StreamFile, MemoryFile
+#ifndef _WIN32
+                               , DescriptorFile
+#endif
+                               >;
+    template <class Kind>
+    explicit BinaryFile(Kind file) : file_(std::move(file))
+    {
+    }
 
-    std::unique_ptr<std::FILE, Closer> file_;
-    int descriptor_ = -1;  // when there is no stream
-    std::string* memory_ = nullptr;
-    std::size_t position_ = 0;  // in memory_
-    bool failed_ = false;
+    Kinds file_;
 };
 
 // A fresh name for a temporary file, hidden where a leading dot hides files.

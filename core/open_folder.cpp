@@ -79,7 +79,7 @@ BinaryFile OpenFolder::CreateTemporary(std::filesystem::path& created) const
             if (descriptor < 0)
                 continue;
             created = std::move(candidate);
-            return BinaryFile(descriptor);
+            return BinaryFile(DescriptorFile(descriptor));
         }
         return {};
     }
@@ -157,7 +157,7 @@ BinaryFile OpenFolder::OpenRegularFile(const std::filesystem::path& name) const
         : ::open((path_ / name).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return {};
-    BinaryFile file(descriptor);
+    BinaryFile file{DescriptorFile(descriptor)};
     struct stat facts {};
     if (::fstat(descriptor, &facts) != 0 || !S_ISREG(facts.st_mode))
         return {};
