@@ -228,5 +228,50 @@ TEST_F(BuilderTest, CommentsThatCannotBeStoredAreRefusedBeforeTheSaveDialog)
     EXPECT_FALSE(std::filesystem::exists(folder / "built.ezx"));
 }
 
+// What the user is asked: several GIFs from the work folder, and where to
+// save a packet, with a question before an existing one is replaced.
+TEST_F(BuilderTest, TheFileDialogsAskForPicturesAndForAPacket)
+{
+    builder.OnAddResource();
+    builder.AddPictures(Pictures({"a.gif"}));
+    builder.GeneratePacket();
+    ASSERT_EQ(dialogs.FileCalls().size(), 2u);
+    const FileRequest& pick = dialogs.FileCalls()[0].request;
+    EXPECT_FALSE(pick.save);
+    EXPECT_TRUE(pick.multiSelect);
+    EXPECT_EQ(pick.initialFolder, folder.Path() / "");
+    EXPECT_EQ(pick.initialName, "*.gif");
+    EXPECT_EQ(pick.filter, "GIF File(*.gif)|*.gif|");
+    EXPECT_EQ(pick.owner, view.Window());
+    const FileRequest& save = dialogs.FileCalls()[1].request;
+    EXPECT_TRUE(save.save);
+    EXPECT_TRUE(save.confirmOverwrite);
+    EXPECT_EQ(save.defaultExtension, "ezx");
+    EXPECT_EQ(save.initialName, "iconres.ezx");
+    EXPECT_EQ(save.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
+    EXPECT_EQ(save.owner, view.Window());
+}
+
+// A window destroyed without being closed first still writes what it
+// remembers, and the next one opens showing it.
+TEST(BuilderSettingsTest, AreWrittenWhenTheWindowGoesAndShownByTheNext)
+{
+    test::TempFolder folder;
+    const std::filesystem::path settings = folder / "Skinwright.ini";
+    ScriptedDialogs dialogs;
+    {
+        ScriptedBuilderView view;
+        Builder builder(view, dialogs, BuilderSetup{settings, "Skinwright"});
+        view.workFolderText = "/themes/work/";
+        view.commentsText = "first\r\nsecond";
+        builder.TakeBoxTexts();
+    }
+    ScriptedBuilderView view;
+    Builder builder(view, dialogs, BuilderSetup{settings, "Skinwright"});
+    builder.FillBoxes();
+    EXPECT_EQ(view.workFolderText, "/themes/work/");
+    EXPECT_EQ(view.commentsText, "first\r\nsecond");
+}
+
 }  // namespace
 }  // namespace skinwright::behaviour

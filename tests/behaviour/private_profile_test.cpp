@@ -71,6 +71,15 @@ TEST_F(PrivateProfile, NamesWrittenWithSpacesAroundThemAreWrittenWithout)
     EXPECT_EQ(Contents(), "[#]\nLastResFile=/b.ezx\n");
 }
 
+// A key another program wrote with spaces around it is the same key: its
+// line is replaced, not joined by a second one.
+TEST_F(PrivateProfile, AKeyStoredWithSpacesAroundItIsReplaced)
+{
+    Put("[build]\n WorkFolder\t= /old/\nCommnets=x\n");
+    ASSERT_TRUE(WriteProfileString(path_, "build", "WorkFolder", "/new/"));
+    EXPECT_EQ(Contents(), "[build]\nWorkFolder=/new/\nCommnets=x\n");
+}
+
 TEST_F(PrivateProfile, WriteReplacesTheValueAndKeepsEverythingElse)
 {
     Put("; mine\r\n[default]\r\nlastresfile=old\r\nOther=1\r\n\r\n[build]\r\nWorkFolder=/w/\r\n");

@@ -406,5 +406,53 @@ TEST_F(ViewerTest, ASelectionMovedByTheKeyboardIsPreviewed)
     EXPECT_EQ(view.pictures.size(), 3u);
 }
 
+// What the user is asked for: a packet, and where to save a picture, with a
+// question before a file is replaced; a name that would leave its folder is
+// not proposed, the folder is.
+TEST_F(ViewerTest, TheFileDialogsAskForAPacketAndWhereToSaveAPicture)
+{
+    Open();
+    viewer->OnPickPacket();
+    ASSERT_EQ(dialogs.FileCalls().size(), 1u);
+    const FileRequest& pick = dialogs.FileCalls()[0].request;
+    EXPECT_FALSE(pick.save);
+    EXPECT_EQ(pick.owner, view.Window());
+    EXPECT_EQ(pick.initialName, "*.ezx");
+    EXPECT_EQ(pick.defaultExtension, "ezx");
+    EXPECT_EQ(pick.filter, "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||");
+
+    view.SetPathText(MakePacket({"ok.g", "sub/evil.g"}));
+    const std::pair<int, std::string> cases[] = {{0, program + "ok.gif"}, {1, ""}};
+    for (const auto& [row, proposed] : cases) {
+        view.selected = row;
+        viewer->OnSaveAs();
+        const FileRequest& save = dialogs.FileCalls().back().request;
+        EXPECT_TRUE(save.save);
+        EXPECT_TRUE(save.confirmOverwrite);
+        EXPECT_EQ(save.owner, view.Window());
+        EXPECT_EQ(save.defaultExtension, "gif");
+        EXPECT_EQ(save.filter, "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||");
+        EXPECT_EQ(save.initialName, proposed);
+        EXPECT_EQ(save.initialFolder, proposed.empty() ? std::filesystem::path(program) : std::filesystem::path());
+    }
+}
+
+// A Viewer destroyed without being closed first still writes what it
+// remembers, and takes its private folder, dragged pictures and all, along.
+TEST_F(ViewerTest, WhenTheViewerGoesItsSettingsAreWrittenAndItsPrivateFolderIsGone)
+{
+    Open();
+    const std::string packet = MakePacket({"ok.g"});
+    view.SetPathText(packet);
+    view.selected = 0;
+    const std::optional<std::filesystem::path> dragged = viewer->ExportForDrag();
+    ASSERT_TRUE(dragged);
+    const std::filesystem::path privateFolder = dragged->parent_path().parent_path();
+    ASSERT_TRUE(std::filesystem::exists(*dragged));
+    viewer.reset();
+    EXPECT_FALSE(std::filesystem::exists(privateFolder));
+    EXPECT_EQ(ReadSetting(settings, kViewerSection, kPacketPathKey, ""), packet);
+}
+
 }  // namespace
 }  // namespace skinwright::behaviour

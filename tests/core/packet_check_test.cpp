@@ -26,6 +26,8 @@ TEST(CheckPacketLayout, FindsEachPlantedFault)
     } cases[] = {
         {"upper-case digits", [](std::string& p) { p.replace(16, 8, "0000004C"); },
             "text header: the header offset is not 8 lower-case hexadecimal digits"},
+        {"first digit", [](std::string& p) { p[16] = 'g'; },
+            "text header: the header offset is not 8 lower-case hexadecimal digits"},
         {"no v1.00", [](std::string& p) { p.replace(10, 5, "v2.00"); },
             "text header: does not begin with \"motoskin\", a blank line and \"v1.00\""},
         {"packet magic", [](std::string& p) { PutLe32(p, 64, 1); },

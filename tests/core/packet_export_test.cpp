@@ -56,6 +56,24 @@ TEST(ExportPacket, FilesInTheWayAreReplacedOrRefusedOneByOne)
     EXPECT_EQ((std::vector<std::string>{"back.gif", "hashtable", "headerfile", "ok.gif"}), ListFolder(out));
 }
 
+// A side file that cannot be written is counted apart from the pictures,
+// so that whoever exports can say that the export is not whole.
+TEST(ExportPacket, ASideFileThatCannotBeWrittenIsCounted)
+{
+    const TempFolder folder;
+    WriteFile(folder / "iconres.ezx", WorkedExamplePacket());
+    const std::filesystem::path out = EmptyFolder(folder, "out");
+    std::filesystem::create_directories(out / "hashtable");
+    PacketReader reader;
+    RecordingTarget target;
+    ASSERT_TRUE(reader.LoadPacket(folder / "iconres.ezx", target));
+    CountingListener listener;
+    const ExportCounts counts = ExportPacket(reader, out, listener);
+    EXPECT_EQ(1, counts.sideFileFailures);
+    EXPECT_EQ(0, counts.failures);
+    EXPECT_EQ(std::vector<std::string>{"hashtable"}, listener.failed);
+}
+
 #ifdef _WIN32
 // On a busy Desktop, Explorer opens each new picture for a moment, without
 // letting it be replaced: every picture is written all the same.
