@@ -58,9 +58,14 @@ void PacketReader::Close()
     loaded_ = false;
 }
 
+// The buffers keep their memory for the next load, which a path typed
+// into the Viewer sets off at every keystroke.
 void PacketReader::Reset()
 {
-    Close();
+    file_ = BinaryFile();
+    nameList_.clear();
+    aheadAt_ = -1;
+    loaded_ = false;
     table_.headerOffset = 0;
     table_.header = PacketHeader{};
 }

@@ -65,10 +65,11 @@ public:
     bool IsLoaded() const { return loaded_; }
     const ResourceTable& Table() const { return table_; }
     std::int64_t FileSize() const { return fileSize_; }
+    // Closes the packet and gives the memory of its buffers back.
     void Close();
 
 private:
-    // Closes the packet and forgets its header values.
+    // Closes the packet and forgets its header values, for another load.
     void Reset();
     LoadResult Parse(LoadTarget& target);
     LoadResult ReadIdTable();

@@ -58,7 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const bool clean = skinwright::CheckPacketLayout(bytes).empty();
 
+    // The input as a packet of exactly its size; the outputs keep their
+    // memory from one run to the next.
     std::string packet(bytes);
+    static std::string picture;
+    static std::string headerFile;
+    static std::string hashTable;
     skinwright::fuzz::QuietTarget target;
     const bool loaded = static_cast<bool>(reader.Load(skinwright::BinaryFile::InMemory(packet), target));
     if (clean) {
@@ -76,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int count = reader.Table().Count();
     // One past the last row too: that extraction must be refused.
     for (int row = 0; row <= count; ++row) {
-        std::string picture;
+        picture.clear();
         skinwright::BinaryFile out = skinwright::BinaryFile::InMemory(picture);
         const bool extracted = reader.ExtractResource(row, out);
         if (!clean)
@@ -87,10 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(picture == RecordAt(bytes, HeaderOf(bytes), dataOffset), "extracted other bytes");
         }
     }
-    std::string headerFile;
+    headerFile.clear();
     skinwright::BinaryFile headerOut = skinwright::BinaryFile::InMemory(headerFile);
     const bool headerWritten = reader.WriteHeaderFile(headerOut);
-    std::string hashTable;
+    hashTable.clear();
     skinwright::BinaryFile hashOut = skinwright::BinaryFile::InMemory(hashTable);
     reader.WriteHashTable(hashOut);
     if (clean)

@@ -54,10 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     skinwright::PacketPlan plan;
     std::string packet;
-    skinwright::BinaryFile out = skinwright::BinaryFile::InMemory(packet);
     skinwright::WriteResult written = skinwright::PlanPacket(*table, comment.comment, pictures, plan);
-    if (written)
+    if (written) {
+        // Made at its planned size at once, so that a read past its end is
+        // one past the memory too, and seen.
+        std::size_t planned = static_cast<std::uint32_t>(table->header.dataAreaOffset);
+        for (const std::uint32_t length : plan.lengths)
+            planned += skinwright::kRecordHeaderSize + length;
+        packet.reserve(planned);
+        skinwright::BinaryFile out = skinwright::BinaryFile::InMemory(packet);
         written = skinwright::WritePacket(*table, plan, pictures, out);
+    }
     if (!written) {
         Require(!written.what.empty(), "was refused without a message");
         return 0;
@@ -76,7 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     Require(!target.warned, "loads as damaged");
     int kept = 0;
-    std::string picture;
+    // The outputs keep their memory from one run to the next.
+    static std::string picture;
+    static std::string extracted;
     for (int i = 0; i < table->Count(); ++i) {
         const skinwright::ResourceEntry& row = table->rows[static_cast<std::size_t>(i)];
         if (row.id == skinwright::kEmptyRowId)
@@ -86,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(reader.ReadResource(kept, picture) == skinwright::RecordStatus::Read
                     && picture == pictures.pictures[static_cast<std::size_t>(i)],
             "gave back other picture bytes");
-        std::string extracted;
+        extracted.clear();
         skinwright::BinaryFile extractedOut = skinwright::BinaryFile::InMemory(extracted);
         Require(reader.ExtractResource(kept, extractedOut) && extracted == picture, "extracted other picture bytes");
         ++kept;
