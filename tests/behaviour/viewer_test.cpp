@@ -16,6 +16,7 @@
 #include "core/packet.h"
 #include "core/resource_list.h"
 #include "tests/support/files.h"
+#include "tests/support/picture_packets.h"
 #include "tests/support/pictures.h"
 
 namespace skinwright::behaviour {
@@ -86,42 +87,13 @@ protected:
     }
 
     // A packet of pictures under the given names, in this order; picture i
-    // is Picture(40 + i, i). A name the writer refuses (one that could leave
-    // a folder) goes in under a stand-in of the same length, which is then
-    // replaced in the packet's bytes together with its id, as a stranger's
-    // packet would hold it.
+    // is Picture(40 + i, i).
     std::string MakePacket(const std::vector<std::string>& names, const std::string& fileName = "iconres.ezx")
     {
-        const std::filesystem::path work = test::EmptyFolder(folder, "pictures");
-        ResourceTable table;
-        std::vector<std::pair<std::string, std::string>> standIns;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            std::string name = names[i];
-            if (!IsSafeExportName(name)) {
-                std::string standIn = name;
-                std::replace(standIn.begin(), standIn.end(), '/', '_');
-                std::replace(standIn.begin(), standIn.end(), '.', name.find('/') == std::string::npos ? 'x' : '.');
-                standIns.emplace_back(standIn, name);
-                name = standIn;
-            }
-            test::WriteFile(work / (name + "if"), test::Picture(40 + i, static_cast<unsigned>(i)));
-            EXPECT_TRUE(AddRow(table, name, NameHash(name)));
-        }
         const std::filesystem::path path = folder / fileName;
-        EXPECT_TRUE(GeneratePacketFile(table, "test", work, path));
-        std::string bytes = test::ReadFile(path);
-        for (const auto& [standIn, name] : standIns) {
-            bytes.replace(bytes.find("\n" + standIn + "\n"), standIn.size() + 2, "\n" + name + "\n");
-            const auto le = [](std::uint32_t value) {
-                return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
-                                   static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
-            };
-            bytes.replace(bytes.find(le(NameHash(standIn))), 4, le(NameHash(name)));
-        }
-        test::WriteFile(path, bytes);
+        test::MakePacket(path, names, [](std::size_t i) { return test::Picture(40 + i, static_cast<unsigned>(i)); });
         return path.string();
     }
-
 
     test::TempFolder folder;
     std::string program = (folder / "program").string() + "/";

@@ -2,6 +2,7 @@
 
 #include "core/name_hash.h"
 #include "core/packet_format.h"
+#include "files.h"
 #include "packet_bytes.h"
 
 namespace skinwright::test {
@@ -30,6 +31,15 @@ std::string PacketOfPictures(std::string_view comment, const std::vector<PacketP
         HandMadePacket(nameList, nameListOffset, static_cast<std::uint32_t>(rows.size()), table, dataArea);
     packet.replace(kCommentAt, comment.size(), comment);
     return packet;
+}
+
+void MakePacket(const std::filesystem::path& path, const std::vector<std::string>& names,
+                const std::function<std::string(std::size_t row)>& pictureOf)
+{
+    std::vector<PacketPicture> rows;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        rows.push_back(Named(names[i], pictureOf(i)));
+    WriteFile(path, PacketOfPictures("test", rows));
 }
 
 }  // namespace skinwright::test

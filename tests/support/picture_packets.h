@@ -3,7 +3,10 @@
 // pictures, or an id its name does not hash to.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +24,11 @@ PacketPicture Named(std::string name, std::string picture);
 
 // The packet of the rows in this order, with the comment (no CRs).
 std::string PacketOfPictures(std::string_view comment, const std::vector<PacketPicture>& rows);
+
+// Writes the packet of these names, in this order, with the comment "test",
+// row i holding pictureOf(i); names the writer would refuse as well, each
+// with its own hash as id, as a stranger's packet would hold them.
+void MakePacket(const std::filesystem::path& path, const std::vector<std::string>& names,
+                const std::function<std::string(std::size_t row)>& pictureOf);
 
 }  // namespace skinwright::test

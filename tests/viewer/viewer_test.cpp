@@ -18,6 +18,7 @@
 #include "platform/modal.h"
 #include "behaviour/scripted_dialogs.h"
 #include "res/templates/dialog_templates.h"
+#include "tests/support/picture_packets.h"
 #include "tests/window_test_files.h"
 #include "viewer/viewer_dialog.h"
 
@@ -39,13 +40,6 @@ using test::WriteAll;
 
 const QString kDemoTheme = QStringLiteral(SKINWRIGHT_DEMO_THEME);
 
-QByteArray Le32(std::uint32_t value)
-{
-    unsigned char bytes[4];
-    WriteLe32(bytes, value);
-    return QByteArray(reinterpret_cast<const char*>(bytes), 4);
-}
-
 class ViewerTest : public ::testing::Test {
 protected:
     ViewerTest()
@@ -62,39 +56,25 @@ protected:
         return *viewer;
     }
 
-    // A packet of demo pictures under the given names, in this order. A name
-    // the writer refuses (one that could leave a folder) goes in under a
-    // stand-in of the same length and is then put into the packet's bytes,
-    // with its own id, as a stranger's packet would hold it.
+    // A packet of demo pictures under the given names, in this order, each
+    // picture also in the work folder under its export name where it can be
+    // (the first of a name given twice).
     QString MakePacket(const QStringList& names, const QString& fileName = "iconres.ezx")
     {
         const QStringList demo = QDir(kDemoTheme).entryList({"*.gif"}, QDir::Files, QDir::Name);
-        ResourceTable table;
-        QList<std::pair<std::string, std::string>> standIns;
+        std::vector<std::string> rows;
         for (int i = 0; i < names.size(); ++i) {
-            std::string name = names[i].toStdString();
-            if (!IsSafeExportName(name)) {
-                std::string standIn = name;
-                std::replace(standIn.begin(), standIn.end(), '/', '_');
-                std::replace(standIn.begin(), standIn.end(), '.', name.find('/') == std::string::npos ? 'x' : '.');
-                standIns.append({standIn, name});
-                name = standIn;
-            }
-            const QString picture = work + "/" + QString::fromStdString(name) + "if";
+            rows.push_back(names[i].toStdString());
+            if (!IsSafeExportName(rows.back()) || names.indexOf(names[i]) < i)
+                continue;
+            const QString picture = work + "/" + names[i] + "if";
             QFile::remove(picture);
             QFile::copy(kDemoTheme + "/" + demo[i % demo.size()], picture);
-            EXPECT_TRUE(AddRow(table, name, NameHash(name)));
         }
         const QString path = root.filePath(fileName);
-        EXPECT_TRUE(GeneratePacketFile(table, "test", work.toStdString(), path.toStdString()));
-        if (!standIns.isEmpty()) {
-            QByteArray bytes = ReadAll(path);
-            for (const auto& [standIn, name] : standIns) {
-                bytes.replace(QByteArray::fromStdString("\n" + standIn + "\n"), QByteArray::fromStdString("\n" + name + "\n"));
-                bytes.replace(Le32(NameHash(standIn)), Le32(NameHash(name)));
-            }
-            WriteAll(path, bytes);
-        }
+        test::MakePacket(path.toStdString(), rows, [&](std::size_t i) {
+            return ReadAll(kDemoTheme + "/" + demo[static_cast<int>(i) % demo.size()]).toStdString();
+        });
         return path;
     }
 

@@ -2,9 +2,15 @@
 
 #include <commctrl.h>
 
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "res/templates/dialog_templates.h"
+#include "win32/dropped_files.h"
 #include "win32/image_text_button.h"
 #include "win32/memory_template.h"
 #include "win32/win32_system_dialogs.h"
@@ -147,6 +153,88 @@ TEST(ButtonPictures, TheBottomLeftColourIsLeftOutAndTheDisabledPictureHasThreeCo
     EXPECT_EQ(PixelsOf(disabled, 5), (std::vector<COLORREF>{face, light, GetSysColor(COLOR_BTNSHADOW), light, face}));
     for (HBITMAP bitmap : {picture, target, disabled})
         DeleteObject(bitmap);
+}
+
+// A CF_HDROP block as a drop hands it over: a DROPFILES header naming the
+// offset of the names and their kind, the bytes `before` the names, then
+// the names' bytes.
+std::vector<std::byte> DropBlock(DWORD offset, bool wide, const std::string& before, const void* names,
+                                 std::size_t size)
+{
+    DROPFILES header = {};
+    header.pFiles = offset;
+    header.fWide = wide ? TRUE : FALSE;
+    std::vector<std::byte> block(sizeof header + before.size() + size);
+    std::memcpy(block.data(), &header, sizeof header);
+    std::memcpy(block.data() + sizeof header, before.data(), before.size());
+    std::memcpy(block.data() + sizeof header + before.size(), names, size);
+    return block;
+}
+
+std::vector<std::byte> WideDrop(const std::wstring& names, DWORD offset = sizeof(DROPFILES),
+                                const std::string& before = "")
+{
+    return DropBlock(offset, true, before, names.data(), names.size() * sizeof(wchar_t));
+}
+
+std::vector<std::byte> AnsiDrop(const std::string& names)
+{
+    return DropBlock(sizeof(DROPFILES), false, "", names.data(), names.size());
+}
+
+// Whatever a drop hands over, only the names wholly inside its block come
+// out, and nothing past the block is read.
+TEST(DroppedFiles, OnlyNamesWhollyInsideTheBlockAreRead)
+{
+    using namespace std::string_literals;
+    const DroppedFiles both = {L"C:\\a.gif", L"C:\\b.gif"};
+    const DroppedFiles first = {L"C:\\a.gif"};
+    std::vector<std::byte> halfCharacter = WideDrop(L"C:\\a.gif\0C:\\b"s);
+    halfCharacter.push_back(std::byte{'g'});
+    const struct {
+        const char* what;
+        std::vector<std::byte> block;
+        DroppedFiles files;
+    } cases[] = {
+        {"wide names", WideDrop(L"C:\\a.gif\0C:\\b.gif\0\0"s), both},
+        {"ANSI names", AnsiDrop("C:\\a.gif\0C:\\b.gif\0\0"s), both},
+        {"names further on than the header's end", WideDrop(L"C:\\a.gif\0\0"s, sizeof(DROPFILES) + 4, "junk"), first},
+        {"wide names at an odd offset", WideDrop(L"C:\\a.gif\0\0"s, sizeof(DROPFILES) + 1, "j"), first},
+        {"a block shorter than its header", std::vector<std::byte>(sizeof(DROPFILES) - 1), {}},
+        {"an offset past the block", WideDrop(L"C:\\a.gif\0\0"s, 4096), {}},
+        {"an offset at the block's end", WideDrop(L""s, sizeof(DROPFILES)), {}},
+        {"an offset inside the header", WideDrop(L"C:\\a.gif\0\0"s, 4), {}},
+        {"the largest offset", WideDrop(L"C:\\a.gif\0\0"s, 0xFFFFFFFF), {}},
+        {"a last name without its NUL", WideDrop(L"C:\\a.gif\0C:\\b.gif"s), first},
+        {"a list without its empty name", WideDrop(L"C:\\a.gif\0C:\\b.gif\0"s), both},
+        {"half a wide character at the end", halfCharacter, first},
+        {"an ANSI name without its NUL", AnsiDrop("C:\\a.gif"s), {}},
+        {"an empty list", WideDrop(L"\0\0"s), {}},
+        {"names after the empty name", WideDrop(L"\0C:\\a.gif\0\0"s), {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FilesInDropBlock(c.block.data(), c.block.size()), c.files) << c.what;
+}
+
+HGLOBAL GlobalCopy(const std::vector<std::byte>& block)
+{
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block.size());
+    std::memcpy(GlobalLock(memory), block.data(), block.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// The medium of a drop is read within its own size.
+TEST(DroppedFiles, AGlobalBlockIsReadWithinItsSize)
+{
+    using namespace std::string_literals;
+    const HGLOBAL whole = GlobalCopy(WideDrop(L"C:\\a.gif\0C:\\b.gif\0\0"s));
+    EXPECT_EQ(FilesInDrop(whole), (DroppedFiles{L"C:\\a.gif", L"C:\\b.gif"}));
+    const HGLOBAL cut = GlobalCopy(WideDrop(L"C:\\a.gif"s));
+    EXPECT_EQ(FilesInDrop(cut), DroppedFiles());
+    for (HGLOBAL memory : {whole, cut})
+        GlobalFree(memory);
+    EXPECT_EQ(FilesInDrop(nullptr), DroppedFiles());
 }
 
 }  // namespace
