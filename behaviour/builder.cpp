@@ -14,11 +14,10 @@
 #include "folders.h"
 #include "picture_picker.h"
 #include "settings_file.h"
+#include "shown_controls.h"
 
 namespace skinwright::behaviour {
 namespace {
-
-constexpr std::size_t kWorkFolderLimit = 1024;
 
 // Why a picked or dropped file did not become a resource, in a user's words.
 std::string RefusalReason(AddStatus status)
@@ -125,7 +124,7 @@ void Builder::OnChooseWorkFolder()
         return;
     const std::filesystem::path chosen = chooser.GetPath();
     const std::string folder = EnsureTrailingSeparator(PathToUtf8(chosen));
-    if (IsNetworkPath(chosen) || Utf8PrefixLength(folder, kWorkFolderLimit) < folder.size())
+    if (IsNetworkPath(chosen) || Utf8PrefixLength(folder, static_cast<std::size_t>(kWorkFolderLimit)) < folder.size())
         return;
     workFolder_ = folder;
     view_.SetWorkFolderText(folder);

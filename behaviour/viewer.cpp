@@ -10,16 +10,14 @@
 #include "folder_chooser.h"
 #include "folders.h"
 #include "settings_file.h"
+#include "shown_controls.h"
 
 namespace skinwright::behaviour {
 namespace {
 
-// The path field holds this many characters.
-constexpr std::size_t kPathLimit = 1024;
-
 bool FitsPathField(const std::string& path)
 {
-    return Utf8PrefixLength(path, kPathLimit) == path.size();
+    return Utf8PrefixLength(path, static_cast<std::size_t>(kPathFieldLimit)) == path.size();
 }
 
 // The file a row is exported under (UTF-8), or none when its name could

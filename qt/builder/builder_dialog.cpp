@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "behaviour/shown_controls.h"
 #include "platform/multi_line_edit.h"
 #include "platform/paths.h"
 #include "platform/qt_system_dialogs.h"
@@ -20,8 +21,6 @@ namespace {
 
 using namespace templates::builder;
 
-constexpr int kWorkFolderLimit = 1024;
-constexpr int kCommentsLimit = 8192;
 
 platform::TemplateOptions BuilderControls()
 {
@@ -40,14 +39,14 @@ BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* par
     , list_(ControlAs<platform::ReportListView>(kResourceList))
     , generateButton_(ControlAs<shell::ImageTextButton>(kGenerateButton))
     , workFolderBox_(ControlAs<QLineEdit>(kWorkFolderBox))
-    , rows_(new shell::ResourceListModel(QStringLiteral("Resource Name"), this))
+    , rows_(new shell::ResourceListModel(behaviour::kBuilderColumns, this))
     , builder_(std::make_unique<behaviour::Builder>(
           static_cast<behaviour::BuilderView&>(*this), environment_.dialogs,
           behaviour::BuilderSetup{platform::ToFileSystemPath(environment_.settingsPath),
                                   environment_.applicationName.toStdString()}))
 {
-    workFolderBox_->setMaxLength(kWorkFolderLimit);
-    commentsBox_->SetTextLimit(kCommentsLimit);
+    workFolderBox_->setMaxLength(behaviour::kWorkFolderLimit);
+    commentsBox_->SetTextLimit(behaviour::kCommentsLimit);
     builder_->FillBoxes();
     // Connected after filling the box, so the loaded comments stay as loaded.
     connect(commentsBox_, &QPlainTextEdit::textChanged, this,

@@ -2,23 +2,20 @@
 
 #include <utility>
 
-#include "platform/paths.h"
 
 namespace skinwright::shell {
 namespace {
 
-const char* const kNumberHeadings[] = {"Resource ID", "ID Offset", "Data Offset"};
-
-QString HexText(std::uint32_t value)
+QString Text(std::string_view utf8)
 {
-    return QString::fromStdString(FormatHex32(value));
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 }  // namespace
 
-ResourceListModel::ResourceListModel(QString firstHeading, QObject* parent)
+ResourceListModel::ResourceListModel(const behaviour::ListColumns& columns, QObject* parent)
     : QAbstractTableModel(parent)
-    , firstHeading_(std::move(firstHeading))
+    , columns_(columns)
 {
     rows_.reserve(kTableCapacity);
 }
@@ -41,17 +38,7 @@ void ResourceListModel::EndFilling()
 
 QString ResourceListModel::CellText(int row, int column) const
 {
-    const ResourceEntry& entry = rows_[static_cast<std::size_t>(row)];
-    switch (column) {
-    case kName:
-        return platform::DisplayName(entry.Name());
-    case kResourceId:
-        return HexText(entry.id);
-    case kIdOffset:
-        return HexText(static_cast<std::uint32_t>(entry.idOffset));
-    default:
-        return HexText(static_cast<std::uint32_t>(entry.dataOffset));
-    }
+    return Text(behaviour::CellText(rows_[static_cast<std::size_t>(row)], column));
 }
 
 int ResourceListModel::rowCount(const QModelIndex& parent) const
@@ -80,7 +67,7 @@ QVariant ResourceListModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return section == kName ? firstHeading_ : QString::fromLatin1(kNumberHeadings[section - 1]);
+        return Text(columns_[static_cast<std::size_t>(section)].heading);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};

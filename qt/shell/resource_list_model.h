@@ -1,5 +1,5 @@
-// The rows a resource list shows, in four columns: name, id, name offset and
-// data offset. It keeps a copy of the rows it was filled with and formats a
+// The rows a resource list shows, in the four columns both front ends show:
+// name, id, name offset and data offset. It keeps a copy of the rows it was filled with and formats a
 // cell only when it is drawn; it changes only when it is filled again.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include "behaviour/shown_controls.h"
 #include "core/packet_format.h"
 
 namespace skinwright::shell {
@@ -19,7 +20,9 @@ public:
     enum Column { kName, kResourceId, kIdOffset, kDataOffset, kColumnCount };
 
     // The name column's heading differs between the windows.
-    explicit ResourceListModel(QString firstHeading, QObject* parent = nullptr);
+    explicit ResourceListModel(const behaviour::ListColumns& columns, QObject* parent = nullptr);
+
+    const behaviour::ListColumns& Columns() const { return columns_; }
 
     // A load fills the list between these two: rows in order, then shown at once.
     void BeginFilling();
@@ -37,7 +40,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    QString firstHeading_;
+    const behaviour::ListColumns& columns_;
     std::vector<ResourceEntry> rows_;
 };
 

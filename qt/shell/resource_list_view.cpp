@@ -13,9 +13,6 @@
 namespace skinwright::shell {
 namespace {
 
-constexpr int kNameWidth = 200;
-constexpr int kNumberWidth = 80;
-
 // What the widest "0x%08X" text needs: its width rounded up, as the item
 // delegate lays it out, the delegate's text margin on either side, and the
 // grid line. Digits differ by fractions of a pixel that a whole-pixel width
@@ -42,11 +39,11 @@ void SetUpResourceList(QTableView& list, ResourceListModel& model)
     list.horizontalHeader()->setHighlightSections(false);
     list.setContextMenuPolicy(Qt::NoContextMenu);
 
-    list.setColumnWidth(ResourceListModel::kName, kNameWidth);
-    const int numberWidth = std::max(kNumberWidth, WidestNumberWidth(list));
-    for (const int column :
-         {ResourceListModel::kResourceId, ResourceListModel::kIdOffset, ResourceListModel::kDataOffset})
-        list.setColumnWidth(column, numberWidth);
+    const int widestNumber = WidestNumberWidth(list);
+    for (int column = 0; column < ResourceListModel::kColumnCount; ++column) {
+        const int width = model.Columns()[static_cast<std::size_t>(column)].width;
+        list.setColumnWidth(column, column == ResourceListModel::kName ? width : std::max(width, widestNumber));
+    }
 }
 
 }  // namespace skinwright::shell

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "behaviour/shown_controls.h"
 #include "builder/builder_dialog.h"
 #include "core/resource_list.h"
 #include "platform/dropped_files.h"
@@ -28,8 +29,6 @@ namespace skinwright::viewer {
 namespace {
 
 using namespace templates::viewer;
-
-constexpr int kPathLimit = 1024;
 
 platform::TemplateOptions ViewerControls()
 {
@@ -60,13 +59,13 @@ ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent
     , environment_(environment)
     , pathField_(ControlAs<QLineEdit>(kPathField))
     , list_(ControlAs<platform::ReportListView>(kResourceList))
-    , rows_(new shell::ResourceListModel(QStringLiteral("Possible Resource Name"), this))
+    , rows_(new shell::ResourceListModel(behaviour::kViewerColumns, this))
     , pictureArea_(ControlAs<QLabel>(kPictureArea))
     , statusLine_(ControlAs<QLabel>(kStatusLine))
     , viewer_(std::make_unique<behaviour::Viewer>(static_cast<behaviour::ViewerView&>(*this), environment_.dialogs,
                                                   SetupOf(environment_)))
 {
-    pathField_->setMaxLength(kPathLimit);
+    pathField_->setMaxLength(behaviour::kPathFieldLimit);
     setWindowIcon(art::AppIcon());
     SetUpHelp();
     SetUpList();
@@ -98,7 +97,7 @@ void ViewerDialog::SetUpHelp()
     help->SetImages(art::kHelpBitmapId);
     connect(help, &QPushButton::clicked, this, &ViewerDialog::OnHelp);
 
-    auto* about = new QAction(QStringLiteral("About Skinwright(&A) and Help ..."), this);
+    auto* about = new QAction(QString::fromUtf8(behaviour::kAboutMenuText.data(), static_cast<qsizetype>(behaviour::kAboutMenuText.size())), this);
     connect(about, &QAction::triggered, this, &ViewerDialog::OnHelp);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -19,7 +19,7 @@ TEST(ResourceList, NumberColumnsShowEveryValueWhole)
 {
     platform::TemplateDialog dialog(templates::ViewerTemplate());
     auto* list = dialog.ControlAs<QTableView>(templates::viewer::kResourceList);
-    ResourceListModel model(QStringLiteral("Resource Name"));
+    ResourceListModel model(behaviour::kViewerColumns);
     SetUpResourceList(*list, model);
     model.BeginFilling();
     for (std::uint32_t digit = 0; digit < 16; ++digit) {

@@ -1,0 +1,21 @@
+#include "shown_controls.h"
+
+#include "core/codepage.h"
+
+namespace skinwright::behaviour {
+
+std::string CellText(const ResourceEntry& row, int column)
+{
+    switch (column) {
+    case 0:
+        return Cp1252ToUtf8(row.Name());
+    case 1:
+        return FormatHex32(row.id);
+    case 2:
+        return FormatHex32(static_cast<std::uint32_t>(row.idOffset));
+    default:
+        return FormatHex32(static_cast<std::uint32_t>(row.dataOffset));
+    }
+}
+
+}  // namespace skinwright::behaviour

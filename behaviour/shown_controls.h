@@ -1,0 +1,38 @@
+// What both front ends show the same way: how much each field holds, the
+// resource lists' columns and the texts of their cells, the About menu
+// item. The front ends only read it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/packet_format.h"
+
+namespace skinwright::behaviour {
+
+// Characters each field holds.
+inline constexpr int kPathFieldLimit = 1024;
+inline constexpr int kWorkFolderLimit = 1024;
+inline constexpr int kCommentsLimit = 8192;
+
+// The columns of a resource list: name, id, name offset, data offset; all
+// left-aligned, widths in pixels at 96 dots per inch.
+struct ListColumn {
+    std::string_view heading;
+    int width;
+};
+using ListColumns = std::array<ListColumn, 4>;
+inline constexpr ListColumns kViewerColumns = {{
+    {"Possible Resource Name", 200}, {"Resource ID", 80}, {"ID Offset", 80}, {"Data Offset", 80}}};
+inline constexpr ListColumns kBuilderColumns = {{
+    {"Resource Name", 200}, {"Resource ID", 80}, {"ID Offset", 80}, {"Data Offset", 80}}};
+
+// A cell of a row, by column index (UTF-8): the name, or a number as
+// "0x%08X". A column moved by the user keeps its index.
+std::string CellText(const ResourceEntry& row, int column);
+
+// The item the Viewer adds to its system menu (its context menu on Linux).
+inline constexpr std::string_view kAboutMenuText = "About Skinwright(&A) and Help ...";
+
+}  // namespace skinwright::behaviour
