@@ -91,10 +91,16 @@ void Builder::Close()
     WriteRemembered(*this, Remembered());
 }
 
-void Builder::FillBoxes()
+void Builder::Start()
 {
     view_.SetWorkFolderText(workFolder_);
     view_.SetCommentsText(comments_);
+    RefreshList();
+}
+
+void Builder::TakeBeforeClosingWithEnter()
+{
+    TakeBoxTexts();
 }
 
 void Builder::RefreshList()

@@ -20,6 +20,7 @@ namespace skinwright::behaviour {
 class BuilderView : public WindowView {
 public:
     // The work folder box and the comments box (CR LF line breaks), as typed.
+    // Setting the comments reports the change, as typing does.
     virtual std::string WorkFolderText() const = 0;
     virtual void SetWorkFolderText(const std::string& text) = 0;
     virtual std::string CommentsText() const = 0;
@@ -28,6 +29,7 @@ public:
     virtual void ShowRows(const ResourceTable& table) = 0;
     virtual int SelectedRow() const = 0;
     virtual void SetCountText(const std::string& text) = 0;
+    // The window is drawn again at once.
     virtual void Repaint() = 0;
 };
 
@@ -48,10 +50,9 @@ public:
     // The list a template is copied into before the window opens.
     ResourceTable& ResourceList() { return *table_; }
 
-    // The boxes take the work folder and the comments.
-    void FillBoxes();
-    // The list as the window first shows it.
-    void RefreshList();
+    // The window opens: its boxes show the work folder and the comments,
+    // its list the rows (a template's, when one was copied in).
+    void Start();
 
     void OnChooseWorkFolder();
     void OnAddResource();
@@ -61,7 +62,7 @@ public:
     void OnRemoveAll();
     void GeneratePacket();
     void OnCommentsChanged(const std::string& text);
-    // Closing with Enter takes both boxes' texts first.
+    // Both boxes' texts, as typed, become the work folder and the comments.
     void TakeBoxTexts();
 
     const std::string& WorkFolder() const { return workFolder_; }
@@ -74,6 +75,9 @@ private:
     static std::span<const RememberedValue<Builder>> Remembered();
     // The settings are written.
     void Close() override;
+    // Closing with Enter takes both boxes' texts.
+    void TakeBeforeClosingWithEnter() override;
+    void RefreshList();
 
     BuilderView& view_;
     std::string workFolder_;

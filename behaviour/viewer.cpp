@@ -168,12 +168,13 @@ bool Viewer::TakesDrop(const std::vector<std::filesystem::path>& files) const
     return !commandRuns_ && !files.empty() && FitsPathField(PathToUtf8(files.front())) && StartsLikePacket(files.front());
 }
 
-void Viewer::OnDrop(const std::vector<std::filesystem::path>& files)
+bool Viewer::OnDrop(const std::vector<std::filesystem::path>& files)
 {
     if (!TakesDrop(files))
-        return;
+        return false;
     const CommandScope command(commandRuns_);
     OpenPath(PathToUtf8(files.front()));
+    return true;
 }
 
 bool Viewer::HasRow(int row) const

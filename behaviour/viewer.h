@@ -37,6 +37,7 @@ public:
     virtual void ShowPicture(const std::filesystem::path& file) = 0;
     // An empty picture area.
     virtual void ClearPicture() = 0;
+    // The window is drawn again at once.
     virtual void Repaint() = 0;
     // The About window, run modally.
     virtual void ShowAbout() = 0;
@@ -75,11 +76,12 @@ public:
     void OnHelp();
     void OnBuildNewPacket();
 
-    // Files dropped from outside the program: taken only when the first is
-    // a packet the path field can hold, which then opens, and only while no
-    // command runs.
+    // Files dragged over the window from outside the program: taken only
+    // when the first is a packet the path field can hold, and only while no
+    // command runs. A drop so taken opens that packet; OnDrop tells whether
+    // it was taken.
     bool TakesDrop(const std::vector<std::filesystem::path>& files) const;
-    void OnDrop(const std::vector<std::filesystem::path>& files);
+    bool OnDrop(const std::vector<std::filesystem::path>& files);
 
     // A row dragged out of the list: its picture as a file named as export
     // names it, in the private temporary folder, where it stays until the

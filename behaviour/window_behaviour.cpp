@@ -22,6 +22,13 @@ void WindowBehaviour::Finish()
     Close();
 }
 
+bool WindowBehaviour::ClosesOn(ClosingKey key)
+{
+    if (key == ClosingKey::Enter)
+        TakeBeforeClosingWithEnter();
+    return true;
+}
+
 MessageAnswer WindowBehaviour::Tell(const std::string& text, MessageButtons buttons, MessageIcon icon)
 {
     return ShowMessageBox(dialogs_, window_.Window(), applicationName_, text, buttons, icon);

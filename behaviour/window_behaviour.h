@@ -12,6 +12,10 @@
 
 namespace skinwright::behaviour {
 
+// The keys that close a window where the focused control does not take
+// them (a push button clicks on Enter, the comments box makes a line break).
+enum class ClosingKey { Enter, Escape };
+
 // A window as its behaviour sees it: the owner of the dialogs it asks for.
 class WindowView {
 public:
@@ -39,6 +43,10 @@ public:
     // Closing in any way ends here; what the window does then runs once.
     void Finish();
 
+    // Enter or Esc pressed where no control takes it: whether the window
+    // closes now. What closing with the key takes is taken first.
+    bool ClosesOn(ClosingKey key);
+
 protected:
     WindowBehaviour(WindowView& window, SystemDialogs& dialogs, std::filesystem::path settingsFile,
                     std::string_view section, std::string applicationName);
@@ -46,6 +54,8 @@ protected:
 
     // Writes the settings, closes files: what closing the window does.
     virtual void Close() = 0;
+    // What closing with Enter takes before the window closes.
+    virtual void TakeBeforeClosingWithEnter() {}
 
     MessageAnswer Tell(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                        MessageIcon icon = MessageIcon::Exclamation);

@@ -1,9 +1,9 @@
 #include "builder_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
-#include "dropped_files.h"
+#include "drop_target.h"
+#include "behaviour/shown_controls.h"
 #include "report_list.h"
 #include "res/templates/dialog_templates.h"
 #include "resource_ids.h"
@@ -13,9 +13,6 @@ namespace {
 
 using namespace templates::builder;
 
-constexpr int kWorkFolderLimit = 1024;
-constexpr int kCommentsLimit = 8192;
-constexpr UINT_PTR kListSubclass = 1;
 
 }  // namespace
 
@@ -33,56 +30,41 @@ BuilderWindow::~BuilderWindow()
 
 bool BuilderWindow::OnInitialize()
 {
-    SendMessageW(Control(kWorkFolderBox), EM_LIMITTEXT, kWorkFolderLimit, 0);
-    SendMessageW(Control(kCommentsBox), EM_LIMITTEXT, kCommentsLimit, 0);
-    fillingBoxes_ = true;
-    builder_->FillBoxes();
-    fillingBoxes_ = false;
+    SendMessageW(Control(kWorkFolderBox), EM_LIMITTEXT, behaviour::kWorkFolderLimit, 0);
+    SendMessageW(Control(kCommentsBox), EM_LIMITTEXT, behaviour::kCommentsLimit, 0);
     generateButton_.SetImages(SKINWRIGHT_GENERATE_BITMAP);
 
     const HWND list = Control(kResourceList);
-    SetUpResourceList(list, "Resource Name");
-    // Pictures dropped on the list are added as the picker's are.
-    DragAcceptFiles(list, TRUE);
-    SetWindowSubclass(list, &BuilderWindow::ListProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
-    builder_->RefreshList();
+    SetUpResourceList(list, behaviour::kBuilderColumns);
+    // Files dropped on the list are added as the picker's are, or refused
+    // with their reasons.
+    AcceptFileDrops(list, {[](const DroppedFiles&) { return true; },
+                           [this](const DroppedFiles& files) { builder_->AddPictures(files); }});
+    builder_->Start();
     SetFocus(list);
     return false;
 }
 
-LRESULT CALLBACK BuilderWindow::ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                              DWORD_PTR self)
-{
-    if (message == WM_DROPFILES) {
-        reinterpret_cast<BuilderWindow*>(self)->builder_->AddPictures(
-            TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
-        return 0;
-    }
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(list, &BuilderWindow::ListProcedure, kListSubclass);
-    return DefSubclassProc(list, message, wParam, lParam);
-}
-
-// Enter (IDOK) takes both boxes' texts and closes the window, except that on
-// the focused Generate button it clicks it: an owner-drawn button is not
-// made the default by the focus. Esc and the close box (IDCANCEL) close it
-// without taking the texts.
+// Enter (IDOK) and Esc or the close box (IDCANCEL) go to the Builder, which
+// says whether the window closes, except that Enter on the focused Generate
+// button clicks it: an owner-drawn button is not made the default by the
+// focus.
 bool BuilderWindow::OnCommand(int id, int code, HWND)
 {
     switch (id) {
     case IDOK:
         if (GetFocus() == Control(kGenerateButton)) {
             builder_->GeneratePacket();
-        } else {
-            builder_->TakeBoxTexts();
+        } else if (builder_->ClosesOn(behaviour::ClosingKey::Enter)) {
             Close(IDOK);
         }
         return true;
     case IDCANCEL:
-        Close(IDCANCEL);
+        if (builder_->ClosesOn(behaviour::ClosingKey::Escape))
+            Close(IDCANCEL);
         return true;
     case kCommentsBox:
-        if (code == EN_CHANGE && !fillingBoxes_)
+        if (code == EN_CHANGE)
             builder_->OnCommentsChanged(CommentsText());
         return true;
     case kPickFolderButton:
@@ -105,8 +87,14 @@ bool BuilderWindow::OnCommand(int id, int code, HWND)
     }
 }
 
+// F1 here, or in a dialog over the Builder, goes no further: Windows would
+// hand it on to the Viewer, whose About window does not belong over a task.
 bool BuilderWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (message == WM_HELP) {
+        result = TRUE;
+        return true;
+    }
     if (message != WM_DRAWITEM || wParam != kGenerateButton)
         return false;
     generateButton_.DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

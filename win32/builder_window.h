@@ -25,8 +25,6 @@ private:
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Close(int result);
-    static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR self);
 
     behaviour::WindowHandle Window() override;
     std::string WorkFolderText() const override;
@@ -39,7 +37,6 @@ private:
     void Repaint() override;
 
     ImageTextButton generateButton_;
-    bool fillingBoxes_ = false;
     std::unique_ptr<behaviour::Builder> builder_;
 };
 

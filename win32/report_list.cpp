@@ -2,14 +2,10 @@
 
 #include <commctrl.h>
 
-#include "core/codepage.h"
 #include "wide_text.h"
 
 namespace skinwright::win32 {
 namespace {
-
-constexpr int kNameWidth = 200;
-constexpr int kNumberWidth = 80;
 
 void SetCell(HWND list, int row, int column, const std::string& text)
 {
@@ -30,9 +26,9 @@ int ScaledWidth(HWND list, int width)
     return dotsPerInch > 96 ? MulDiv(width, dotsPerInch, 96) : width;
 }
 
-void InsertColumn(HWND list, int column, const std::string& heading, int width)
+void InsertColumn(HWND list, int column, std::string_view heading, int width)
 {
-    std::wstring wide = WideFromUtf8(heading);
+    std::wstring wide = WideFromUtf8(std::string(heading));
     LVCOLUMNW entry = {};
     entry.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     entry.fmt = LVCFMT_LEFT;
@@ -44,17 +40,15 @@ void InsertColumn(HWND list, int column, const std::string& heading, int width)
 
 }  // namespace
 
-void SetUpResourceList(HWND list, const std::string& nameHeading)
+void SetUpResourceList(HWND list, const behaviour::ListColumns& columns)
 {
     const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     while (SendMessageW(list, LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
-    InsertColumn(list, 0, nameHeading, kNameWidth);
-    InsertColumn(list, 1, "Resource ID", kNumberWidth);
-    InsertColumn(list, 2, "ID Offset", kNumberWidth);
-    InsertColumn(list, 3, "Data Offset", kNumberWidth);
+    for (std::size_t column = 0; column < columns.size(); ++column)
+        InsertColumn(list, static_cast<int>(column), columns[column].heading, columns[column].width);
 }
 
 void BeginRows(HWND list)
@@ -65,15 +59,14 @@ void BeginRows(HWND list)
 
 void AppendRow(HWND list, const ResourceEntry& row)
 {
-    std::wstring name = WideFromUtf8(Cp1252ToUtf8(row.Name()));
+    std::wstring name = WideFromUtf8(behaviour::CellText(row, 0));
     LVITEMW item = {};
     item.mask = LVIF_TEXT;
     item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     item.pszText = name.data();
     const int index = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    SetCell(list, index, 1, FormatHex32(row.id));
-    SetCell(list, index, 2, FormatHex32(static_cast<std::uint32_t>(row.idOffset)));
-    SetCell(list, index, 3, FormatHex32(static_cast<std::uint32_t>(row.dataOffset)));
+    for (int column = 1; column < 4; ++column)
+        SetCell(list, index, column, behaviour::CellText(row, column));
 }
 
 void EndRows(HWND list)

@@ -7,12 +7,13 @@
 
 #include <string>
 
+#include "behaviour/shown_controls.h"
 #include "core/packet_format.h"
 
 namespace skinwright::win32 {
 
-// Removes every row and column, then inserts the four columns.
-void SetUpResourceList(HWND list, const std::string& nameHeading);
+// Removes every row and column, then inserts the four columns given.
+void SetUpResourceList(HWND list, const behaviour::ListColumns& columns);
 // Removes every row; the list is not redrawn until the rows are all in.
 void BeginRows(HWND list);
 void AppendRow(HWND list, const ResourceEntry& row);

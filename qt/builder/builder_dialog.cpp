@@ -47,8 +47,6 @@ BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* par
 {
     workFolderBox_->setMaxLength(behaviour::kWorkFolderLimit);
     commentsBox_->SetTextLimit(behaviour::kCommentsLimit);
-    builder_->FillBoxes();
-    // Connected after filling the box, so the loaded comments stay as loaded.
     connect(commentsBox_, &QPlainTextEdit::textChanged, this,
         [this] { builder_->OnCommentsChanged(commentsBox_->WindowsText().toStdString()); });
 
@@ -71,15 +69,15 @@ BuilderDialog::~BuilderDialog()
     builder_->Finish();
 }
 
-// A template is copied in after creation, so the list is first filled when
-// the window first shows.
+// A template is copied in after creation, so the window starts when it
+// first shows.
 void BuilderDialog::showEvent(QShowEvent* event)
 {
     TemplateDialog::showEvent(event);
     if (opened_)
         return;
     opened_ = true;
-    RefreshList();
+    builder_->Start();
 }
 
 void BuilderDialog::AddPictures(const QStringList& paths)
@@ -98,14 +96,11 @@ void BuilderDialog::done(int result)
 
 // Enter on a focused push button clicks it and in the comments box makes a
 // line break (Ctrl+Enter, which the box leaves alone, does nothing); anywhere
-// else it takes both boxes' texts and closes the window.
+// else, and Esc, go to the Builder, which says whether the window closes.
 void BuilderDialog::keyPressEvent(QKeyEvent* event)
 {
-    const bool handled = HandleEnter(*event, [this] {
-        if (focusWidget() == commentsBox_)
-            return;
-        builder_->TakeBoxTexts();
-        accept();
+    const bool handled = HandleClosingKeys(*event, [this](behaviour::ClosingKey key) {
+        return focusWidget() != commentsBox_ && builder_->ClosesOn(key);
     });
     if (!handled)
         TemplateDialog::keyPressEvent(event);

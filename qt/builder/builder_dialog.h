@@ -53,7 +53,6 @@ public:
     void OnRemove() { builder_->OnRemove(); }
     void OnRemoveAll() { builder_->OnRemoveAll(); }
     void GeneratePacket() { builder_->GeneratePacket(); }
-    void RefreshList() { builder_->RefreshList(); }
 
     // Closing in any way ends here: Esc, Enter, the close box.
     void done(int result) override;

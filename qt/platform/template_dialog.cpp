@@ -79,14 +79,20 @@ QWidget* TemplateDialog::Control(int id) const
     return found == controls_.end() ? nullptr : found->second;
 }
 
-bool TemplateDialog::HandleEnter(const QKeyEvent& event, const std::function<void()>& close)
+bool TemplateDialog::HandleClosingKeys(const QKeyEvent& event,
+                                       const std::function<bool(behaviour::ClosingKey)>& closes)
 {
+    if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier) {
+        if (closes(behaviour::ClosingKey::Escape))
+            reject();
+        return true;
+    }
     if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter)
         return false;
     if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
         button->click();
-    else
-        close();
+    else if (closes(behaviour::ClosingKey::Enter))
+        accept();
     return true;
 }
 

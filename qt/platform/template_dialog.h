@@ -12,6 +12,7 @@
 
 class QKeyEvent;
 
+#include "behaviour/window_behaviour.h"
 #include "dialog_units.h"
 #include "template_controls.h"
 
@@ -43,9 +44,10 @@ public:
     DialogBaseUnits BaseUnits() const { return baseUnits_; }
 
 protected:
-    // True when the key is Enter, which this then handles as Windows does: a
-    // focused push button is clicked; anywhere else `close` runs.
-    bool HandleEnter(const QKeyEvent& event, const std::function<void()>& close);
+    // True when the key is Enter or Esc, which this then handles as Windows
+    // does: Enter on a focused push button clicks it; otherwise the window
+    // closes (accepted on Enter, rejected on Esc) if `closes` says so.
+    bool HandleClosingKeys(const QKeyEvent& event, const std::function<bool(behaviour::ClosingKey)>& closes);
 
 private:
     QWidget* MadeByFactory(const ControlTemplate& control, const TemplateOptions& options);

@@ -121,15 +121,16 @@ void ViewerDialog::done(int result)
     TemplateDialog::done(result);
 }
 
-// Enter on a focused push button clicks it, as on Windows; anywhere else it
-// closes the window, like Esc. F1 opens the About window.
+// Enter on a focused push button clicks it, as on Windows; anywhere else,
+// and Esc, go to the Viewer, which says whether the window closes. F1 opens
+// the About window.
 void ViewerDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         OnHelp();
         return;
     }
-    if (!HandleEnter(*event, [this] { accept(); }))
+    if (!HandleClosingKeys(*event, [this](behaviour::ClosingKey key) { return viewer_->ClosesOn(key); }))
         TemplateDialog::keyPressEvent(event);
 }
 
@@ -145,13 +146,10 @@ void ViewerDialog::dragEnterEvent(QDragEnterEvent* event)
 
 void ViewerDialog::dropEvent(QDropEvent* event)
 {
-    const std::vector<std::filesystem::path> files = DroppedPaths(*event);
-    if (!viewer_->TakesDrop(files)) {
+    if (viewer_->OnDrop(DroppedPaths(*event)))
+        event->acceptProposedAction();
+    else
         event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    viewer_->OnDrop(files);
 }
 
 std::unique_ptr<QMimeData> ViewerDialog::MakeDragData()
@@ -228,7 +226,7 @@ void ViewerDialog::ClearPicture()
 
 void ViewerDialog::Repaint()
 {
-    update();
+    repaint();
 }
 
 void ViewerDialog::ShowAbout()

@@ -4,6 +4,7 @@
 
 #include "behaviour/builder.h"
 #include "behaviour/scripted_dialogs.h"
+#include "behaviour/settings_file.h"
 #include "core/file_names.h"
 #include "core/packet_reader.h"
 #include "tests/support/files.h"
@@ -57,8 +58,7 @@ protected:
     // The test's folder is the work folder, as typed into its box.
     BuilderTest()
     {
-        builder.FillBoxes();
-        builder.RefreshList();
+        builder.Start();
         view.workFolderText = PathToUtf8(folder.Path()) + kSeparator;
         builder.TakeBoxTexts();
     }
@@ -268,9 +268,32 @@ TEST(BuilderSettingsTest, AreWrittenWhenTheWindowGoesAndShownByTheNext)
     }
     ScriptedBuilderView view;
     Builder builder(view, dialogs, BuilderSetup{settings, "Skinwright"});
-    builder.FillBoxes();
+    builder.Start();
     EXPECT_EQ(view.workFolderText, "/themes/work/");
     EXPECT_EQ(view.commentsText, "first\r\nsecond");
+}
+
+// Enter closes the window with what the boxes show; Esc closes it with the
+// work folder and comments as they were taken last.
+TEST(BuilderClosingKeysTest, EnterTakesTheBoxesAndEscDoesNot)
+{
+    const std::pair<ClosingKey, std::string> cases[] = {
+        {ClosingKey::Enter, "/typed/"},
+        {ClosingKey::Escape, "/remembered/"},
+    };
+    for (const auto& [key, remembered] : cases) {
+        test::TempFolder folder;
+        const std::filesystem::path settings = folder / "Skinwright.ini";
+        WriteSetting(settings, kBuilderSection, kWorkFolderKey, "/remembered/");
+        ScriptedDialogs dialogs;
+        ScriptedBuilderView view;
+        Builder builder(view, dialogs, BuilderSetup{settings, "Skinwright"});
+        builder.Start();
+        view.workFolderText = "/typed/";
+        EXPECT_TRUE(builder.ClosesOn(key));
+        builder.Finish();
+        EXPECT_EQ(ReadSetting(settings, kBuilderSection, kWorkFolderKey, ""), remembered);
+    }
 }
 
 }  // namespace
