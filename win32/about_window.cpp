@@ -26,6 +26,16 @@ private:
         return true;
     }
 
+    // F1 here would reach the Viewer, which owns this window: the usage
+    // is already in sight.
+    bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override
+    {
+        if (message != WM_HELP)
+            return false;
+        result = TRUE;
+        return true;
+    }
+
     std::string usageText_;
 };
 

@@ -1,14 +1,15 @@
 #include "viewer_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "about_window.h"
 #include "builder_window.h"
 #include "core/resource_list.h"
-#include "dropped_files.h"
+#include "drop_target.h"
 #include "picture_loader.h"
+#include "behaviour/shown_controls.h"
 #include "report_list.h"
+#include "select_all_field.h"
 #include "res/templates/dialog_templates.h"
 #include "resource_ids.h"
 #include "wide_text.h"
@@ -18,7 +19,6 @@ namespace {
 
 using namespace templates::viewer;
 
-constexpr int kPathLimit = 1024;
 constexpr UINT kAboutCommand = 0x0010;
 
 behaviour::ViewerSetup ViewerSetupOf(const ProgramSetup& setup, const std::filesystem::path& startPacket)
@@ -37,6 +37,17 @@ std::wstring LoadResourceString(UINT id)
     const wchar_t* text = nullptr;
     const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
     return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
+}
+
+// Windows hands F1 in an owned window (the About window, a message box, a
+// common dialog, the Builder) on to its owner. Only F1 in the Viewer itself
+// or one of its controls asks for help, and only while no window of ours
+// holds the Viewer disabled under it.
+bool IsOwnHelpRequest(HWND viewer, const HELPINFO& help)
+{
+    const auto item = static_cast<HWND>(help.hItemHandle);
+    return help.iContextType == HELPINFO_WINDOW && IsWindowEnabled(viewer)
+        && (item == viewer || IsChild(viewer, item));
 }
 
 }  // namespace
@@ -62,12 +73,16 @@ ViewerWindow::~ViewerWindow()
 
 bool ViewerWindow::OnInitialize()
 {
-    SendMessageW(Control(kPathField), EM_LIMITTEXT, kPathLimit, 0);
+    SendMessageW(Control(kPathField), EM_LIMITTEXT, behaviour::kPathFieldLimit, 0);
+    SelectAllOnCtrlA(Control(kPathField));
     SetUpSystemMenu();
     SetUpIcons();
     helpButton_.SetImages(SKINWRIGHT_HELP_BITMAP);
-    SetUpResourceList(Control(kResourceList), "Possible Resource Name");
-    DragAcceptFiles(Handle(), TRUE);
+    SetUpResourceList(Control(kResourceList), behaviour::kViewerColumns);
+    // A packet dropped anywhere on the window opens; anything else is
+    // refused while it is dragged.
+    AcceptFileDrops(Handle(), {[this](const DroppedFiles& files) { return viewer_->TakesDrop(files); },
+                               [this](const DroppedFiles& files) { viewer_->OnDrop(files); }});
     viewer_->Start();
     SetFocus(Control(kPathField));
     return false;
@@ -91,20 +106,22 @@ void ViewerWindow::SetUpIcons()
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
-// Enter (IDOK) and Esc or the close box (IDCANCEL) close the window, except
-// that Enter on the focused Help button clicks it: an owner-drawn button is
-// not made the default by the focus.
+// Enter (IDOK) and Esc or the close box (IDCANCEL) go to the Viewer, which
+// says whether the window closes, except that Enter on the focused Help
+// button clicks it: an owner-drawn button is not made the default by the
+// focus.
 bool ViewerWindow::OnCommand(int id, int code, HWND)
 {
     switch (id) {
     case IDOK:
         if (GetFocus() == Control(kHelpButton))
             viewer_->OnHelp();
-        else
+        else if (viewer_->ClosesOn(behaviour::ClosingKey::Enter))
             Close(IDOK);
         return true;
     case IDCANCEL:
-        Close(IDCANCEL);
+        if (viewer_->ClosesOn(behaviour::ClosingKey::Escape))
+            Close(IDCANCEL);
         return true;
     case kPathField:
         if (code == EN_CHANGE)
@@ -147,15 +164,10 @@ bool ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         viewer_->OnHelp();
         return true;
     case WM_HELP:
-        viewer_->OnHelp();
+        if (IsOwnHelpRequest(Handle(), *reinterpret_cast<const HELPINFO*>(lParam)))
+            viewer_->OnHelp();
         result = TRUE;
         return true;
-    case WM_DROPFILES: {
-        const std::vector<std::filesystem::path> files = TakeDroppedFiles(reinterpret_cast<HDROP>(wParam));
-        if (viewer_->TakesDrop(files))
-            viewer_->OnDrop(files);
-        return true;
-    }
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(bigIcon_);
         return true;
@@ -164,8 +176,8 @@ bool ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     }
 }
 
-// A click in the list previews the row it left selected; a double click
-// saves it.
+// A click in the list previews the row it left selected, and so does a
+// selection moved by the keyboard; a double click saves it.
 bool ViewerWindow::OnNotify(const NMHDR& notice)
 {
     if (notice.idFrom != kResourceList)
@@ -176,6 +188,13 @@ bool ViewerWindow::OnNotify(const NMHDR& notice)
     }
     if (notice.code == NM_DBLCLK) {
         viewer_->OnSaveAs();
+        return true;
+    }
+    if (notice.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(notice);
+        if ((change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0
+            && (change.uOldState & LVIS_SELECTED) == 0)
+            viewer_->OnSelectionMoved();
         return true;
     }
     return false;
@@ -227,10 +246,24 @@ void ViewerWindow::SetStatus(const std::string& text)
     SetControlText(kStatusLine, text);
 }
 
+void ViewerWindow::SetRowsEnabled(bool enabled)
+{
+    EnableWindow(Control(kResourceList), enabled ? TRUE : FALSE);
+}
+
 // The static control centres the picture at its own size and clips it.
 void ViewerWindow::ShowPicture(const std::filesystem::path& file)
 {
-    const HBITMAP picture = LoadPictureBitmap(file);
+    SetPicture(LoadPictureBitmap(file));
+}
+
+void ViewerWindow::ClearPicture()
+{
+    SetPicture(nullptr);
+}
+
+void ViewerWindow::SetPicture(HBITMAP picture)
+{
     // Common controls 6 show a copy of a bitmap with an alpha channel and
     // hand that copy back, the caller's to delete.
     const auto shown = reinterpret_cast<HBITMAP>(

@@ -32,9 +32,12 @@ private:
     void BeginRows() override;
     void AddRow(const ResourceEntry& row) override;
     void EndRows() override;
+    void SetRowsEnabled(bool enabled) override;
     int SelectedRow() const override;
     void SetStatus(const std::string& text) override;
     void ShowPicture(const std::filesystem::path& file) override;
+    void ClearPicture() override;
+    void SetPicture(HBITMAP picture);
     void Repaint() override;
     void ShowAbout() override;
     void RunBuilder(const ResourceTable* templateRows) override;

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <commdlg.h>
-#include <shlobj.h>
 
+#include "shell_folder_browser.h"
 #include "wide_text.h"
 
 namespace skinwright::win32 {
@@ -16,46 +16,6 @@ constexpr std::size_t kChosenFilesBuffer = 1 << 16;
 HWND Owner(behaviour::WindowHandle handle)
 {
     return static_cast<HWND>(handle);
-}
-
-// The browser as the chooser sees it while it runs.
-class ShellBrowser : public behaviour::FolderBrowser {
-public:
-    explicit ShellBrowser(HWND window) : window_(window) {}
-
-    void SetSelection(const std::filesystem::path& folder) override
-    {
-        SendMessageW(window_, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-    }
-
-    void SetStatusText(const std::string& text) override
-    {
-        const std::wstring wide = WideFromUtf8(text);
-        SendMessageW(window_, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    }
-
-private:
-    HWND window_;
-};
-
-// An item without a file-system path (a virtual folder) gives an empty path.
-std::filesystem::path FileSystemPathOf(LPCITEMIDLIST item)
-{
-    wchar_t path[MAX_PATH] = {};
-    if (item == nullptr || !SHGetPathFromIDListW(item, path))
-        return {};
-    return std::filesystem::path(path);
-}
-
-int CALLBACK OnBrowseEvent(HWND window, UINT event, LPARAM parameter, LPARAM context)
-{
-    const auto& request = *reinterpret_cast<const behaviour::FolderRequest*>(context);
-    ShellBrowser browser(window);
-    if (event == BFFM_INITIALIZED && request.onInitialized)
-        request.onInitialized(browser);
-    else if (event == BFFM_SELCHANGED && request.onSelectionChanged)
-        request.onSelectionChanged(browser, FileSystemPathOf(reinterpret_cast<LPCITEMIDLIST>(parameter)));
-    return 0;
 }
 
 }  // namespace
@@ -116,7 +76,8 @@ std::vector<std::filesystem::path> Win32SystemDialogs::AskForFiles(const behavio
     dialog.nMaxFile = static_cast<DWORD>(chosen.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+    // No "Open as read-only" box: nothing here opens a file for writing.
+    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
     if (request.confirmOverwrite)
         dialog.Flags |= OFN_OVERWRITEPROMPT;
     if (request.multiSelect)
@@ -130,24 +91,7 @@ std::vector<std::filesystem::path> Win32SystemDialogs::AskForFiles(const behavio
 
 std::optional<std::filesystem::path> Win32SystemDialogs::BrowseForFolder(const behaviour::FolderRequest& request)
 {
-    wchar_t displayName[MAX_PATH] = {};
-    const std::wstring title = WideFromUtf8(request.title);
-    BROWSEINFOW browse = {};
-    browse.hwndOwner = Owner(request.owner);
-    browse.pszDisplayName = displayName;
-    browse.lpszTitle = title.c_str();
-    browse.ulFlags = request.statusLine ? BIF_STATUSTEXT : 0;
-    browse.lpfn = &OnBrowseEvent;
-    browse.lParam = reinterpret_cast<LPARAM>(&request);
-
-    LPITEMIDLIST item = SHBrowseForFolderW(&browse);
-    if (item == nullptr)
-        return std::nullopt;
-    const std::filesystem::path chosen = FileSystemPathOf(item);
-    CoTaskMemFree(item);
-    if (chosen.empty())
-        return std::nullopt;
-    return chosen;
+    return BrowseForShellFolder(request);
 }
 
 }  // namespace skinwright::win32

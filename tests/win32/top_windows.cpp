@@ -6,8 +6,12 @@
 //   top_windows.exe WINDOW     that window's visible controls, one a line:
 //                              control id, class, left, top, right, bottom
 //                              on the screen
-// Fields are tab-separated; a window is named by its number as listed.
+// Fields are tab-separated, lines end in LF; a window is named by its
+// number as listed.
 #include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cstring>
@@ -62,6 +66,7 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM)
 
 int wmain(int argc, wchar_t** argv)
 {
+    _setmode(_fileno(stdout), _O_BINARY);  // lines end in LF, as the shell reads them
     if (argc > 1) {
         const auto window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::wcstoull(argv[1], nullptr, 10)));
         if (!IsWindow(window))
