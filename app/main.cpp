@@ -8,10 +8,9 @@
 #include <QFile>
 
 #include "behaviour/application_name.h"
-#include "behaviour/settings_file.h"
+#include "behaviour/program_setup.h"
 #include "behaviour/start_request.h"
 #include "core/codepage.h"
-#include "core/file_names.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/qt_system_dialogs.h"
@@ -67,13 +66,10 @@ int main(int argc, char** argv)
     platform::QuitOnTerminationSignals();
 
     platform::QtSystemDialogs dialogs;
-    const QString programFolder = shell::ProgramFolder();
-    const QString applicationName = QApplication::applicationName();
-    const auto programPath = platform::ToFileSystemPath(programFolder);
-    const auto settings = behaviour::SettingsFilePathFor(programPath, applicationName.toStdString());
-    viewer::ViewerDialog viewer({dialogs, QString::fromStdString(PathToUtf8(settings)), programFolder,
-                                 applicationName, QString::fromStdString(PathToUtf8(request.packet)),
-                                 behaviour::KeepsFilesBesideProgram(programPath, applicationName.toStdString())});
+    const behaviour::ProgramSetup setup = behaviour::DecideProgramSetup(
+        platform::ToFileSystemPath(shell::ProgramFolder()), QApplication::applicationName().toStdString(),
+        request.packet);
+    viewer::ViewerDialog viewer(setup, dialogs);
     platform::RunModal(viewer);
     return 0;
 }

@@ -63,8 +63,8 @@ bool SameBytes(const std::filesystem::path& one, const std::filesystem::path& ot
 
 }  // namespace
 
-Builder::Builder(BuilderView& view, SystemDialogs& dialogs, BuilderSetup setup)
-    : WindowBehaviour(view, dialogs, std::move(setup.settingsFile), kBuilderSection, std::move(setup.applicationName))
+Builder::Builder(BuilderView& view, SystemDialogs& dialogs, const ProgramSetup& setup)
+    : WindowBehaviour(view, dialogs, setup.settingsFile, kBuilderSection, setup.applicationName)
     , view_(view)
     , table_(std::make_unique<ResourceTable>())
 {

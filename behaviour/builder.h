@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/packet_format.h"
+#include "program_setup.h"
 #include "system_dialogs.h"
 #include "window_behaviour.h"
 
@@ -33,16 +34,10 @@ public:
     virtual void Repaint() = 0;
 };
 
-// What the Builder takes from outside.
-struct BuilderSetup {
-    std::filesystem::path settingsFile;
-    std::string applicationName;  // caption of every message box
-};
-
 class Builder : public WindowBehaviour {
 public:
     // Reads the Builder's settings; the list starts empty.
-    Builder(BuilderView& view, SystemDialogs& dialogs, BuilderSetup setup);
+    Builder(BuilderView& view, SystemDialogs& dialogs, const ProgramSetup& setup);
     ~Builder() override;
     Builder(const Builder&) = delete;
     Builder& operator=(const Builder&) = delete;

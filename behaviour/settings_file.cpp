@@ -63,13 +63,10 @@ bool KeepsFilesBesideProgram(const std::filesystem::path& programFolder, std::st
            || CanWriteInto(programFolder);
 }
 
-std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programFolder,
-                                          std::string_view applicationName)
+std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder, std::string_view applicationName,
+                                       bool portable)
 {
-    const std::filesystem::path fileName = SettingsFileName(applicationName);
-    if (KeepsFilesBesideProgram(programFolder, applicationName))
-        return programFolder / fileName;
-    return ConfigurationFolder() / fileName;
+    return (portable ? programFolder : ConfigurationFolder()) / SettingsFileName(applicationName);
 }
 
 // A file written by the older Windows program holds its values in the ANSI

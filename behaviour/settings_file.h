@@ -31,12 +31,11 @@ inline constexpr std::size_t kReadLimit = 1024;
 // folder the package installs into counts as not writable, also for root.
 bool KeepsFilesBesideProgram(const std::filesystem::path& programFolder, std::string_view applicationName);
 
-// The application name and ".ini", beside the executable when the program
-// keeps its files there; otherwise in the user's configuration folder
-// ($XDG_CONFIG_HOME, else ~/.config; on Windows %APPDATA%), where an
-// installed program keeps it.
-std::filesystem::path SettingsFilePathFor(const std::filesystem::path& programFolder,
-                                          std::string_view applicationName);
+// The application name and ".ini", beside the executable of a portable
+// program; otherwise in the user's configuration folder ($XDG_CONFIG_HOME,
+// else ~/.config; on Windows %APPDATA%), where an installed program keeps it.
+std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder, std::string_view applicationName,
+                                       bool portable);
 
 // The key's value, or the default when the file, section or key is missing;
 // a key with an empty value reads as empty. Cut to 1023 characters. A value

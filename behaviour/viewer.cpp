@@ -78,10 +78,10 @@ private:
 
 }  // namespace
 
-Viewer::Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup)
+Viewer::Viewer(ViewerView& view, SystemDialogs& dialogs, const ProgramSetup& setup)
     : WindowBehaviour(view, dialogs, setup.settingsFile, kViewerSection, setup.applicationName)
     , view_(view)
-    , setup_(std::move(setup))
+    , setup_(setup)
     , programFolder_(PathToUtf8(setup_.programFolder))
     , privateFolder_(setup_.applicationName)
 {

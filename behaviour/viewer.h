@@ -11,6 +11,7 @@
 
 #include "core/packet.h"
 #include "private_folder.h"
+#include "program_setup.h"
 #include "system_dialogs.h"
 #include "window_behaviour.h"
 
@@ -45,19 +46,10 @@ public:
     virtual void RunBuilder(const ResourceTable* templateRows) = 0;
 };
 
-// What the Viewer takes from outside.
-struct ViewerSetup {
-    std::filesystem::path settingsFile;
-    std::filesystem::path programFolder;  // ends in a separator
-    std::string applicationName;          // caption of every message box
-    std::filesystem::path startPacket;    // opened instead of the remembered packet
-    bool portable = true;         // keeps its files beside itself; an installed program does not
-};
-
 class Viewer : public WindowBehaviour, private LoadTarget {
 public:
     // Reads the Viewer's settings.
-    Viewer(ViewerView& view, SystemDialogs& dialogs, ViewerSetup setup);
+    Viewer(ViewerView& view, SystemDialogs& dialogs, const ProgramSetup& setup);
     ~Viewer() override;
     Viewer(const Viewer&) = delete;
     Viewer& operator=(const Viewer&) = delete;
@@ -108,7 +100,7 @@ private:
     void Loaded(int rowCount) override;
 
     ViewerView& view_;
-    ViewerSetup setup_;
+    ProgramSetup setup_;
     std::string programFolder_;  // UTF-8, as the folders the Viewer puts names after
     PacketReader reader_;
     std::string packetPath_;

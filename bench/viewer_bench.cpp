@@ -55,7 +55,10 @@ const ViewerFixture& Fixture()
 
 struct OpenViewer {
     behaviour::ScriptedDialogs dialogs;
-    viewer::ViewerDialog window{{dialogs, Fixture().settings, QDir::tempPath() + "/", "Skinwright", {}}};
+    viewer::ViewerDialog window{behaviour::ProgramSetup{.settingsFile = Fixture().settings.toStdString(),
+                                                        .programFolder = QDir::tempPath().toStdString() + "/",
+                                                        .applicationName = "Skinwright"},
+                                dialogs};
 
     QLineEdit* PathField() { return window.ControlAs<QLineEdit>(templates::viewer::kPathField); }
     QTableView* List() { return window.ControlAs<QTableView>(templates::viewer::kResourceList); }

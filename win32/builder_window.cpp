@@ -16,10 +16,9 @@ using namespace templates::builder;
 
 }  // namespace
 
-BuilderWindow::BuilderWindow(const ProgramSetup& setup)
+BuilderWindow::BuilderWindow(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs)
     : DialogWindow(templates::BuilderTemplate())
-    , builder_(std::make_unique<behaviour::Builder>(static_cast<behaviour::BuilderView&>(*this), setup.dialogs,
-                                                    behaviour::BuilderSetup{setup.settingsFile, setup.applicationName}))
+    , builder_(std::make_unique<behaviour::Builder>(static_cast<behaviour::BuilderView&>(*this), dialogs, setup))
 {
 }
 

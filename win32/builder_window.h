@@ -7,14 +7,13 @@
 #include "behaviour/builder.h"
 #include "dialog_window.h"
 #include "image_text_button.h"
-#include "program_setup.h"
 
 namespace skinwright::win32 {
 
 class BuilderWindow : public DialogWindow, private behaviour::BuilderView {
 public:
     // Reads the Builder's settings; the list starts empty.
-    explicit BuilderWindow(const ProgramSetup& setup);
+    BuilderWindow(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs);
     ~BuilderWindow() override;
 
     // The list a template is copied into before the window opens.

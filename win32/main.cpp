@@ -11,8 +11,7 @@
 #include <vector>
 
 #include "behaviour/application_name.h"
-#include "behaviour/folders.h"
-#include "behaviour/settings_file.h"
+#include "behaviour/program_setup.h"
 #include "behaviour/start_request.h"
 #include "viewer_window.h"
 #include "wide_text.h"
@@ -75,11 +74,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     InitCommonControlsEx(&controls);
 
     win32::Win32SystemDialogs dialogs;
-    const std::filesystem::path programFolder = behaviour::EnsureTrailingSeparator(modulePath.parent_path());
-    const win32::ProgramSetup setup{dialogs, behaviour::SettingsFilePathFor(programFolder, name), programFolder, name,
-                                    behaviour::KeepsFilesBesideProgram(programFolder, name)};
+    const behaviour::ProgramSetup setup = behaviour::DecideProgramSetup(modulePath.parent_path(), name, request.packet);
     {
-        win32::ViewerWindow viewer(setup, request.packet);
+        win32::ViewerWindow viewer(setup, dialogs);
         viewer.RunModal(nullptr);
     }
     OleUninitialize();

@@ -21,11 +21,6 @@ using namespace templates::viewer;
 
 constexpr UINT kAboutCommand = 0x0010;
 
-behaviour::ViewerSetup ViewerSetupOf(const ProgramSetup& setup, const std::filesystem::path& startPacket)
-{
-    return {setup.settingsFile, setup.programFolder, setup.applicationName, startPacket, setup.portable};
-}
-
 HICON LoadProgramIcon(int size)
 {
     return static_cast<HICON>(
@@ -52,11 +47,11 @@ bool IsOwnHelpRequest(HWND viewer, const HELPINFO& help)
 
 }  // namespace
 
-ViewerWindow::ViewerWindow(const ProgramSetup& setup, const std::filesystem::path& startPacket)
+ViewerWindow::ViewerWindow(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs)
     : DialogWindow(templates::ViewerTemplate())
     , setup_(setup)
-    , viewer_(std::make_unique<behaviour::Viewer>(static_cast<behaviour::ViewerView&>(*this), setup_.dialogs,
-                                                  ViewerSetupOf(setup_, startPacket)))
+    , dialogs_(dialogs)
+    , viewer_(std::make_unique<behaviour::Viewer>(static_cast<behaviour::ViewerView&>(*this), dialogs_, setup_))
 {
 }
 
@@ -289,7 +284,7 @@ void ViewerWindow::ShowAbout()
 // A fresh Builder for each click, shown modally and discarded.
 void ViewerWindow::RunBuilder(const ResourceTable* templateRows)
 {
-    BuilderWindow builder(setup_);
+    BuilderWindow builder(setup_, dialogs_);
     if (templateRows != nullptr)
         CopyFromTemplate(builder.ResourceList(), *templateRows);
     builder.RunModal(Handle());

@@ -7,14 +7,13 @@
 #include "behaviour/viewer.h"
 #include "dialog_window.h"
 #include "image_text_button.h"
-#include "program_setup.h"
 
 namespace skinwright::win32 {
 
 class ViewerWindow : public DialogWindow, private behaviour::ViewerView {
 public:
     // Reads the Viewer's settings; the window is made by RunModal.
-    ViewerWindow(const ProgramSetup& setup, const std::filesystem::path& startPacket);
+    ViewerWindow(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs);
     ~ViewerWindow() override;
 
 private:
@@ -42,7 +41,8 @@ private:
     void ShowAbout() override;
     void RunBuilder(const ResourceTable* templateRows) override;
 
-    ProgramSetup setup_;
+    behaviour::ProgramSetup setup_;
+    behaviour::SystemDialogs& dialogs_;
     ImageTextButton helpButton_;
     HBITMAP preview_ = nullptr;
     HICON bigIcon_ = nullptr;

@@ -31,19 +31,15 @@ platform::TemplateOptions BuilderControls()
 
 }  // namespace
 
-BuilderDialog::BuilderDialog(const BuilderEnvironment& environment, QWidget* parent)
+BuilderDialog::BuilderDialog(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs, QWidget* parent)
     : TemplateDialog(templates::BuilderTemplate(), parent, BuilderControls())
-    , environment_(environment)
     , commentsBox_(ControlAs<platform::MultiLineEdit>(kCommentsBox))
     , countText_(ControlAs<QLabel>(kCountText))
     , list_(ControlAs<platform::ReportListView>(kResourceList))
     , generateButton_(ControlAs<shell::ImageTextButton>(kGenerateButton))
     , workFolderBox_(ControlAs<QLineEdit>(kWorkFolderBox))
     , rows_(new shell::ResourceListModel(behaviour::kBuilderColumns, this))
-    , builder_(std::make_unique<behaviour::Builder>(
-          static_cast<behaviour::BuilderView&>(*this), environment_.dialogs,
-          behaviour::BuilderSetup{platform::ToFileSystemPath(environment_.settingsPath),
-                                  environment_.applicationName.toStdString()}))
+    , builder_(std::make_unique<behaviour::Builder>(static_cast<behaviour::BuilderView&>(*this), dialogs, setup))
 {
     workFolderBox_->setMaxLength(behaviour::kWorkFolderLimit);
     commentsBox_->SetTextLimit(behaviour::kCommentsLimit);

@@ -25,19 +25,11 @@ class ResourceListModel;
 
 namespace skinwright::builder {
 
-// What the Builder takes from outside: where its settings live, the message
-// caption and the system dialogs.
-struct BuilderEnvironment {
-    behaviour::SystemDialogs& dialogs;
-    QString settingsPath;
-    QString applicationName;  // caption of every message box
-};
-
 class BuilderDialog : public platform::TemplateDialog, private behaviour::BuilderView {
     Q_OBJECT
 
 public:
-    explicit BuilderDialog(const BuilderEnvironment& environment, QWidget* parent = nullptr);
+    BuilderDialog(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs, QWidget* parent = nullptr);
     ~BuilderDialog() override;
 
     // The list a template is copied into before the window is shown.
@@ -73,7 +65,6 @@ private:
     void SetCountText(const std::string& text) override;
     void Repaint() override;
 
-    BuilderEnvironment environment_;
     platform::MultiLineEdit* commentsBox_;
     QLabel* countText_;
     platform::ReportListView* list_;

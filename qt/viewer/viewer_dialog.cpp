@@ -37,13 +37,6 @@ platform::TemplateOptions ViewerControls()
     return options;
 }
 
-behaviour::ViewerSetup SetupOf(const ViewerEnvironment& environment)
-{
-    return {platform::ToFileSystemPath(environment.settingsPath), platform::ToFileSystemPath(environment.programFolder),
-            environment.applicationName.toStdString(), platform::ToFileSystemPath(environment.startPacket),
-            environment.portable};
-}
-
 std::vector<std::filesystem::path> DroppedPaths(const QDropEvent& event)
 {
     std::vector<std::filesystem::path> paths;
@@ -54,16 +47,16 @@ std::vector<std::filesystem::path> DroppedPaths(const QDropEvent& event)
 
 }  // namespace
 
-ViewerDialog::ViewerDialog(const ViewerEnvironment& environment, QWidget* parent)
+ViewerDialog::ViewerDialog(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs, QWidget* parent)
     : TemplateDialog(templates::ViewerTemplate(), parent, ViewerControls())
-    , environment_(environment)
+    , setup_(setup)
+    , dialogs_(dialogs)
     , pathField_(ControlAs<QLineEdit>(kPathField))
     , list_(ControlAs<platform::ReportListView>(kResourceList))
     , rows_(new shell::ResourceListModel(behaviour::kViewerColumns, this))
     , pictureArea_(ControlAs<QLabel>(kPictureArea))
     , statusLine_(ControlAs<QLabel>(kStatusLine))
-    , viewer_(std::make_unique<behaviour::Viewer>(static_cast<behaviour::ViewerView&>(*this), environment_.dialogs,
-                                                  SetupOf(environment_)))
+    , viewer_(std::make_unique<behaviour::Viewer>(static_cast<behaviour::ViewerView&>(*this), dialogs_, setup_))
 {
     pathField_->setMaxLength(behaviour::kPathFieldLimit);
     setWindowIcon(art::AppIcon());
@@ -237,8 +230,7 @@ void ViewerDialog::ShowAbout()
 // A fresh Builder for each click, shown modally and discarded.
 void ViewerDialog::RunBuilder(const ResourceTable* templateRows)
 {
-    builder::BuilderDialog builder(
-        {environment_.dialogs, environment_.settingsPath, environment_.applicationName}, this);
+    builder::BuilderDialog builder(setup_, dialogs_, this);
     if (templateRows)
         CopyFromTemplate(builder.ResourceList(), *templateRows);
     platform::RunModal(builder);

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "behaviour/program_setup.h"
 #include "behaviour/system_dialogs.h"
 #include "behaviour/viewer.h"
 #include "platform/template_dialog.h"
@@ -22,23 +23,11 @@ class ReportListView;
 
 namespace skinwright::viewer {
 
-// What the Viewer takes from outside: where its settings live, the program
-// folder, the message caption, the system dialogs, the packet the command
-// line named, and whether the program folder is one to save into.
-struct ViewerEnvironment {
-    behaviour::SystemDialogs& dialogs;
-    QString settingsPath;
-    QString programFolder;    // ends in a separator
-    QString applicationName;  // caption of every message box
-    QString startPacket;      // opened instead of the remembered packet
-    bool portable = true;     // keeps its files beside itself; an installed program does not
-};
-
 class ViewerDialog : public platform::TemplateDialog, private behaviour::ViewerView {
     Q_OBJECT
 
 public:
-    explicit ViewerDialog(const ViewerEnvironment& environment, QWidget* parent = nullptr);
+    ViewerDialog(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs, QWidget* parent = nullptr);
     ~ViewerDialog() override;
 
     // The selected row, or -1.
@@ -87,7 +76,8 @@ private:
     void ShowAbout() override;
     void RunBuilder(const ResourceTable* templateRows) override;
 
-    ViewerEnvironment environment_;
+    behaviour::ProgramSetup setup_;
+    behaviour::SystemDialogs& dialogs_;
     QLineEdit* pathField_;
     platform::ReportListView* list_;
     shell::ResourceListModel* rows_;

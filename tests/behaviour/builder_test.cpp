@@ -78,7 +78,7 @@ protected:
     test::TempFolder folder;
     ScriptedBuilderView view;
     ScriptedDialogs dialogs;
-    Builder builder{view, dialogs, BuilderSetup{folder / "Skinwright.ini", "Skinwright"}};
+    Builder builder{view, dialogs, ProgramSetup{.settingsFile = folder / "Skinwright.ini", .applicationName = "Skinwright"}};
 };
 
 TEST_F(BuilderTest, FilesThatCannotBecomeResourcesAreNamedWithTheirReasonsAndTheOthersAdded)
@@ -261,13 +261,13 @@ TEST(BuilderSettingsTest, AreWrittenWhenTheWindowGoesAndShownByTheNext)
     ScriptedDialogs dialogs;
     {
         ScriptedBuilderView view;
-        Builder builder(view, dialogs, BuilderSetup{settings, "Skinwright"});
+        Builder builder(view, dialogs, ProgramSetup{.settingsFile = settings, .applicationName = "Skinwright"});
         view.workFolderText = "/themes/work/";
         view.commentsText = "first\r\nsecond";
         builder.TakeBoxTexts();
     }
     ScriptedBuilderView view;
-    Builder builder(view, dialogs, BuilderSetup{settings, "Skinwright"});
+    Builder builder(view, dialogs, ProgramSetup{.settingsFile = settings, .applicationName = "Skinwright"});
     builder.Start();
     EXPECT_EQ(view.workFolderText, "/themes/work/");
     EXPECT_EQ(view.commentsText, "first\r\nsecond");
@@ -287,7 +287,7 @@ TEST(BuilderClosingKeysTest, EnterTakesTheBoxesAndEscDoesNot)
         WriteSetting(settings, kBuilderSection, kWorkFolderKey, "/remembered/");
         ScriptedDialogs dialogs;
         ScriptedBuilderView view;
-        Builder builder(view, dialogs, BuilderSetup{settings, "Skinwright"});
+        Builder builder(view, dialogs, ProgramSetup{.settingsFile = settings, .applicationName = "Skinwright"});
         builder.Start();
         view.workFolderText = "/typed/";
         EXPECT_TRUE(builder.ClosesOn(key));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "behaviour/program_setup.h"
 #include "behaviour/settings_file.h"
 #include "tests/support/files.h"
 
@@ -133,21 +134,26 @@ protected:
 
 TEST_F(SettingsPlace, APortableProgramKeepsItsFileBesideItUnderItsOwnName)
 {
-    EXPECT_EQ(SettingsFilePathFor(root_.Path() / "", "Copy"), root_.Path() / "Copy.ini");
+    const ProgramSetup setup = DecideProgramSetup(root_.Path(), "Copy", "/phone/iconres.ezx");
+    EXPECT_EQ(setup.settingsFile, root_.Path() / "Copy.ini");
+    EXPECT_TRUE(setup.portable);
+    EXPECT_EQ(setup.programFolder, root_.Path() / "");
+    EXPECT_EQ(setup.applicationName, "Copy");
+    EXPECT_EQ(setup.startPacket, "/phone/iconres.ezx");
 }
 
 TEST_F(SettingsPlace, AnInstalledProgramKeepsItsFileInTheUsersConfigurationFolder)
 {
     const std::filesystem::path program = ReadOnlyProgramFolder();
-    EXPECT_EQ(SettingsFilePathFor(program, "Copy"), home_ / ".config/Copy.ini");
+    EXPECT_EQ(DecideProgramSetup(program, "Copy", {}).settingsFile, home_ / ".config/Copy.ini");
     const std::filesystem::path configHome = root_ / "config";
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
-    EXPECT_EQ(SettingsFilePathFor(program, "Copy"), configHome / "Copy.ini");
+    EXPECT_EQ(DecideProgramSetup(program, "Copy", {}).settingsFile, configHome / "Copy.ini");
 }
 
 TEST_F(SettingsPlace, TheInstalledProgramsFolderIsNeverThePlaceEvenForRoot)
 {
-    EXPECT_EQ(SettingsFilePathFor("/usr/bin/", "Skinwright"), home_ / ".config/Skinwright.ini");
+    EXPECT_EQ(DecideProgramSetup("/usr/bin/", "Skinwright", {}).settingsFile, home_ / ".config/Skinwright.ini");
 }
 
 TEST_F(SettingsPlace, TheFirstWriteMakesAMissingConfigurationFolder)

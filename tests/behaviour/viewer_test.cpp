@@ -80,7 +80,7 @@ protected:
     {
         viewer.reset();
         viewer = std::make_unique<Viewer>(view, dialogs,
-                                          ViewerSetup{settings, program, "Skinwright", startPacket, portable});
+                                          ProgramSetup{settings, program, "Skinwright", startPacket, portable});
         view.viewer = viewer.get();
         viewer->Start();
         return *viewer;

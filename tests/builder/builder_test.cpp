@@ -36,7 +36,8 @@ protected:
 
     BuilderDialog& Open()
     {
-        builder = std::make_unique<BuilderDialog>(BuilderEnvironment{dialogs, settings, "Skinwright"});
+        builder = std::make_unique<BuilderDialog>(
+            behaviour::ProgramSetup{.settingsFile = platform::ToFileSystemPath(settings), .applicationName = "Skinwright"}, dialogs);
         builder->show();
         return *builder;
     }

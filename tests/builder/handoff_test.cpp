@@ -56,7 +56,11 @@ protected:
 
     void OpenViewer(const QString& packet)
     {
-        viewer = std::make_unique<viewer::ViewerDialog>(viewer::ViewerEnvironment{dialogs, settings, program, "Skinwright", {}});
+        viewer = std::make_unique<viewer::ViewerDialog>(
+            behaviour::ProgramSetup{.settingsFile = platform::ToFileSystemPath(settings),
+                                    .programFolder = platform::ToFileSystemPath(program),
+                                    .applicationName = "Skinwright"},
+            dialogs);
         viewer->show();
         viewer->ControlAs<QLineEdit>(templates::viewer::kPathField)->setText(packet);
     }

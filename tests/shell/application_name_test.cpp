@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "behaviour/settings_file.h"
+#include "behaviour/program_setup.h"
 #include "platform/paths.h"
 #include "shell/application_name.h"
 
@@ -10,8 +10,9 @@ namespace {
 // The tests run from a folder they may write, as a copied program does.
 TEST(SettingsFile, LivesBesideTheExecutableUnderTheApplicationName)
 {
-    EXPECT_EQ(behaviour::SettingsFilePathFor(platform::ToFileSystemPath(ProgramFolder()),
-                                             ApplicationName().toStdString()),
+    EXPECT_EQ(behaviour::DecideProgramSetup(platform::ToFileSystemPath(ProgramFolder()),
+                                            ApplicationName().toStdString(), {})
+                  .settingsFile,
               platform::ToFileSystemPath(ProgramFolder() + ApplicationName() + ".ini"));
 }
 

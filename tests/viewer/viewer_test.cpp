@@ -51,7 +51,11 @@ protected:
 
     ViewerDialog& Open()
     {
-        viewer = std::make_unique<ViewerDialog>(ViewerEnvironment{dialogs, settings, program, "Skinwright", {}});
+        viewer = std::make_unique<ViewerDialog>(
+            behaviour::ProgramSetup{.settingsFile = platform::ToFileSystemPath(settings),
+                                    .programFolder = platform::ToFileSystemPath(program),
+                                    .applicationName = "Skinwright"},
+            dialogs);
         viewer->show();
         return *viewer;
     }
@@ -473,7 +477,10 @@ TEST_F(ViewerStartAndDragTest, ThePacketGivenAtStartOpensInsteadOfTheRememberedO
 {
     test::WriteSetting(settings, "default", "LastResFile", MakePacket({"ok.g"}, "remembered.ezx"));
     const QString given = MakePacket({"ok.g", "back.g"}, "given.ezx");
-    viewer = std::make_unique<ViewerDialog>(ViewerEnvironment{dialogs, settings, program, "Skinwright", given});
+    viewer = std::make_unique<ViewerDialog>(
+        behaviour::ProgramSetup{platform::ToFileSystemPath(settings), platform::ToFileSystemPath(program), "Skinwright",
+                                platform::ToFileSystemPath(given)},
+        dialogs);
     EXPECT_EQ(PathField()->text(), given);
     EXPECT_EQ(Rows(), 2);
     viewer->reject();
