@@ -1,5 +1,8 @@
 // The Builder's rules through a scripted view and scripted dialogs: what the
 // user would see in its controls and messages, and what lands in files.
+#include <functional>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "behaviour/builder.h"
@@ -218,13 +221,16 @@ TEST_F(BuilderTest, AfterGenerateTheListShowsTheOffsetsWritten)
 TEST_F(BuilderTest, CommentsThatCannotBeStoredAreRefusedBeforeTheSaveDialog)
 {
     builder.AddPictures(Pictures({"a.gif"}));
-    view.commentsText = "snow \xE2\x98\x83";
-    builder.OnCommentsChanged(view.commentsText);
-    dialogs.QueueFiles({folder / "built.ezx"});
-    builder.GeneratePacket();
+    const std::string refused[] = {"snow \xE2\x98\x83", std::string("zero\0", 5)};
+    for (const std::string& comments : refused) {
+        view.commentsText = comments;
+        builder.OnCommentsChanged(view.commentsText);
+        dialogs.QueueFiles({folder / "built.ezx"});
+        builder.GeneratePacket();
+    }
     EXPECT_TRUE(dialogs.FileCalls().empty());
-    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{
-        "Comments hold characters that cannot be stored in a resource packet, cannot continue!"});
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>(2,
+        "Comments hold characters that cannot be stored in a resource packet, cannot continue!"));
     EXPECT_FALSE(std::filesystem::exists(folder / "built.ezx"));
 }
 
@@ -294,6 +300,115 @@ TEST(BuilderClosingKeysTest, EnterTakesTheBoxesAndEscDoesNot)
         builder.Finish();
         EXPECT_EQ(ReadSetting(settings, kBuilderSection, kWorkFolderKey, ""), remembered);
     }
+}
+
+// "Remove" takes the selected row, and only it; the rows after it move up
+// and their name offsets follow from the names left.
+TEST_F(BuilderTest, RemoveTakesTheSelectedRowOnly)
+{
+    struct Case {
+        int selected;
+        std::vector<std::string> rows;
+        std::string count;
+    };
+    const Case cases[] = {
+        {-1, {"first.g", "second.g", "third.g"}, "New packet has 3 valid resources."},
+        {0, {"second.g", "third.g"}, "New packet has 2 valid resources."},
+        {1, {"first.g", "third.g"}, "New packet has 2 valid resources."},
+        {2, {"first.g", "second.g"}, "New packet has 2 valid resources."},
+    };
+    for (const Case& c : cases) {
+        builder.ResourceList().header.entryCount = 0;
+        builder.AddPictures(Pictures({"first.gif", "second.gif", "third.gif"}));
+        view.selected = c.selected;
+        builder.OnRemove();
+        EXPECT_EQ(view.rows, c.rows) << c.selected;
+        EXPECT_EQ(view.countText, c.count) << c.selected;
+    }
+    // Removing the first row moves the others' names to the front of the list.
+    builder.ResourceList().header.entryCount = 0;
+    builder.AddPictures(Pictures({"first.gif", "second.gif", "third.gif"}));
+    view.selected = 0;
+    builder.OnRemove();
+    EXPECT_EQ(builder.ResourceList().rows[0].idOffset, 0);
+    EXPECT_EQ(builder.ResourceList().rows[1].idOffset, 9);  // after "second.g" and its line feed
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+// "Remove All" asks first, also when the list is empty; only Yes empties it.
+TEST_F(BuilderTest, RemoveAllAsksFirstAndOnlyYesEmptiesTheList)
+{
+    const std::pair<std::optional<MessageAnswer>, std::size_t> cases[] = {
+        {std::nullopt, 0},  // the empty list: asked all the same
+        {MessageAnswer::No, 2},
+        {MessageAnswer::Yes, 0},
+    };
+    for (const auto& [answer, rowsLeft] : cases) {
+        if (answer) {
+            builder.AddPictures(Pictures({"a.gif", "b.gif"}));
+            dialogs.QueueMessageAnswer(*answer);
+        }
+        const std::size_t asked = dialogs.Messages().size();
+        builder.OnRemoveAll();
+        ASSERT_EQ(dialogs.Messages().size(), asked + 1);
+        const MessageRequest& question = dialogs.Messages().back().request;
+        EXPECT_EQ(question.text, "Sure to delete all resources?");
+        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+        EXPECT_EQ(question.caption, "Skinwright");
+        EXPECT_EQ(question.owner, view.Window());
+        EXPECT_EQ(view.rows.size(), rowsLeft);
+        EXPECT_EQ(view.countText, "New packet has " + std::to_string(rowsLeft) + " valid resources.");
+        builder.ResourceList().header.entryCount = 0;
+    }
+}
+
+// Cancel at any of the Builder's dialogs changes nothing and says nothing.
+TEST_F(BuilderTest, CancelAtEachDialogChangesNothing)
+{
+    builder.AddPictures(Pictures({"a.gif"}));
+    const std::string workFolder = builder.WorkFolder();
+    const std::function<void()> cancelled[] = {
+        [this] { builder.OnChooseWorkFolder(); },
+        [this] { builder.OnAddResource(); },
+        [this] { builder.GeneratePacket(); },
+    };
+    for (const std::function<void()>& command : cancelled)
+        command();
+    EXPECT_EQ(view.rows, std::vector<std::string>{"a.g"});
+    EXPECT_EQ(builder.WorkFolder(), workFolder);
+    EXPECT_EQ(builder.PacketFolder(), "");
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(dialogs.FolderCalls().size(), 1u);
+    EXPECT_EQ(dialogs.FileCalls().size(), 2u);
+    EXPECT_EQ(test::ListFolder(folder.Path()), std::vector<std::string>{"a.gif"});
+}
+
+// A picture gone from the work folder, or a packet folder that does not
+// exist, stops the packet before any file is made; the folder chosen is
+// remembered all the same.
+TEST_F(BuilderTest, WhatStopsAPacketIsToldAndLeavesNoFile)
+{
+    builder.AddPictures(Pictures({"ok.gif", "back.gif"}));
+    std::filesystem::remove(folder / "back.gif");
+    const std::filesystem::path out = test::EmptyFolder(folder, "out");
+    struct Case {
+        std::filesystem::path packet;
+        std::string told;
+    };
+    const Case cases[] = {
+        {out / "new.ezx", "Resource File: back.g does not exist or empty, cannot continue!"},
+        {folder / "missing" / "new.ezx", "Cannot create new resource packet" + PathToUtf8(folder / "missing" / "new.ezx") + "!"},
+    };
+    for (const Case& c : cases) {
+        if (c.packet.parent_path() != out)
+            test::WriteFile(folder / "back.gif", test::BackPicture());
+        dialogs.QueueFiles({c.packet});
+        builder.GeneratePacket();
+        EXPECT_EQ(dialogs.MessageTexts().back(), c.told);
+        EXPECT_FALSE(std::filesystem::exists(c.packet));
+        EXPECT_EQ(builder.PacketFolder(), PathToUtf8(c.packet.parent_path()) + kSeparator);
+    }
+    EXPECT_TRUE(test::ListFolder(out).empty());
 }
 
 }  // namespace

@@ -47,60 +47,23 @@ set -euo pipefail
 work=$1 here=$2 wine_run=$3 top_windows=$4 demo=$5 desktop=$6
 source "$here/../viewer/xdotool_helpers.sh"
 source "$here/wine_helpers.sh"
-wine_desktop "$desktop"
+source "$here/wine_window_helpers.sh"
+wine_desktop
 
 "$wine_run" "$work/program/Skinwright.exe" &
 program=$!
 
-# Wine's own account of its windows, which X shows as one in the virtual
-# desktop: window, owner, enabled or disabled, class, title per line.
-top() { "$wine_run" "$top_windows" "$@"; }
-# The windows titled so, one a line.
-titled() { top | awk -F'\t' -v title="$1" '$5 == title { print $1 }'; }
-# Waits for a window of that title and prints it; the first one comes
-# after Wine has started.
-window_titled() {
-  local id
-  for _ in $(seq 300); do
-    kill -0 "$program" 2>/dev/null || fail "the program ended before '$1' appeared"
-    id=$(titled "$1" | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  fail "no window '$1' appeared"
-}
-# Waits until no window of that title is left.
-closed() {
-  for _ in $(seq 100); do
-    [ -z "$(titled "$1")" ] && return
-    sleep 0.1
-  done
-  fail "'$1' did not close"
-}
-count() { titled "$1" | wc -l; }
-enabled() { top | awk -F'\t' -v window="$1" '$1 == window { print $3 }'; }
-# Gives the window of that title the keyboard. In the virtual desktop Wine
-# activates its windows itself, as Windows does; each X window of its own
-# needs the focus from X.
-activate() {
-  local id pattern
-  [ -z "$desktop" ] || return 0
-  pattern=$(sed 's/[][().*+?^$|\\{}]/\\&/g' <<<"$1")
-  for _ in $(seq 50); do
-    id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | tail -n 1) || true
-    [ -n "$id" ] && { xdotool windowfocus --sync "$id"; return; }
-    sleep 0.1
-  done
-  fail "no X window '$1' to focus"
-}
+about="Motorola Skin Skinwright Editor" viewer_title="Skinwright (Moto Skin)"
+
 # Presses F1 where it must open nothing: no About window in the next moment.
 f1_opens_nothing() {
   xdotool key F1
   sleep 1.5
   [ "$(count "$about")" = 0 ] || fail "F1 in $1 opened the About window"
 }
-# Opens a window with the key, presses F1 in it twice, and checks that one
-# About window stands over the disabled Viewer; Esc closes it.
+
+# With the About window opening: F1 pressed in it twice, one About window
+# stands over the disabled Viewer; Esc closes it, and the Viewer is enabled.
 one_about_on() {
   window_titled "$about" >/dev/null
   activate "$about"
@@ -115,23 +78,25 @@ one_about_on() {
   [ "$(enabled "$viewer")" = enabled ] || fail "the Viewer stayed disabled after the About window closed"
   activate "$viewer_title"
 }
+
 # The Viewer's picture area shows exactly this picture, centred on its
 # background.
 shows_picture() {
-  local left top right bottom background
-  read -r left top right bottom < <(top "$viewer" | awk -F'\t' '$1 == 1003 { print $3, $4, $5, $6 }')
+  local left upper right lower background
+  read -r left upper right lower < <(top "$viewer" | awk -F'\t' '$1 == 1003 { print $3, $4, $5, $6 }')
   sleep 0.5
   import -window root "$work/screen.png"
-  convert "$work/screen.png" -crop "$((right - left - 8))x$((bottom - top - 8))+$((left + 4))+$((top + 4))" \
+  convert "$work/screen.png" -crop "$((right - left - 8))x$((lower - upper - 8))+$((left + 4))+$((upper + 4))" \
     +repage "$work/area.png"
   background=$(convert "$work/area.png" -format '%[pixel:p{0,0}]' info:)
   convert "$1" -background "$background" -flatten "$work/picture.png"
   [ "$(compare -metric AE -subimage-search "$work/area.png" "$work/picture.png" null: 2>&1 | cut -d' ' -f1)" = 0 ]
 }
+
 # From the focused "Save All ...": the browser, which must have selected
 # the remembered folder: moved up to its parent and back down, the
-# selection is that folder again, and OK exports into it. Then the message
-# after the export.
+# selection is that folder again, and OK exports into it the files of the
+# Linux export. Then the message after the export.
 export_all() {
   xdotool key space
   window_titled "Browse for Folder" >/dev/null
@@ -144,10 +109,11 @@ export_all() {
   activate Skinwright
   xdotool key Return
   closed Skinwright
+  diff -r "$work/linux-export" "$work/exports/into" >/dev/null ||
+    fail "Save All did not export into the remembered folder: the browser had not selected it"
   activate "$viewer_title"
 }
 
-about="Motorola Skin Skinwright Editor" viewer_title="Skinwright (Moto Skin)"
 window_titled Skinwright >/dev/null              # the damaged packet's warning
 activate Skinwright
 xdotool key Return
@@ -172,8 +138,8 @@ shows_picture "$demo/battery_full.gif" || fail "Down onto the second row did not
 xdotool key Up
 shows_picture "$demo/back.gif" || fail "Up onto the first row did not preview its picture again"
 # A click on the third row, below the list's header, 14 pixels a row.
-read -r left bottom < <(top "$viewer" | awk -F'\t' '$2 == "SysHeader32" { print $3, $6 }')
-xdotool mousemove "$((left + 40))" "$((bottom + 35))" click 1
+read -r header_left header_bottom < <(top "$viewer" | awk -F'\t' '$2 == "SysHeader32" { print $3, $6 }')
+xdotool mousemove "$((header_left + 40))" "$((header_bottom + 35))" click 1
 shows_picture "$demo/call.gif" || fail "a click on the third row did not preview its picture"
 xdotool mousemove 0 0
 
@@ -225,7 +191,6 @@ SESSION
 fail() { echo "$*" >&2; exit 1; }
 [ -z "$(ls "$WINE_RUN_FOLDER/wine-home")" ] ||
   fail "Save All wrote into the Desktop: the folder browser had not selected the remembered folder"
-diff -r "$work/linux-export" "$work/exports/into" || fail "Save All wrote other files than the Linux export"
 settings=$work/program/Skinwright.ini
 for line in "LastResFile=$(windows_path "$work/themes/iconres.ezx")" \
     "OutputFolder=$(windows_path "$work/exports/into")\\"; do

@@ -2,7 +2,8 @@
 // all of them (Wine's virtual desktop). Run in the session's prefix:
 //   top_windows.exe            the visible top-level windows, one a line:
 //                              window, owner (0 for none), "enabled" or
-//                              "disabled", class, title
+//                              "disabled", "active" for the one that has
+//                              the keyboard else "inactive", class, title
 //   top_windows.exe WINDOW     that window's visible controls, one a line:
 //                              control id, class, left, top, right, bottom
 //                              on the screen
@@ -47,8 +48,10 @@ BOOL CALLBACK PrintTopWindow(HWND window, LPARAM)
         return TRUE;
     wchar_t title[512] = {};
     GetWindowTextW(window, title, 512);
-    std::printf("%llu\t%llu\t%s\t%s\t%s\n", Number(window), Number(GetWindow(window, GW_OWNER)),
-                IsWindowEnabled(window) ? "enabled" : "disabled", ClassOf(window).c_str(), Utf8(title).c_str());
+    std::printf("%llu\t%llu\t%s\t%s\t%s\t%s\n", Number(window), Number(GetWindow(window, GW_OWNER)),
+                IsWindowEnabled(window) ? "enabled" : "disabled",
+                window == GetForegroundWindow() ? "active" : "inactive", ClassOf(window).c_str(),
+                Utf8(title).c_str());
     return TRUE;
 }
 

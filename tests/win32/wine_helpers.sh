@@ -21,15 +21,3 @@ windows_viewer() {
   done
   fail "no Windows Viewer appeared"
 }
-
-# Shows Wine's windows in a virtual desktop of the size given (as Windows
-# shows them: captions, system menus, z-order), or with none given, each as
-# an X window of its own. Set in the prefix before the program starts.
-wine_desktop() {
-  if [ -n "$1" ]; then
-    "$wine_run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-    "$wine_run" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null
-  else
-    "$wine_run" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
-  fi
-}
