@@ -13,6 +13,7 @@
 #include "behaviour/scripted_dialogs.h"
 #include "behaviour/settings_file.h"
 #include "behaviour/viewer.h"
+#include "core/file_names.h"
 #include "core/packet.h"
 #include "core/resource_list.h"
 #include "tests/support/files.h"
@@ -424,6 +425,114 @@ TEST_F(ViewerTest, WhenTheViewerGoesItsSettingsAreWrittenAndItsPrivateFolderIsGo
     viewer.reset();
     EXPECT_FALSE(std::filesystem::exists(privateFolder));
     EXPECT_EQ(ReadSetting(settings, kViewerSection, kPacketPathKey, ""), packet);
+}
+
+// "Save All ..." writes the side files and every row into the chosen
+// folder, says so, and the folder is remembered.
+TEST_F(ViewerTest, SaveAllWritesTheSideFilesAndEveryRowAndRemembersTheFolder)
+{
+    Open();
+    view.SetPathText(MakePacket({"a.g", "b.g", "c.g"}));
+    const std::filesystem::path out = test::EmptyFolder(folder, "out");
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+    ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
+    EXPECT_EQ(dialogs.FolderCalls()[0].request.title, "Please select folder:");
+    EXPECT_EQ(dialogs.FolderCalls()[0].request.owner, view.Window());
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Successfully exported!"});
+    EXPECT_EQ(test::ListFolder(out), (std::vector<std::string>{"a.gif", "b.gif", "c.gif", "hashtable", "headerfile"}));
+    EXPECT_EQ(test::ReadFile(out / "b.gif"), test::Picture(41, 1));
+    const std::string hashtable = test::ReadFile(out / "hashtable");
+    EXPECT_EQ(std::count(hashtable.begin(), hashtable.end(), '\n'), 3);
+    viewer.reset();
+    EXPECT_EQ(ReadSetting(settings, kViewerSection, kOutputFolderKey, ""), PathToUtf8(out) + kSeparator);
+}
+
+// A row whose record runs past the end of the packet is not saved, and the
+// file it would have replaced keeps its bytes; the export goes on.
+TEST_F(ViewerTest, AFailedSaveNeverEmptiesAFileThatWasThere)
+{
+    Open();
+    const std::string packet = MakePacket({"keep.g", "keep.g"});
+    const std::string bytes = test::ReadFile(packet);
+    test::WriteFile(packet, bytes.substr(0, bytes.size() - 1));
+    view.SetPathText(packet);
+    const std::filesystem::path out = test::EmptyFolder(folder, "out");
+    test::WriteFile(out / "mine.gif", "precious");
+    view.selected = 1;
+    dialogs.QueueFiles({out / "mine.gif"});
+    viewer->OnSaveAs();
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+    EXPECT_EQ(test::ReadFile(out / "mine.gif"), "precious");
+    EXPECT_EQ(test::ReadFile(out / "keep.gif"), test::Picture(40, 0));
+    EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{PathToUtf8(out / "mine.gif") + " Failed to save",
+                                                                PathToUtf8(out / "keep.gif") + " Failed to save",
+                                                                "1 of 2 Failed to save"}));
+    EXPECT_EQ(test::ListFolder(out), (std::vector<std::string>{"hashtable", "headerfile", "keep.gif", "mine.gif"}));
+}
+
+#ifndef _WIN32
+// A FIFO in the way of a picture is refused, not opened: the export does not
+// wait for a reader that never comes.
+TEST_F(ViewerTest, SaveAllIntoAFolderHoldingAFifoDoesNotBlock)
+{
+    Open();
+    view.SetPathText(MakePacket({"ok.g"}));
+    const std::filesystem::path out = test::EmptyFolder(folder, "out");
+    ASSERT_EQ(mkfifo((out / "ok.gif").c_str(), 0600), 0);
+    dialogs.QueueFolder(out);
+    viewer->OnSaveAll();
+    EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{PathToUtf8(out / "ok.gif") + " Failed to save",
+                                                                "1 of 1 Failed to save"}));
+}
+#endif
+
+// A damaged packet remembered from the last time warns once as the Viewer
+// starts, in a box of the program's own caption, and lists its rows under
+// placeholder names.
+TEST_F(ViewerTest, ARememberedDamagedPacketWarnsOnceAtStart)
+{
+    const std::string packet = MakePacket({"ok.g", "back.g"});
+    std::string bytes = test::ReadFile(packet);
+    bytes.replace(bytes.find("ok.g\nback.g\n"), 12, "OK.g\nBACK.g\n");
+    test::WriteFile(packet, bytes);
+    WriteSetting(settings, kViewerSection, kPacketPathKey, packet);
+    Open();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    const MessageRequest& warning = dialogs.Messages()[0].request;
+    EXPECT_EQ(warning.text, "Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!");
+    EXPECT_EQ(warning.caption, "Skinwright");
+    EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(warning.buttons, MessageButtons::Ok);
+    EXPECT_EQ(view.rows, (std::vector<std::string>{"!!!0x000002EF.g", "!!!0x000008DF.g"}));
+    EXPECT_EQ(view.status, "Loaded 2 resources, 2 with damaged names.");
+}
+
+// An empty path field keeps the packet open, but nothing is remembered.
+TEST_F(ViewerTest, ClearingThePathKeepsThePacketButForgetsIt)
+{
+    Open();
+    view.SetPathText(MakePacket({"ok.g"}));
+    view.SetPathText("");
+    EXPECT_TRUE(viewer->Reader().IsLoaded());
+    EXPECT_EQ(view.rows, std::vector<std::string>{"ok.g"});
+    EXPECT_TRUE(view.rowsEnabled);
+    viewer.reset();
+    EXPECT_EQ(ReadSetting(settings, kViewerSection, kPacketPathKey, "<missing>"), "");
+}
+
+// The packet named on the command line opens instead of the remembered one,
+// and is remembered in its place.
+TEST_F(ViewerTest, ThePacketGivenAtStartOpensInsteadOfTheRememberedOne)
+{
+    WriteSetting(settings, kViewerSection, kPacketPathKey, MakePacket({"ok.g"}, "remembered.ezx"));
+    const std::string given = MakePacket({"ok.g", "back.g"}, "given.ezx");
+    Open(true, given);
+    EXPECT_EQ(view.pathText, given);
+    EXPECT_EQ(view.rows.size(), 2u);
+    viewer.reset();
+    EXPECT_EQ(ReadSetting(settings, kViewerSection, kPacketPathKey, ""), given);
 }
 
 }  // namespace

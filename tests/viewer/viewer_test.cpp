@@ -169,25 +169,6 @@ TEST_F(ViewerTest, TypingAPathListsThePacketAndEnterClosesTheWindow)
     EXPECT_EQ(Setting("LastResFile"), packet);
 }
 
-TEST_F(ViewerTest, ARememberedDamagedPacketWarnsOnceAtStart)
-{
-    const QString packet = MakePacket({"ok.g", "back.g"});
-    QByteArray bytes = ReadAll(packet);
-    bytes.replace("ok.g\nback.g\n", "OK.g\nBACK.g\n");
-    WriteAll(packet, bytes);
-    test::WriteSetting(settings, "default", "LastResFile", packet);
-
-    Open();
-    ASSERT_EQ(dialogs.Messages().size(), 1u);
-    const auto& warning = dialogs.Messages()[0].request;
-    EXPECT_EQ(warning.text, "Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!");
-    EXPECT_EQ(warning.caption, "Skinwright");
-    EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(warning.buttons, behaviour::MessageButtons::Ok);
-    EXPECT_EQ(Cell(0, 0), "!!!0x000002EF.g");
-    EXPECT_EQ(Cell(1, 0), "!!!0x000008DF.g");
-}
-
 TEST_F(ViewerTest, APathThatDoesNotLoadLeavesTheListButDisablesIt)
 {
     const QString packet = MakePacket({"ok.g", "back.g"});
@@ -209,17 +190,6 @@ TEST_F(ViewerTest, APathThatDoesNotLoadLeavesTheListButDisablesIt)
     viewer->OnSaveAll();
     EXPECT_TRUE(dialogs.FileCalls().empty());
     EXPECT_TRUE(dialogs.FolderCalls().empty());
-}
-
-TEST_F(ViewerTest, ClearingThePathKeepsThePacketButForgetsIt)
-{
-    Open();
-    PathField()->setText(MakePacket({"ok.g"}));
-    PathField()->clear();
-    EXPECT_TRUE(viewer->Reader().IsLoaded());
-    EXPECT_EQ(Rows(), 1);
-    viewer->reject();
-    EXPECT_EQ(Setting("LastResFile"), "");
 }
 
 TEST_F(ViewerTest, AClickAndTheArrowKeysPreviewTheRow)
@@ -301,66 +271,6 @@ TEST_F(ViewerTest, ADoubleClickSavesTheRowUnderAProposedName)
     EXPECT_EQ(MessageTexts(dialogs), QStringList({unwritable + " Failed to save"}));
 }
 
-TEST_F(ViewerTest, SaveAsProposesOnlyANameThatStaysInItsFolder)
-{
-    Open();
-    PathField()->setText(MakePacket({"sub/evil.g"}));
-    ClickRow(0);
-    viewer->OnSaveAs();
-    ASSERT_EQ(dialogs.FileCalls().size(), 1u);
-    EXPECT_EQ(QString::fromStdString(dialogs.FileCalls()[0].request.initialName), "");
-    EXPECT_EQ(test::Text(dialogs.FileCalls()[0].request.initialFolder), program);
-}
-
-TEST_F(ViewerTest, SaveAllWritesSideFilesAndEveryRow)
-{
-    Open();
-    const QString packet = MakePacket({"a.g", "b.g", "c.g"});
-    PathField()->setText(packet);
-    const QString out = root.filePath("out");
-    QDir().mkpath(out);
-    dialogs.QueueFolder(test::Path(out));
-    viewer->OnSaveAll();
-
-    ASSERT_EQ(dialogs.FolderCalls().size(), 1u);
-    const auto& browse = dialogs.FolderCalls()[0];
-    EXPECT_EQ(browse.request.title, "Please select folder:");
-    EXPECT_EQ(test::Text(browse.selections.at(0)), QDir::homePath());
-    EXPECT_EQ(viewer->OutputFolder(), out + "/");
-    EXPECT_EQ(MessageTexts(dialogs), QStringList({"Successfully exported!"}));
-    EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name),
-        QStringList({"a.gif", "b.gif", "c.gif", "hashtable", "headerfile"}));
-    EXPECT_EQ(ReadAll(out + "/b.gif"), ReadAll(work + "/b.gif"));
-    EXPECT_EQ(ReadAll(out + "/hashtable").count('\n'), 3);
-
-    viewer->reject();
-    EXPECT_EQ(Setting("OutputFolder"), out + "/");
-}
-
-TEST_F(ViewerTest, AFailedSaveNeverEmptiesAFileThatWasThere)
-{
-    Open();
-    const QString packet = MakePacket({"keep.g", "keep.g"});
-    CutLastRecordShort(packet);
-    PathField()->setText(packet);
-
-    const QString out = root.filePath("out");
-    QDir().mkpath(out);
-    WriteAll(out + "/mine.gif", "precious");
-    List()->selectRow(1);
-    dialogs.QueueFiles(test::Paths({out + "/mine.gif"}));
-    viewer->OnSaveAs();
-    EXPECT_EQ(ReadAll(out + "/mine.gif"), "precious");
-
-    dialogs.QueueFolder(test::Path(out));
-    viewer->OnSaveAll();
-    EXPECT_EQ(ReadAll(out + "/keep.gif"), ReadAll(work + "/keep.gif"));
-    EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/mine.gif Failed to save", out + "/keep.gif Failed to save",
-                                  "1 of 2 Failed to save"}));
-    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-        QStringList({"hashtable", "headerfile", "keep.gif", "mine.gif"}));
-}
-
 TEST_F(ViewerTest, PickingAPacketLoadsItEvenWhenTheFieldHoldsItAlready)
 {
     Open();
@@ -403,18 +313,6 @@ TEST_F(ViewerTest, TheContextMenuHoldsTheAboutCommand)
     EXPECT_EQ(viewer->actions()[0]->text(), "About Skinwright(&A) and Help ...");
     viewer->actions()[0]->trigger();
     EXPECT_EQ(opened, QStringList({"Motorola Skin Skinwright Editor"}));
-}
-
-TEST_F(ViewerTest, SaveAllIntoAFolderHoldingAFifoDoesNotBlock)
-{
-    Open();
-    PathField()->setText(MakePacket({"ok.g"}));
-    const QString out = root.filePath("out");
-    QDir().mkpath(out);
-    ASSERT_EQ(mkfifo((out + "/ok.gif").toUtf8().constData(), 0600), 0);
-    dialogs.QueueFolder(test::Path(out));
-    viewer->OnSaveAll();
-    EXPECT_EQ(MessageTexts(dialogs), QStringList({out + "/ok.gif Failed to save", "1 of 1 Failed to save"}));
 }
 
 TEST_F(ViewerTest, EnterOnAFocusedButtonClicksIt)
@@ -472,20 +370,6 @@ namespace skinwright::viewer {
 namespace {
 
 class ViewerStartAndDragTest : public ViewerTest {};
-
-TEST_F(ViewerStartAndDragTest, ThePacketGivenAtStartOpensInsteadOfTheRememberedOne)
-{
-    test::WriteSetting(settings, "default", "LastResFile", MakePacket({"ok.g"}, "remembered.ezx"));
-    const QString given = MakePacket({"ok.g", "back.g"}, "given.ezx");
-    viewer = std::make_unique<ViewerDialog>(
-        behaviour::ProgramSetup{platform::ToFileSystemPath(settings), platform::ToFileSystemPath(program), "Skinwright",
-                                platform::ToFileSystemPath(given)},
-        dialogs);
-    EXPECT_EQ(PathField()->text(), given);
-    EXPECT_EQ(Rows(), 2);
-    viewer->reject();
-    EXPECT_EQ(Setting("LastResFile"), given);
-}
 
 TEST_F(ViewerStartAndDragTest, TheFirstFileDroppedAnywhereOnTheWindowOpens)
 {

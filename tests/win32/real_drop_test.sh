@@ -43,13 +43,8 @@ work=$1 here=$2 wine_run=$3 desktop=$4
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp"
 source "$here/../viewer/xdotool_helpers.sh"
 source "$here/wine_helpers.sh"
-
-if [ -n "$desktop" ]; then
-  "$wine_run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-  "$wine_run" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null
-else
-  "$wine_run" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
-fi
+source "$here/wine_window_helpers.sh"
+wine_desktop
 
 # The packet named on the command line opens instead of the remembered one.
 "$wine_run" "$work/target/Skinwright.exe" "$(windows_path "$work/target.ezx")" &
