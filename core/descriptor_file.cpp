@@ -8,6 +8,33 @@
 
 namespace skinwright {
 
+std::size_t ReadDescriptorAt(int descriptor, std::int64_t position, void* buffer, std::size_t count)
+{
+    if (position < 0)
+        return 0;
+    auto* bytes = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t read = ::pread(descriptor, bytes + done, count - done,
+                                     static_cast<off_t>(position) + static_cast<off_t>(done));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            break;
+        done += static_cast<std::size_t>(read);
+    }
+    return done;
+}
+
+std::size_t ReadDescriptorOnce(int descriptor, void* buffer, std::size_t count)
+{
+    ssize_t read = 0;
+    do
+        read = ::read(descriptor, buffer, count);
+    while (read < 0 && errno == EINTR);
+    return read < 0 ? 0 : static_cast<std::size_t>(read);
+}
+
 DescriptorFile& DescriptorFile::operator=(DescriptorFile&& other) noexcept
 {
     if (descriptor_ >= 0)
@@ -48,29 +75,12 @@ std::size_t DescriptorFile::Read(void* buffer, std::size_t count)
 
 std::size_t DescriptorFile::ReadAt(std::int64_t position, void* buffer, std::size_t count)
 {
-    if (position < 0)
-        return 0;
-    auto* bytes = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t read = ::pread(descriptor_, bytes + done, count - done,
-                                     static_cast<off_t>(position) + static_cast<off_t>(done));
-        if (read < 0 && errno == EINTR)
-            continue;
-        if (read <= 0)
-            break;
-        done += static_cast<std::size_t>(read);
-    }
-    return done;
+    return ReadDescriptorAt(descriptor_, position, buffer, count);
 }
 
 std::size_t DescriptorFile::ReadOnce(void* buffer, std::size_t count)
 {
-    ssize_t read = 0;
-    do
-        read = ::read(descriptor_, buffer, count);
-    while (read < 0 && errno == EINTR);
-    return read < 0 ? 0 : static_cast<std::size_t>(read);
+    return ReadDescriptorOnce(descriptor_, buffer, count);
 }
 
 bool DescriptorFile::Write(const void* data, std::size_t count)

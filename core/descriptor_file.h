@@ -10,6 +10,12 @@
 
 namespace skinwright {
 
+// Reads of a descriptor, whatever holds it: all of `count` bytes from a
+// position, as far as the file reaches, without moving the file's offset;
+// and one read of the system at the offset.
+std::size_t ReadDescriptorAt(int descriptor, std::int64_t position, void* buffer, std::size_t count);
+std::size_t ReadDescriptorOnce(int descriptor, void* buffer, std::size_t count);
+
 class DescriptorFile {
 public:
     explicit DescriptorFile(int descriptor) : descriptor_(descriptor) {}

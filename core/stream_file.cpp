@@ -7,7 +7,7 @@
 #else
 #include <unistd.h>
 
-#include <cerrno>
+#include "descriptor_file.h"
 #endif
 
 namespace skinwright {
@@ -76,20 +76,7 @@ std::size_t StreamFile::ReadAt(std::int64_t position, void* buffer, std::size_t 
 #ifdef _WIN32
     return Seek(position) ? Read(buffer, count) : 0;
 #else
-    if (position < 0)
-        return 0;
-    auto* bytes = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t read = ::pread(fileno(file_.get()), bytes + done, count - done,
-                                     static_cast<off_t>(position) + static_cast<off_t>(done));
-        if (read < 0 && errno == EINTR)
-            continue;
-        if (read <= 0)
-            break;
-        done += static_cast<std::size_t>(read);
-    }
-    return done;
+    return ReadDescriptorAt(fileno(file_.get()), position, buffer, count);
 #endif
 }
 
@@ -97,13 +84,10 @@ std::size_t StreamFile::ReadOnce(void* buffer, std::size_t count)
 {
 #ifdef _WIN32
     const int read = _read(_fileno(file_.get()), buffer, static_cast<unsigned>(std::min<std::size_t>(count, 1u << 30)));
-#else
-    ssize_t read = 0;
-    do
-        read = ::read(fileno(file_.get()), buffer, count);
-    while (read < 0 && errno == EINTR);
-#endif
     return read < 0 ? 0 : static_cast<std::size_t>(read);
+#else
+    return ReadDescriptorOnce(fileno(file_.get()), buffer, count);
+#endif
 }
 
 bool StreamFile::Write(const void* data, std::size_t count)

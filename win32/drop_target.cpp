@@ -122,8 +122,11 @@ public:
             return;
         const DroppedFiles files = std::move(pending_.front());
         pending_.pop_front();
-        AddRef();  // the window may go while its rule runs
-        rules_.take(files);
+        // The rule may close the window, which forgets the rules and lets
+        // go of this target: both are held until the rule returns.
+        const std::function<void(const DroppedFiles&)> take = rules_.take;
+        AddRef();
+        take(files);
         Release();
     }
 

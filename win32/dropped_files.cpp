@@ -57,7 +57,7 @@ DroppedFiles FilesInDropBlock(const std::byte* block, std::size_t size)
     if (block == nullptr || size < sizeof header)
         return {};
     std::memcpy(&header, block, sizeof header);
-    if (header.pFiles < 4)
+    if (header.pFiles < sizeof header || header.pFiles >= size)
         return {};
     return header.fWide ? ReadNames<wchar_t>(block, size, header.pFiles)
                         : ReadNames<char>(block, size, header.pFiles);
