@@ -17,11 +17,12 @@
 
 namespace skinwright::behaviour {
 
-// The Builder's controls, as its front end shows them.
+// The Builder's controls, as its front end shows them. Of the calls that
+// set what a control shows, only SetCommentsText reports the change back
+// (through OnCommentsChanged, as typing does); the others report nothing.
 class BuilderView : public WindowView {
 public:
     // The work folder box and the comments box (CR LF line breaks), as typed.
-    // Setting the comments reports the change, as typing does.
     virtual std::string WorkFolderText() const = 0;
     virtual void SetWorkFolderText(const std::string& text) = 0;
     virtual std::string CommentsText() const = 0;

@@ -17,7 +17,9 @@
 
 namespace skinwright::behaviour {
 
-// The Viewer's controls, as its front end shows them.
+// The Viewer's controls, as its front end shows them. Of the calls that set
+// what a control shows, only SetPathText reports the change back (through
+// OnPathChanged, as typing does); the others report nothing.
 class ViewerView : public WindowView {
 public:
     // The path field. Setting its text reports the change, as typing does.
