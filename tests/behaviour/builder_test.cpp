@@ -199,6 +199,11 @@ TEST_F(BuilderTest, APictureFromOutsideTheWorkFolderIsRefusedWithTheReason)
               std::vector<std::string>{"These files cannot become resources and were not added:\n"
                                        "other.gif: it is not in the work folder, from which every picture is read\n"
                                        "lonely.gif: it is not in the work folder, from which every picture is read"});
+
+    // A drop goes by the work folder the box shows, typed or not.
+    view.workFolderText = PathToUtf8(elsewhere);
+    builder.AddPictures({elsewhere / "lonely.gif"});
+    EXPECT_EQ(view.rows.back(), "lonely.g");
 }
 
 // A resource added twice is written twice; the list shows, after the

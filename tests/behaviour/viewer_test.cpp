@@ -358,6 +358,8 @@ TEST_F(ViewerTest, APacketThatCannotBeOpenedSaysWhyAndDisablesTheOldRows)
         EXPECT_EQ(view.rows, (std::vector<std::string>{"ok.g", "back.g"}));
         EXPECT_FALSE(view.rowsEnabled);
         EXPECT_EQ(view.picture, "");
+        view.SetPathText("");  // an empty field opens nothing and tells nothing new
+        EXPECT_EQ(view.status, status);
     }
     EXPECT_TRUE(dialogs.Messages().empty());
 }
