@@ -241,9 +241,14 @@ void ViewerWindow::SetStatus(const std::string& text)
     SetControlText(kStatusLine, text);
 }
 
+// A list view draws its rows alike enabled or not: disabled, they are drawn
+// in the grey of disabled text.
 void ViewerWindow::SetRowsEnabled(bool enabled)
 {
-    EnableWindow(Control(kResourceList), enabled ? TRUE : FALSE);
+    const HWND list = Control(kResourceList);
+    EnableWindow(list, enabled ? TRUE : FALSE);
+    ListView_SetTextColor(list, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 // The static control centres the picture at its own size and clips it.

@@ -143,8 +143,9 @@ TEST(FolderChooserTest, OkNeverReturnsAFolderOtherThanTheStatusLineNames)
         dialogs.QueueUnreportedFolder(root / "Desktop");
         FolderChooser chooser(c.initial, nullptr, dialogs);
         EXPECT_EQ(chooser.Show(), c.result) << c.initial;
-        if (c.result == FolderChooser::Ok)
+        if (c.result == FolderChooser::Ok) {
             EXPECT_EQ(chooser.GetPath(), c.path);
+        }
     }
 }
 

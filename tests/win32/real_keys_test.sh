@@ -4,7 +4,9 @@
 # folder browser on drive Z:.
 # - Started on a damaged packet, it warns once. Ctrl+A in the path field
 #   then selects the path and loads nothing: a path typed over it opens,
-#   and no warning comes in between.
+#   and no warning comes in between. The rows of a path that opens nothing
+#   stay in sight, greyed.
+# - The open dialog shows no "Open as read-only" box.
 # - The arrow keys preview the row they select, and so does a click.
 # - F1 in the Viewer, its Help button and (where Wine draws one) its system
 #   menu open one About window: F1 in the About window opens no second one,
@@ -93,6 +95,18 @@ shows_picture() {
   [ "$(compare -metric AE -subimage-search "$work/area.png" "$work/picture.png" null: 2>&1 | cut -d' ' -f1)" = 0 ]
 }
 
+# How many pixels of the Viewer's rows, below the list's header, are
+# nearly black: the text of enabled rows.
+dark_row_pixels() {
+  local left right lower header
+  read -r left right lower < <(top "$viewer" | awk -F'\t' '$1 == 1002 { print $3, $5, $6 }')
+  header=$(top "$viewer" | awk -F'\t' '$2 == "SysHeader32" { print $6 }')
+  sleep 0.5
+  import -window root "$work/screen.png"
+  convert "$work/screen.png" -crop "$((right - left - 4))x$((lower - header - 4))+$((left + 2))+$header" +repage \
+    -colorspace gray -threshold 25% -negate -format '%[fx:round(mean * w * h)]' info:
+}
+
 # From the focused "Save All ...": the browser, which must have selected
 # the remembered folder: moved up to its parent and back down, the
 # selection is that folder again, and OK exports into it the files of the
@@ -115,6 +129,7 @@ export_all() {
 }
 
 window_titled Skinwright >/dev/null              # the damaged packet's warning
+shown_as_asked
 activate Skinwright
 xdotool key Return
 closed Skinwright
@@ -128,8 +143,24 @@ sleep 1
 xdotool type --delay 2 "$(windows_path "$work/themes/iconres.ezx")"
 sleep 1
 [ "$(top | wc -l)" = 1 ] || fail "typing a path after Ctrl+A opened a window: $(top)"
+# A path that opens nothing leaves the rows in sight, greyed; the packet
+# typed again enables them.
+xdotool type x
+[ "$(dark_row_pixels)" = 0 ] || fail "the rows of a packet that did not open are not greyed"
+xdotool key BackSpace
+[ "$(dark_row_pixels)" -gt 0 ] || fail "the rows of the packet opened again are still greyed"
 
-xdotool key Tab Tab                    # "?", then the list
+# "?": the open dialog, without its "Open as read-only" box (chx1 in
+# <dlgs.h>), which would do nothing here.
+xdotool key Tab space
+open_dialog=$(window_titled Open)
+activate Open
+[ -z "$(top "$open_dialog" | awk -F'\t' '$1 == 1040')" ] || fail "the open dialog shows \"Open as read-only\""
+xdotool key Escape
+closed Open
+activate "$viewer_title"
+
+xdotool key Tab                        # the list
 ! shows_picture "$demo/back.gif" || fail "the picture area showed a picture before a row was selected"
 xdotool key Down
 shows_picture "$demo/back.gif" || fail "Down onto the first row did not preview its picture"
@@ -177,7 +208,7 @@ xdotool key Tab space                  # "Help"
 one_about_on "Help"
 if [ -n "$desktop" ]; then
   xdotool key alt+space Up Return      # the system menu's last item
-  one_about_on "The system menu's About item"
+  one_about_on "the system menu's About item"
 fi
 
 xdotool key Tab                        # round to the path field
@@ -197,4 +228,4 @@ for line in "LastResFile=$(windows_path "$work/themes/iconres.ezx")" \
   grep -qxF "$line" <(tr -d '\r' <"$settings") || { cat -A "$settings"; fail "the settings file lacks '$line'"; }
 done
 echo "F1 opened one About window and only from the Viewer, Ctrl+A reloaded nothing, the keys previewed" \
-  "and the browser selected the folder on Z: ${desktop:+in the virtual desktop}"
+  "and the browser selected the folder on Z:${desktop:+, in the virtual desktop}"

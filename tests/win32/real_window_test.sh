@@ -24,15 +24,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$WINE_RUN_FOLDER"
 work=$(mktemp -d -p "$WINE_RUN_FOLDER" test.XXXXXX)
 themes=${5:-$work/themes}
-# The export folder, which the folder browser must find and select, lies on
-# the prefix's drive C:, a few folders deep that nothing else changes. On Z:
-# Wine's browser walks its tree down from the root to select it, through
-# folders that other programs change or that it may not list, and once did
-# not arrive: the export went to the Desktop.
-export_folder=$(mktemp -d -p "$("$here/../../scripts/wine-run" --prefix)/drive_c" export.XXXXXX)
+# The export folder, which the folder browser must find and select, is new
+# (Wine's browser, walking its tree down to it, reads it for the first time)
+# and is remembered with a trailing backslash.
+export_folder=$work/export
 rm -rf "${WINE_RUN_FOLDER:?}"/wine-home/*       # the Desktop, where a lost export goes
-trap 'rm -rf "$work" "$export_folder"; [ "$themes" = "$work/themes" ] || rm -rf "${themes:?}"/*' EXIT
-mkdir -p "$work/program" "$themes"
+trap 'rm -rf "$work"; [ "$themes" = "$work/themes" ] || rm -rf "${themes:?}"/*' EXIT
+mkdir -p "$work/program" "$themes" "$export_folder"
 cp "$exe" "$work/program/Skinwright.exe"
 cp -r "$demo" "$themes/pictures"
 "$skinpack" build "$themes/pictures" -o "$themes/iconres.ezx" --comment $'first line\nsecond line' >/dev/null
@@ -40,7 +38,7 @@ cp -r "$demo" "$themes/pictures"
 
 source "$here/wine_helpers.sh"
 printf '[default]\nLastResFile=%s\nOutputFolder=%s\\\n[build]\nWorkFolder=%s\\\nResToSave=%s\\\n' \
-  "$(windows_path "$themes/iconres.ezx")" "C:\\${export_folder##*/}" \
+  "$(windows_path "$themes/iconres.ezx")" "$(windows_path "$export_folder")" \
   "$(windows_path "$themes/pictures")" "$(windows_path "$themes")" >"$work/program/Skinwright.ini"
 
 cat >"$work/session" <<'SESSION'
@@ -125,7 +123,7 @@ cmp "$demo/back.gif" "$themes/saved.gif" || fail "Save As did not save the first
 diff -r "$work/linux-export" "$export_folder" || fail "Save All wrote other files than the Linux export"
 cmp "$themes/iconres.ezx" "$themes/rebuilt.ezx" || fail "the packet generated from its template differs"
 settings=$work/program/Skinwright.ini
-for line in "LastResFile=$(windows_path "$themes/rebuilt.ezx")" "OutputFolder=C:\\${export_folder##*/}\\" \
+for line in "LastResFile=$(windows_path "$themes/rebuilt.ezx")" "OutputFolder=$(windows_path "$export_folder")\\" \
     "$(printf 'Commnets=first line\002\003second line')"; do
   grep -qxF "$line" <(tr -d '\r' <"$settings") || { cat -A "$settings"; fail "the settings file lacks '$line'"; }
 done

@@ -6,7 +6,9 @@
 
 # Shows Wine's windows in a virtual desktop of the size in $desktop (as
 # Windows shows them: captions, system menus, z-order), or where it is
-# empty, each as an X window of its own. Set before the program starts.
+# empty, each as an X window of its own. Set before the program starts. A
+# desktop already shown keeps its kind until Wine's server ends, as the one
+# a new prefix starts with does: the server is waited for.
 wine_desktop() {
   if [ -n "$desktop" ]; then
     "$wine_run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
@@ -14,6 +16,15 @@ wine_desktop() {
   else
     "$wine_run" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
   fi
+  WINEPREFIX=$("$wine_run" --prefix) /usr/lib/wine/wineserver64 -w
+}
+
+# Once a window is shown: fails unless Wine shows it as $desktop asks.
+shown_as_asked() {
+  local shown=
+  xdotool search --onlyvisible --name ' - Wine desktop$' >/dev/null 2>&1 && shown=yes
+  [ -n "$desktop" ] || [ -z "$shown" ] || fail "Wine shows a virtual desktop, which was not asked for"
+  [ -z "$desktop" ] || [ -n "$shown" ] || fail "Wine shows no virtual desktop"
 }
 
 # Wine's windows, or with a window given its controls, as top_windows.exe
