@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwctype>
 
 #include "core/codepage.h"
 #include "core/file_names.h"
@@ -42,6 +43,36 @@ std::filesystem::path ConfigurationFolder()
 }
 #endif
 
+#ifdef _WIN32
+// An installer puts the program under Program Files, which an administrator
+// (and anyone under Wine) may write; a folder there is never portable.
+bool IsInstalledFolder(const std::filesystem::path& programFolder)
+{
+    const auto lowered = [](const std::filesystem::path& folder) {
+        std::wstring text = Normal(folder).wstring();
+        std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return static_cast<wchar_t>(towlower(c)); });
+        return text;
+    };
+    const std::wstring program = lowered(programFolder);
+    for (const wchar_t* variable : {L"ProgramFiles", L"ProgramW6432", L"ProgramFiles(x86)"}) {
+        const wchar_t* value = _wgetenv(variable);
+        if (value == nullptr || *value == L'\0')
+            continue;
+        const std::wstring installed = lowered(value);
+        if (program == installed || (program.size() > installed.size() && program.compare(0, installed.size(), installed) == 0
+                                     && program[installed.size()] == L'\\'))
+            return true;
+    }
+    return false;
+}
+#else
+// The folder the package installs the program into.
+bool IsInstalledFolder(const std::filesystem::path& programFolder)
+{
+    return Normal(programFolder) == Normal(SKINWRIGHT_INSTALLED_FOLDER);
+}
+#endif
+
 std::string Replaced(std::string_view text, char from, char to)
 {
     std::string replaced(text);
@@ -51,12 +82,13 @@ std::string Replaced(std::string_view text, char from, char to)
 
 }  // namespace
 
-// The folder the package installs the program into is never the settings'
-// place, even for root, who may write there: a file root left there would
-// otherwise become every user's, and theirs to lose.
+// The folder a package or an installer puts the program into is never the
+// settings' place, even for root or an administrator, who may write there: a
+// file they left there would otherwise become every user's, and theirs to
+// lose, and would outlive an uninstall.
 bool KeepsFilesBesideProgram(const std::filesystem::path& programFolder, std::string_view applicationName)
 {
-    if (Normal(programFolder) == Normal(SKINWRIGHT_INSTALLED_FOLDER))
+    if (IsInstalledFolder(programFolder))
         return false;
     std::error_code error;
     return std::filesystem::exists(programFolder / SettingsFileName(applicationName), error)

@@ -28,7 +28,8 @@ inline constexpr std::size_t kReadLimit = 1024;
 
 // True for a copied or portable program, which keeps its files beside
 // itself: its folder can be written or already holds its settings file. The
-// folder the package installs into counts as not writable, also for root.
+// folder the package installs into (on Windows, any folder under Program
+// Files) counts as not writable, also for root or an administrator.
 bool KeepsFilesBesideProgram(const std::filesystem::path& programFolder, std::string_view applicationName);
 
 // The application name and ".ini", beside the executable of a portable

@@ -164,5 +164,25 @@ TEST_F(SettingsPlace, TheFirstWriteMakesAMissingConfigurationFolder)
 }
 #endif
 
+#ifdef _WIN32
+// An installed program lies under Program Files, which an administrator may
+// write: it keeps its settings in %APPDATA% all the same, so that none are
+// left in its folder when it is removed. A copy elsewhere keeps them beside it.
+TEST(SettingsPlaceOnWindows, AProgramUnderProgramFilesIsInstalled)
+{
+    const wchar_t* programFiles = _wgetenv(L"ProgramFiles");
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    ASSERT_NE(programFiles, nullptr);
+    ASSERT_NE(appData, nullptr);
+    const std::filesystem::path installed = std::filesystem::path(programFiles) / L"Skinwright";
+    const ProgramSetup setup = DecideProgramSetup(installed, "Skinwright", {});
+    EXPECT_FALSE(setup.portable);
+    EXPECT_EQ(setup.settingsFile, std::filesystem::path(appData) / L"Skinwright.ini");
+
+    test::TempFolder copy;
+    EXPECT_TRUE(DecideProgramSetup(copy.Path(), "Skinwright", {}).portable);
+}
+#endif
+
 }  // namespace
 }  // namespace skinwright::behaviour
