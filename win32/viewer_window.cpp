@@ -5,6 +5,7 @@
 #include "about_window.h"
 #include "builder_window.h"
 #include "core/resource_list.h"
+#include "drag_source.h"
 #include "drop_target.h"
 #include "picture_loader.h"
 #include "behaviour/shown_controls.h"
@@ -75,8 +76,8 @@ bool ViewerWindow::OnInitialize()
     helpButton_.SetImages(SKINWRIGHT_HELP_BITMAP);
     SetUpResourceList(Control(kResourceList), behaviour::kViewerColumns);
     // A packet dropped anywhere on the window opens; anything else is
-    // refused while it is dragged.
-    AcceptFileDrops(Handle(), {[this](const DroppedFiles& files) { return viewer_->TakesDrop(files); },
+    // refused while it is dragged, and so is a row of its own list.
+    AcceptFileDrops(Handle(), {[this](const DroppedFiles& files) { return !dragsRow_ && viewer_->TakesDrop(files); },
                                [this](const DroppedFiles& files) { viewer_->OnDrop(files); }});
     viewer_->Start();
     SetFocus(Control(kPathField));
@@ -172,7 +173,8 @@ bool ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 // A click in the list previews the row it left selected, and so does a
-// selection moved by the keyboard; a double click saves it.
+// selection moved by the keyboard; a double click saves it. A row dragged
+// out carries its picture as a file.
 bool ViewerWindow::OnNotify(const NMHDR& notice)
 {
     if (notice.idFrom != kResourceList)
@@ -185,6 +187,10 @@ bool ViewerWindow::OnNotify(const NMHDR& notice)
         viewer_->OnSaveAs();
         return true;
     }
+    if (notice.code == LVN_BEGINDRAG) {
+        DragRowOut();
+        return true;
+    }
     if (notice.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(notice);
         if ((change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0
@@ -193,6 +199,17 @@ bool ViewerWindow::OnNotify(const NMHDR& notice)
         return true;
     }
     return false;
+}
+
+// The drag holds the mouse and the keyboard until it ends.
+void ViewerWindow::DragRowOut()
+{
+    const std::optional<std::filesystem::path> picture = viewer_->ExportForDrag();
+    if (!picture)
+        return;
+    dragsRow_ = true;
+    DragFileOut(*picture);
+    dragsRow_ = false;
 }
 
 void ViewerWindow::Close(int result)

@@ -23,6 +23,7 @@ private:
     void SetUpSystemMenu();
     void SetUpIcons();
     bool OnNotify(const NMHDR& notice);
+    void DragRowOut();
     void Close(int result);
 
     behaviour::WindowHandle Window() override;
@@ -47,6 +48,7 @@ private:
     HBITMAP preview_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    bool dragsRow_ = false;
     std::unique_ptr<behaviour::Viewer> viewer_;
 };
 

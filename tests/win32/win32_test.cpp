@@ -11,6 +11,7 @@
 
 #include "res/templates/dialog_templates.h"
 #include "win32/dropped_files.h"
+#include "win32/file_data_object.h"
 #include "win32/image_text_button.h"
 #include "win32/memory_template.h"
 #include "win32/win32_system_dialogs.h"
@@ -235,6 +236,44 @@ TEST(DroppedFiles, AGlobalBlockIsReadWithinItsSize)
     for (HGLOBAL memory : {whole, cut})
         GlobalFree(memory);
     EXPECT_EQ(FilesInDrop(nullptr), DroppedFiles());
+}
+
+// A row dragged out of the Viewer names its picture as the shell's drags
+// name files, in a block of its own for each receiver, which frees it.
+TEST(DraggedFile, EachGetDataHandsOverABlockNamingTheFile)
+{
+    const std::filesystem::path file = L"C:\\users\\\u00e9t\u00e9\\back.gif";
+    IDataObject* data = MakeFileDataObject(file);
+    ASSERT_NE(data, nullptr);
+    FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    EXPECT_EQ(data->QueryGetData(&format), S_OK);
+    STGMEDIUM first = {};
+    STGMEDIUM second = {};
+    ASSERT_EQ(data->GetData(&format, &first), S_OK);
+    ASSERT_EQ(data->GetData(&format, &second), S_OK);
+    EXPECT_EQ(first.tymed, static_cast<DWORD>(TYMED_HGLOBAL));
+    EXPECT_NE(first.hGlobal, second.hGlobal);
+    EXPECT_EQ(first.pUnkForRelease, nullptr);
+    EXPECT_EQ(FilesInDrop(first.hGlobal), DroppedFiles{file});
+    ReleaseStgMedium(&first);
+    EXPECT_EQ(FilesInDrop(second.hGlobal), DroppedFiles{file});
+    ReleaseStgMedium(&second);
+
+    IEnumFORMATETC* formats = nullptr;
+    ASSERT_EQ(data->EnumFormatEtc(DATADIR_GET, &formats), S_OK);
+    FORMATETC offered[2] = {};
+    ULONG count = 0;
+    formats->Next(2, offered, &count);
+    formats->Release();
+    ASSERT_EQ(count, 1u);
+    EXPECT_EQ(offered[0].cfFormat, CF_HDROP);
+    EXPECT_EQ(offered[0].tymed, static_cast<DWORD>(TYMED_HGLOBAL));
+
+    FORMATETC text = {CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM refused = {};
+    EXPECT_EQ(data->QueryGetData(&text), DV_E_FORMATETC);
+    EXPECT_EQ(data->GetData(&text, &refused), DV_E_FORMATETC);
+    EXPECT_EQ(data->Release(), 0u);
 }
 
 }  // namespace
