@@ -3,42 +3,17 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include <atomic>
 #include <new>
 
+#include "com_object.h"
 #include "file_data_object.h"
 
 namespace skinwright::win32 {
 namespace {
 
-class FileDropSource final : public IDropSource {
+class FileDropSource final : public ComObject<IDropSource, IID_IDropSource> {
 public:
     FileDropSource() = default;
-    FileDropSource(const FileDropSource&) = delete;
-    FileDropSource& operator=(const FileDropSource&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
-    {
-        if (object == nullptr)
-            return E_POINTER;
-        if (!IsEqualIID(id, IID_IUnknown) && !IsEqualIID(id, IID_IDropSource)) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IDropSource*>(this);
-        AddRef();
-        return S_OK;
-    }
-
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keys) override
     {
@@ -50,9 +25,8 @@ public:
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
 private:
-    ~FileDropSource() = default;
+    ~FileDropSource() override = default;
 
-    std::atomic<ULONG> references_{1};
 };
 
 }  // namespace

@@ -3,9 +3,10 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include <atomic>
 #include <deque>
 #include <utility>
+
+#include "com_object.h"
 
 namespace skinwright::win32 {
 namespace {
@@ -40,34 +41,9 @@ DWORD CopyIfAllowed(DWORD allowed)
     return (allowed & DROPEFFECT_COPY) != 0 ? DROPEFFECT_COPY : DROPEFFECT_NONE;
 }
 
-class FileDropTarget final : public IDropTarget {
+class FileDropTarget final : public ComObject<IDropTarget, IID_IDropTarget> {
 public:
     FileDropTarget(HWND window, FileDropRules rules) : window_(window), rules_(std::move(rules)) {}
-    FileDropTarget(const FileDropTarget&) = delete;
-    FileDropTarget& operator=(const FileDropTarget&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
-    {
-        if (object == nullptr)
-            return E_POINTER;
-        if (!IsEqualIID(id, IID_IUnknown) && !IsEqualIID(id, IID_IDropTarget)) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override
     {
@@ -139,7 +115,7 @@ public:
     }
 
 private:
-    ~FileDropTarget() = default;
+    ~FileDropTarget() override = default;
 
     // No exception leaves for OLE: files that cannot be judged are refused.
     bool Takes(const DroppedFiles& files) const noexcept
@@ -160,7 +136,6 @@ private:
         }
     }
 
-    std::atomic<ULONG> references_{1};
     HWND window_;
     FileDropRules rules_;
     bool takes_ = false;

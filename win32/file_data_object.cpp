@@ -2,11 +2,12 @@
 
 #include <shlobj.h>
 
-#include <atomic>
 #include <cstring>
 #include <new>
 #include <string>
 #include <utility>
+
+#include "com_object.h"
 
 namespace skinwright::win32 {
 namespace {
@@ -43,34 +44,9 @@ HGLOBAL MakeDropBlock(const std::wstring& name)
     return block;
 }
 
-class FileDataObject final : public IDataObject {
+class FileDataObject final : public ComObject<IDataObject, IID_IDataObject> {
 public:
     explicit FileDataObject(std::wstring name) : name_(std::move(name)) {}
-    FileDataObject(const FileDataObject&) = delete;
-    FileDataObject& operator=(const FileDataObject&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
-    {
-        if (object == nullptr)
-            return E_POINTER;
-        if (!IsEqualIID(id, IID_IUnknown) && !IsEqualIID(id, IID_IDataObject)) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override
     {
@@ -124,9 +100,8 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
 private:
-    ~FileDataObject() = default;
+    ~FileDataObject() override = default;
 
-    std::atomic<ULONG> references_{1};
     std::wstring name_;
 };
 
