@@ -14,7 +14,7 @@ namespace {
 // included. A folder read for the first time since it changed (one just
 // exported into) is read during the walk, no longer matches, and the walk
 // stops short with nothing selected. Walked again, the times hold.
-constexpr int kSelectionAttempts = 3;
+constexpr int kSelectionAttempts = 6;
 
 struct BrowseState {
     const behaviour::FolderRequest& request;

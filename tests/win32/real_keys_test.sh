@@ -115,7 +115,7 @@ export_all() {
   xdotool key space
   window_titled "Browse for Folder" >/dev/null
   activate "Browse for Folder"
-  sleep 0.5
+  sleep 2   # the browser walks its tree down to the folder, slowly on a busy machine
   f1_opens_nothing "the folder browser"
   xdotool key shift+Tab Up Down Return   # into the tree, up, down, OK
   closed "Browse for Folder"
