@@ -29,4 +29,11 @@ ButtonLayout ComputeButtonLayout(Size button, Size picture, Size text, int amper
     return layout;
 }
 
+int PictureScaleFor(int dotsPerInch)
+{
+    if (dotsPerInch < 120)
+        return 100;
+    return dotsPerInch < 168 ? 150 : 200;
+}
+
 }  // namespace skinwright::behaviour

@@ -38,4 +38,9 @@ struct ButtonLayout {
 // one "&" when the caption holds one (it is not drawn), else 0.
 ButtonLayout ComputeButtonLayout(Size button, Size picture, Size text, int ampersandWidth, bool pressed);
 
+// The button pictures are made at 100, 150 and 200 percent. A window drawn
+// at `dotsPerInch` takes the one nearest its own scale (96 dots per inch
+// being 100 percent), the larger where it lies halfway between two.
+int PictureScaleFor(int dotsPerInch);
+
 }  // namespace skinwright::behaviour

@@ -1,8 +1,15 @@
 #include "shown_controls.h"
 
+#include <algorithm>
+
 #include "core/codepage.h"
 
 namespace skinwright::behaviour {
+
+int ShownColumnWidth(std::size_t column, int scaledWidth, int widestNumber)
+{
+    return column == 0 ? scaledWidth : std::max(scaledWidth, widestNumber);
+}
 
 std::string CellText(const ResourceEntry& row, int column)
 {

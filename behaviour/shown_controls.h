@@ -28,6 +28,11 @@ inline constexpr ListColumns kViewerColumns = {{
 inline constexpr ListColumns kBuilderColumns = {{
     {"Resource Name", 200}, {"Resource ID", 80}, {"ID Offset", 80}, {"Data Offset", 80}}};
 
+// A column's width on screen, from its width at the screen's DPI: a number
+// column is widened to hold its widest text with the list's margins
+// (`widestNumber`), so that no id or offset is cut.
+int ShownColumnWidth(std::size_t column, int scaledWidth, int widestNumber);
+
 // A cell of a row, by column index (UTF-8): the name, or a number as
 // "0x%08X". A column moved by the user keeps its index.
 std::string CellText(const ResourceEntry& row, int column);

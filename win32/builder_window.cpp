@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "dpi.h"
 #include "drop_target.h"
 #include "behaviour/shown_controls.h"
 #include "report_list.h"
@@ -9,12 +10,7 @@
 #include "resource_ids.h"
 
 namespace skinwright::win32 {
-namespace {
-
 using namespace templates::builder;
-
-
-}  // namespace
 
 BuilderWindow::BuilderWindow(const behaviour::ProgramSetup& setup, behaviour::SystemDialogs& dialogs)
     : DialogWindow(templates::BuilderTemplate())
@@ -31,7 +27,7 @@ bool BuilderWindow::OnInitialize()
 {
     SendMessageW(Control(kWorkFolderBox), EM_LIMITTEXT, behaviour::kWorkFolderLimit, 0);
     SendMessageW(Control(kCommentsBox), EM_LIMITTEXT, behaviour::kCommentsLimit, 0);
-    generateButton_.SetImages(SKINWRIGHT_GENERATE_BITMAP);
+    generateButton_.SetImages(SKINWRIGHT_GENERATE_BITMAP, WindowDpi(Handle()));
 
     const HWND list = Control(kResourceList);
     SetUpResourceList(list, behaviour::kBuilderColumns);
@@ -93,6 +89,11 @@ bool BuilderWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     if (message == WM_HELP) {
         result = TRUE;
         return true;
+    }
+    // The dialog manager goes on to scale the window and its fonts.
+    if (message == WM_DPICHANGED) {
+        generateButton_.SetImages(SKINWRIGHT_GENERATE_BITMAP, WindowDpi(Handle()));
+        return false;
     }
     if (message != WM_DRAWITEM || wParam != kGenerateButton)
         return false;

@@ -3,11 +3,10 @@
 #include <string>
 
 #include "behaviour/button_layout.h"
+#include "resource_ids.h"
 
 namespace skinwright::win32 {
 namespace {
-
-constexpr int kPictureGap = 4;
 
 SIZE BitmapSize(HBITMAP bitmap)
 {
@@ -35,6 +34,18 @@ SIZE TextExtent(HDC context, const std::wstring& text)
     return extent;
 }
 
+int ScaledBitmapId(int bitmapId, UINT dotsPerInch)
+{
+    switch (behaviour::PictureScaleFor(static_cast<int>(dotsPerInch))) {
+    case 150:
+        return bitmapId + SKINWRIGHT_BITMAP_AT_150;
+    case 200:
+        return bitmapId + SKINWRIGHT_BITMAP_AT_200;
+    default:
+        return bitmapId;
+    }
+}
+
 }  // namespace
 
 ImageTextButton::~ImageTextButton()
@@ -45,14 +56,14 @@ ImageTextButton::~ImageTextButton()
         DeleteObject(disabledPicture_);
 }
 
-bool ImageTextButton::SetImages(int bitmapId)
+bool ImageTextButton::SetImages(int bitmapId, UINT dotsPerInch)
 {
     if (picture_ != nullptr)
         DeleteObject(picture_);
     if (disabledPicture_ != nullptr)
         DeleteObject(disabledPicture_);
     disabledPicture_ = nullptr;
-    picture_ = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId));
+    picture_ = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ScaledBitmapId(bitmapId, dotsPerInch)));
     if (picture_ == nullptr) {
         pictureWidth_ = pictureHeight_ = 0;
         return true;

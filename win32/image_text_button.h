@@ -14,9 +14,11 @@ public:
     ImageTextButton(const ImageTextButton&) = delete;
     ImageTextButton& operator=(const ImageTextButton&) = delete;
 
-    // Takes the bitmap resource as the picture and computes the disabled
-    // picture from it in the system colours of now.
-    bool SetImages(int bitmapId);
+    // Takes the bitmap resource, in the size made for a window drawn at
+    // `dotsPerInch`, as the picture and computes the disabled picture from it
+    // in the system colours of now. Called again when the window moves to a
+    // screen of another DPI.
+    bool SetImages(int bitmapId, UINT dotsPerInch);
     // Draws the button as the draw-item record asks.
     void DrawButton(const DRAWITEMSTRUCT& item) const;
 

@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string_view>
+
+#include "dpi.h"
 #include "wide_text.h"
 
 namespace skinwright::win32 {
@@ -17,13 +21,25 @@ void SetCell(HWND list, int row, int column, const std::string& text)
 }
 
 // The widths are pixels at 96 dots per inch; a screen of more dots gets
-// them in proportion, so the texts that fit there fit on it too.
+// them in proportion.
 int ScaledWidth(HWND list, int width)
 {
-    const HDC context = GetDC(list);
-    const int dotsPerInch = GetDeviceCaps(context, LOGPIXELSX);
-    ReleaseDC(list, context);
-    return dotsPerInch > 96 ? MulDiv(width, dotsPerInch, 96) : width;
+    const UINT dotsPerInch = WindowDpi(list);
+    return dotsPerInch > kStandardDpi ? MulDiv(width, static_cast<int>(dotsPerInch), kStandardDpi) : width;
+}
+
+// What the widest "0x%08X" text needs in the list's font, with the list's
+// margin of 6 pixels (at 96 DPI) on either side. Digits differ in width, so
+// the whole text is measured for each.
+int WidestNumberWidth(HWND list)
+{
+    int widest = 0;
+    for (const wchar_t digit : std::wstring_view(L"0123456789ABCDEF")) {
+        const std::wstring number = L"0x" + std::wstring(8, digit);
+        widest = std::max(widest, static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
+                                                                reinterpret_cast<LPARAM>(number.c_str()))));
+    }
+    return widest + 2 * ScaledWidth(list, 6);
 }
 
 void InsertColumn(HWND list, int column, std::string_view heading, int width)
@@ -32,7 +48,7 @@ void InsertColumn(HWND list, int column, std::string_view heading, int width)
     LVCOLUMNW entry = {};
     entry.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     entry.fmt = LVCFMT_LEFT;
-    entry.cx = ScaledWidth(list, width);
+    entry.cx = width;
     entry.pszText = wide.data();
     entry.iSubItem = column;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&entry));
@@ -47,8 +63,10 @@ void SetUpResourceList(HWND list, const behaviour::ListColumns& columns)
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     while (SendMessageW(list, LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
+    const int widestNumber = WidestNumberWidth(list);
     for (std::size_t column = 0; column < columns.size(); ++column)
-        InsertColumn(list, static_cast<int>(column), columns[column].heading, columns[column].width);
+        InsertColumn(list, static_cast<int>(column), columns[column].heading,
+                     behaviour::ShownColumnWidth(column, ScaledWidth(list, columns[column].width), widestNumber));
 }
 
 void BeginRows(HWND list)

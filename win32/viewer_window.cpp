@@ -5,6 +5,7 @@
 #include "about_window.h"
 #include "builder_window.h"
 #include "core/resource_list.h"
+#include "dpi.h"
 #include "drag_source.h"
 #include "drop_target.h"
 #include "picture_loader.h"
@@ -72,8 +73,7 @@ bool ViewerWindow::OnInitialize()
     SendMessageW(Control(kPathField), EM_LIMITTEXT, behaviour::kPathFieldLimit, 0);
     SelectAllOnCtrlA(Control(kPathField));
     SetUpSystemMenu();
-    SetUpIcons();
-    helpButton_.SetImages(SKINWRIGHT_HELP_BITMAP);
+    SetUpPictures();
     SetUpResourceList(Control(kResourceList), behaviour::kViewerColumns);
     // A packet dropped anywhere on the window opens; anything else is
     // refused while it is dragged, and so is a row of its own list.
@@ -94,12 +94,22 @@ void ViewerWindow::SetUpSystemMenu()
     AppendMenuW(menu, MF_STRING, kAboutCommand, about.c_str());
 }
 
-void ViewerWindow::SetUpIcons()
+// The icons and the Help button's picture in the sizes made for the DPI the
+// window is drawn at.
+void ViewerWindow::SetUpPictures()
 {
-    bigIcon_ = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
-    smallIcon_ = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    const UINT dpi = WindowDpi(Handle());
+    const HICON oldBig = bigIcon_;
+    const HICON oldSmall = smallIcon_;
+    bigIcon_ = LoadProgramIcon(SystemMetricForDpi(SM_CXICON, dpi));
+    smallIcon_ = LoadProgramIcon(SystemMetricForDpi(SM_CXSMICON, dpi));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    for (HICON icon : {oldBig, oldSmall}) {
+        if (icon != nullptr)
+            DestroyIcon(icon);
+    }
+    helpButton_.SetImages(SKINWRIGHT_HELP_BITMAP, dpi);
 }
 
 // Enter (IDOK) and Esc or the close box (IDCANCEL) go to the Viewer, which
@@ -167,6 +177,10 @@ bool ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(bigIcon_);
         return true;
+    case WM_DPICHANGED:
+        // The dialog manager goes on to scale the window and its fonts.
+        SetUpPictures();
+        return false;
     default:
         return false;
     }

@@ -21,7 +21,7 @@ private:
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void SetUpSystemMenu();
-    void SetUpIcons();
+    void SetUpPictures();
     bool OnNotify(const NMHDR& notice);
     void DragRowOut();
     void Close(int result);

@@ -41,8 +41,8 @@ void SetUpResourceList(QTableView& list, ResourceListModel& model)
 
     const int widestNumber = WidestNumberWidth(list);
     for (int column = 0; column < ResourceListModel::kColumnCount; ++column) {
-        const int width = model.Columns()[static_cast<std::size_t>(column)].width;
-        list.setColumnWidth(column, column == ResourceListModel::kName ? width : std::max(width, widestNumber));
+        const auto index = static_cast<std::size_t>(column);
+        list.setColumnWidth(column, behaviour::ShownColumnWidth(index, model.Columns()[index].width, widestNumber));
     }
 }
 

@@ -54,5 +54,17 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"NoPicture", {75, 23}, {0, 0}, {40, 13}, 0, false, {44, 13}, {15, 5}, 0, -6}),
     [](const ::testing::TestParamInfo<LayoutCase>& param) { return std::string(param.param.name); });
 
+// Windows' usual settings: 100, 125, 150, 175 and 200 percent, and above.
+TEST(PictureScale, EachDpiTakesTheNearestPictureMade)
+{
+    const struct {
+        int dotsPerInch;
+        int percent;
+    } cases[] = {{72, 100}, {96, 100}, {119, 100}, {120, 150}, {144, 150},
+                 {167, 150}, {168, 200}, {192, 200}, {288, 200}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PictureScaleFor(c.dotsPerInch), c.percent) << c.dotsPerInch;
+}
+
 }  // namespace
 }  // namespace skinwright::behaviour

@@ -4,11 +4,12 @@
 # connections. It must not reset when its last client leaves, or a program
 # could start while it resets after the check below. A machine that cannot
 # run one skips the test (exit 77).
+# XVFB_SCREEN sets the screen's size and depth (1024x768x24 unless set).
 # Usage: with_xvfb.sh COMMAND [ARGUMENT...]
 set -euo pipefail
 
 scratch=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 for _ in $(seq 200); do
