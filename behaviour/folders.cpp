@@ -108,7 +108,9 @@ std::filesystem::path WritableOr(const std::filesystem::path& folder, const std:
 std::filesystem::path DefaultFolder()
 {
 #ifdef _WIN32
-    return WritableOr(L"C:\\", DocumentsFolder());
+    // The shell is asked only where C:\ cannot be written.
+    const std::filesystem::path drive = L"C:\\";
+    return CanWriteInto(drive) ? drive : EnsureTrailingSeparator(DocumentsFolder());
 #else
     return EnsureTrailingSeparator(HomeFolder());
 #endif

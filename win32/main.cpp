@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <ole2.h>
-#include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -34,14 +33,12 @@ std::filesystem::path ModulePath()
     }
 }
 
+// As the C runtime parsed the command line.
 std::vector<std::string> Arguments()
 {
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> utf8;
-    for (int i = 1; i < count; ++i)
-        utf8.push_back(win32::Utf8FromWide(arguments[i]));
-    LocalFree(arguments);
+    for (int i = 1; i < __argc; ++i)
+        utf8.push_back(win32::Utf8FromWide(__wargv[i]));
     return utf8;
 }
 
@@ -69,7 +66,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     if (request.action == behaviour::StartRequest::Action::PrintVersion)
         return Print(behaviour::VersionText(name));
 
-    OleInitialize(nullptr);
     const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -79,6 +75,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         win32::ViewerWindow viewer(setup, dialogs);
         viewer.RunModal(nullptr);
     }
-    OleUninitialize();
     return 0;
 }

@@ -33,12 +33,17 @@ int ScaledWidth(HWND list, int width)
 // the whole text is measured for each.
 int WidestNumberWidth(HWND list)
 {
+    const HDC context = GetDC(list);
+    const HGDIOBJ oldFont = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
     int widest = 0;
     for (const wchar_t digit : std::wstring_view(L"0123456789ABCDEF")) {
         const std::wstring number = L"0x" + std::wstring(8, digit);
-        widest = std::max(widest, static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
-                                                                reinterpret_cast<LPARAM>(number.c_str()))));
+        SIZE extent = {};
+        GetTextExtentPoint32W(context, number.c_str(), static_cast<int>(number.size()), &extent);
+        widest = std::max(widest, static_cast<int>(extent.cx));
     }
+    SelectObject(context, oldFont);
+    ReleaseDC(list, context);
     return widest + 2 * ScaledWidth(list, 6);
 }
 

@@ -22,6 +22,8 @@ namespace {
 using namespace templates::viewer;
 
 constexpr UINT kAboutCommand = 0x0010;
+// Posted while the window is made, taken once it shows.
+constexpr UINT kStartMessage = WM_APP + 1;
 
 HICON LoadProgramIcon(int size)
 {
@@ -75,13 +77,25 @@ bool ViewerWindow::OnInitialize()
     SetUpSystemMenu();
     SetUpPictures();
     SetUpResourceList(Control(kResourceList), behaviour::kViewerColumns);
+    // The modal loop would show the window only once no message waits: it
+    // is shown and drawn now, and the start waits for the loop. The path
+    // field, first in the tab order, takes the keyboard.
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    UpdateWindow(Handle());
+    PostMessageW(Handle(), kStartMessage, 0, 0);
+    return true;
+}
+
+// What the window does not need to show comes after it shows: OLE (with the
+// libraries it loads) for drops, then the packet.
+void ViewerWindow::StartAfterShowing()
+{
+    ole_.emplace();
     // A packet dropped anywhere on the window opens; anything else is
     // refused while it is dragged, and so is a row of its own list.
     AcceptFileDrops(Handle(), {[this](const DroppedFiles& files) { return !dragsRow_ && viewer_->TakesDrop(files); },
                                [this](const DroppedFiles& files) { viewer_->OnDrop(files); }});
     viewer_->Start();
-    SetFocus(Control(kPathField));
-    return false;
 }
 
 void ViewerWindow::SetUpSystemMenu()
@@ -176,6 +190,9 @@ bool ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         return true;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(bigIcon_);
+        return true;
+    case kStartMessage:
+        StartAfterShowing();
         return true;
     case WM_DPICHANGED:
         // The dialog manager goes on to scale the window and its fonts.

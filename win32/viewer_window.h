@@ -3,10 +3,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "behaviour/viewer.h"
 #include "dialog_window.h"
 #include "image_text_button.h"
+#include "ole_session.h"
 
 namespace skinwright::win32 {
 
@@ -18,6 +20,7 @@ public:
 
 private:
     bool OnInitialize() override;
+    void StartAfterShowing();
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void SetUpSystemMenu();
@@ -42,6 +45,8 @@ private:
     void ShowAbout() override;
     void RunBuilder(const ResourceTable* templateRows) override;
 
+    // Started once the window shows, and ended last.
+    std::optional<OleSession> ole_;
     behaviour::ProgramSetup setup_;
     behaviour::SystemDialogs& dialogs_;
     ImageTextButton helpButton_;
