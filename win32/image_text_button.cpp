@@ -34,6 +34,11 @@ SIZE TextExtent(HDC context, const std::wstring& text)
     return extent;
 }
 
+static_assert(SKINWRIGHT_GENERATE_BITMAP + SKINWRIGHT_BITMAP_AT_150 == SKINWRIGHT_GENERATE_BITMAP_150);
+static_assert(SKINWRIGHT_GENERATE_BITMAP + SKINWRIGHT_BITMAP_AT_200 == SKINWRIGHT_GENERATE_BITMAP_200);
+static_assert(SKINWRIGHT_HELP_BITMAP + SKINWRIGHT_BITMAP_AT_150 == SKINWRIGHT_HELP_BITMAP_150);
+static_assert(SKINWRIGHT_HELP_BITMAP + SKINWRIGHT_BITMAP_AT_200 == SKINWRIGHT_HELP_BITMAP_200);
+
 int ScaledBitmapId(int bitmapId, UINT dotsPerInch)
 {
     switch (behaviour::PictureScaleFor(static_cast<int>(dotsPerInch))) {

@@ -23,19 +23,5 @@ TEST(ShownControls, ARowsCellsAreItsNameAndItsNumbersInHexadecimal)
         EXPECT_EQ(CellText(row, column), text) << column;
 }
 
-// The name column keeps its width; a number column is widened where its
-// widest text would not fit, never narrowed.
-TEST(ShownControls, ANumberColumnIsWideEnoughForItsWidestText)
-{
-    const struct {
-        std::size_t column;
-        int scaledWidth;
-        int widestNumber;
-        int shown;
-    } cases[] = {{0, 200, 300, 200}, {1, 80, 78, 80}, {1, 80, 92, 92}, {3, 120, 127, 127}, {2, 160, 160, 160}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ShownColumnWidth(c.column, c.scaledWidth, c.widestNumber), c.shown) << c.column << " " << c.widestNumber;
-}
-
 }  // namespace
 }  // namespace skinwright::behaviour

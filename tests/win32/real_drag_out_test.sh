@@ -104,20 +104,7 @@ drag_row_to 2 "$builder" 200 150
 still_running "$builder_program" "the row dropped on the Builder"
 still_running "$source_program" "the row dragged to the Builder"
 program=$builder_program
-xdotool windowfocus --sync "$builder"
-xdotool mousemove --window "$builder" 300 250 click 1 sleep 0.3 mousemove 0 0
-xdotool key Tab
-generate_packet "$(windows_path "$work/built.ezx")"
-xdotool windowfocus --sync "$builder"
-xdotool key Escape
-gone "$builder" || fail "Esc did not close the Builder"
-xdotool windowfocus --sync "$builder_viewer"
-ends_on Escape
-
-program=$source_program
-xdotool windowfocus --sync "$source"
-ends_on Escape
-wait
+generate_then_end_both "$builder_viewer" "$(windows_path "$work/built.ezx")"
 SESSION
 
 "$here/../viewer/with_xvfb.sh" bash "$work/session" "$work" "$here" "$here/../../scripts/wine-run"

@@ -106,21 +106,7 @@ sleep 0.5
 # folder remembered.
 drag_row_to 2 "$builder" 200 150
 still_running "the picture dropped on the Builder"
-# The drag leaves Wine's window inactive: a click in the list activates it.
-xdotool windowfocus --sync "$builder"
-xdotool mousemove --window "$builder" 300 250 click 1 sleep 0.3 mousemove 0 0
-xdotool key Tab
-generate_packet "$(windows_path "$work/built.ezx")"
-xdotool windowfocus --sync "$builder"
-xdotool key Escape
-gone "$builder" || fail "Esc did not close the Builder"
-xdotool windowfocus --sync "$target"
-ends_on Escape
-
-program=$source_program
-xdotool windowfocus --sync "$source"
-ends_on Escape
-wait
+generate_then_end_both "$target" "$(windows_path "$work/built.ezx")"
 SESSION
 
 "$here/../viewer/with_xvfb.sh" bash "$work/session" "$work" "$here" "$here/../../scripts/wine-run" "$desktop"

@@ -274,31 +274,25 @@ TEST_F(TextsFit, TheDpiIsTheOneSet)
     ReleaseDC(nullptr, screen);
 }
 
-TEST_F(TextsFit, EveryTextOfTheViewerFits)
+// Each window runs modally as the program runs it; its texts are checked
+// once it stands.
+TEST_F(TextsFit, EveryTextOfEachWindowFits)
 {
-    Findings findings;
-    WhenShown check(WideFromUtf8(templates::ViewerTemplate().title), [&](HWND window) { findings = CheckWindow(window); });
-    ViewerWindow(setup_, dialogs_).RunModal(nullptr);
-    ASSERT_TRUE(check.Ran());
-    EXPECT_EQ(findings, Findings{});
-}
-
-TEST_F(TextsFit, EveryTextOfTheBuilderFits)
-{
-    Findings findings;
-    WhenShown check(WideFromUtf8(templates::BuilderTemplate().title), [&](HWND window) { findings = CheckWindow(window); });
-    BuilderWindow(setup_, dialogs_).RunModal(nullptr);
-    ASSERT_TRUE(check.Ran());
-    EXPECT_EQ(findings, Findings{});
-}
-
-TEST_F(TextsFit, EveryTextOfTheAboutWindowFits)
-{
-    Findings findings;
-    WhenShown check(WideFromUtf8(templates::AboutTemplate().title), [&](HWND window) { findings = CheckWindow(window); });
-    ShowAboutWindow(nullptr);
-    ASSERT_TRUE(check.Ran());
-    EXPECT_EQ(findings, Findings{});
+    const struct {
+        const templates::DialogTemplate& dialog;
+        std::function<void()> run;
+    } windows[] = {
+        {templates::ViewerTemplate(), [&] { ViewerWindow(setup_, dialogs_).RunModal(nullptr); }},
+        {templates::BuilderTemplate(), [&] { BuilderWindow(setup_, dialogs_).RunModal(nullptr); }},
+        {templates::AboutTemplate(), [] { ShowAboutWindow(nullptr); }},
+    };
+    for (const auto& window : windows) {
+        Findings findings;
+        WhenShown check(WideFromUtf8(window.dialog.title), [&](HWND shown) { findings = CheckWindow(shown); });
+        window.run();
+        ASSERT_TRUE(check.Ran()) << window.dialog.title;
+        EXPECT_EQ(findings, Findings{}) << window.dialog.title;
+    }
 }
 
 // The question mark of the Help button is 13 pixels tall as drawn for

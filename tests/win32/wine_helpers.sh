@@ -21,3 +21,24 @@ windows_viewer() {
   done
   fail "no Windows Viewer appeared"
 }
+
+# After a drop on the Windows Builder in $builder, over the Viewer $1 of
+# the program in $program: a click in the list (a drag leaves Wine's window
+# inactive), the packet generated as the Windows path $2, Esc on the
+# Builder and on its Viewer, which ends that program; then Esc on the
+# Viewer dragged from in $source, which ends $source_program.
+generate_then_end_both() {
+  xdotool windowfocus --sync "$builder"
+  xdotool mousemove --window "$builder" 300 250 click 1 sleep 0.3 mousemove 0 0
+  xdotool key Tab
+  generate_packet "$2"
+  xdotool windowfocus --sync "$builder"
+  xdotool key Escape
+  gone "$builder" || fail "Esc did not close the Builder"
+  xdotool windowfocus --sync "$1"
+  ends_on Escape
+  program=$source_program
+  xdotool windowfocus --sync "$source"
+  ends_on Escape
+  wait
+}
