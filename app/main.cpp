@@ -11,6 +11,7 @@
 #include "behaviour/program_setup.h"
 #include "behaviour/start_request.h"
 #include "core/codepage.h"
+#include "platform/language.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/qt_system_dialogs.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv)
     // -platform); what is left is the program's own command line.
     QApplication application(argc, argv);
     QApplication::setApplicationName(shell::ApplicationName());
+    platform::SpeakUserLanguage(application);
     const StartRequest request = RequestOf(argc, argv, true);
     platform::QuitOnTerminationSignals();
 

@@ -15,24 +15,25 @@
 #include "picture_picker.h"
 #include "settings_file.h"
 #include "shown_controls.h"
+#include "translation.h"
 
 namespace skinwright::behaviour {
 namespace {
 
 // Why a picked or dropped file did not become a resource, in a user's words.
-std::string RefusalReason(AddStatus status)
+std::string_view RefusalReason(AddStatus status)
 {
     switch (status) {
     case AddStatus::NameTooLong:
-        return "the name would be longer than a resource name can be (127 bytes)";
+        return N_("the name would be longer than a resource name can be (127 bytes)");
     case AddStatus::NameHasBadByte:
-        return "the name holds a line break";
+        return N_("the name holds a line break");
     case AddStatus::NameHasSeparator:
-        return "the name holds a backslash, which Windows takes for a folder separator";
+        return N_("the name holds a backslash, which Windows takes for a folder separator");
     case AddStatus::NotUtf8:
-        return "the name is not valid UTF-8, the encoding of file names here";
+        return N_("the name is not valid UTF-8, the encoding of file names here");
     case AddStatus::NotRepresentable:
-        return "the name holds a character that Windows-1252 cannot store";
+        return N_("the name holds a character that Windows-1252 cannot store");
     case AddStatus::Added:
     case AddStatus::TableFull:
         break;
@@ -107,7 +108,7 @@ void Builder::RefreshList()
 {
     LayoutNameOffsets(*table_);
     view_.ShowRows(*table_);
-    view_.SetCountText("New packet has " + std::to_string(table_->Count()) + " valid resources.");
+    view_.SetCountText(TrFormat("New packet has %d valid resources.", {std::to_string(table_->Count())}));
     view_.Repaint();
 }
 
@@ -161,13 +162,13 @@ void Builder::AddPictures(const std::vector<std::filesystem::path>& files)
     const std::filesystem::path workFolder = PathFromUtf8(workFolder_);
     for (const std::filesystem::path& file : files) {
         std::error_code error;
-        std::string reason;
+        std::string_view reason;
         if (std::filesystem::is_directory(file, error)) {
-            reason = "it is a folder";
+            reason = N_("it is a folder");
         } else if (!std::filesystem::exists(file, error)) {
-            reason = "it does not exist";
+            reason = N_("it does not exist");
         } else if (!IsInFolder(file, workFolder) && !SameBytes(file, workFolder / file.filename())) {
-            reason = "it is not in the work folder, from which every picture is read";
+            reason = N_("it is not in the work folder, from which every picture is read");
         } else {
             const AddResult added = AddFromPath(*table_, PathToUtf8(file));
             if (added.code == AddStatus::TableFull)
@@ -176,18 +177,19 @@ void Builder::AddPictures(const std::vector<std::filesystem::path>& files)
                 reason = RefusalReason(added.code);
         }
         if (!reason.empty())
-            refused.push_back(PathToUtf8(file.filename()) + ": " + reason);
+            refused.push_back(TrFormat("%s: %s", {PathToUtf8(file.filename()), Tr(reason)}));
     }
     RefreshList();
 
     if (!refused.empty()) {
-        std::string text = "These files cannot become resources and were not added:";
+        std::string text = Tr("These files cannot become resources and were not added:");
         for (const std::string& line : refused)
             text += "\n" + line;
         Tell(text);
     }
     if (overCapacity > 0)
-        Tell(std::to_string(overCapacity) + " files were not added: a resource packet holds at most 2048 resources.");
+        Tell(TrFormat("%d files were not added: a resource packet holds at most 2048 resources.",
+                      {std::to_string(overCapacity)}));
 }
 
 void Builder::OnRemove()
@@ -201,7 +203,7 @@ void Builder::OnRemove()
 
 void Builder::OnRemoveAll()
 {
-    if (Tell("Sure to delete all resources?", MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (Tell(Tr("Sure to delete all resources?"), MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     Clear(*table_);
     RefreshList();
@@ -215,7 +217,7 @@ void Builder::GeneratePacket()
     TakeBoxTexts();
     const CommentResult comment = CommentFromUtf8(comments_);
     if (!comment) {
-        Tell("Comments hold characters that cannot be stored in a resource packet, cannot continue!");
+        Tell(Tr("Comments hold characters that cannot be stored in a resource packet, cannot continue!"));
         return;
     }
     FileRequest request;
@@ -223,7 +225,7 @@ void Builder::GeneratePacket()
     request.save = true;
     request.defaultExtension = "ezx";
     request.initialName = packetFolder_ + "iconres.ezx";
-    request.filter = kPacketFilter;
+    request.filter = PacketFilter();
     request.confirmOverwrite = true;
     const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (chosen.empty())
@@ -231,16 +233,16 @@ void Builder::GeneratePacket()
     const std::string packetPath = PathToUtf8(chosen.front());
     packetFolder_ = EnsureTrailingSeparator(PathToUtf8(chosen.front().parent_path()));
 
-    Tell("Before build, please make sure all resource files are locating in work folder.");
+    Tell(Tr("Before build, please make sure all resource files are locating in work folder."));
 
     const WriteResult written = GeneratePacketFile(*table_, comment.comment, PathFromUtf8(workFolder_), chosen.front());
     if (!written) {
-        Tell(written.what);
+        Tell(Translated(written));
         return;
     }
     // The list shows the offsets the packet was written with.
     RefreshList();
-    Tell("Successfully built " + packetPath + "!", MessageButtons::Ok, MessageIcon::None);
+    Tell(TrFormat("Successfully built %s!", {packetPath}), MessageButtons::Ok, MessageIcon::None);
 }
 
 }  // namespace skinwright::behaviour

@@ -1,15 +1,17 @@
 #include "failure_texts.h"
 
+#include "translation.h"
+
 namespace skinwright::behaviour {
 
 std::string FailedToSave(std::string_view path)
 {
-    return std::string(path) + " Failed to save";
+    return TrFormat("%s Failed to save", {std::string(path)});
 }
 
 std::string FailedOfTotal(int failures, int total)
 {
-    return std::to_string(failures) + " of " + std::to_string(total) + " Failed to save";
+    return TrFormat("%d of %d Failed to save", {std::to_string(failures), std::to_string(total)});
 }
 
 }  // namespace skinwright::behaviour

@@ -1,16 +1,18 @@
 // The file types the windows' file dialogs offer, in the bar-separated form
-// the dialogs take: display text and pattern by turns.
+// the dialogs take: display text and pattern by turns, the display texts in
+// the user's language.
 #pragma once
 
-#include <string_view>
+#include <string>
 
 namespace skinwright::behaviour {
 
-// Opening a packet and saving a generated one.
-inline constexpr std::string_view kPacketFilter = "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||";
-// Saving one picture.
-inline constexpr std::string_view kPictureFilter = "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||";
-// Picking pictures for the Builder's list.
-inline constexpr std::string_view kPicturePickFilter = "GIF File(*.gif)|*.gif|";
+// Opening a packet and saving a generated one:
+// "Motorola Skin File(*.ezx)|*.ezx|All Files(*.*)|*.*||".
+std::string PacketFilter();
+// Saving one picture: "GIF File(*.gif)|*.gif|All Files(*.*)|*.*||".
+std::string PictureFilter();
+// Picking pictures for the Builder's list: "GIF File(*.gif)|*.gif|".
+std::string PicturePickFilter();
 
 }  // namespace skinwright::behaviour

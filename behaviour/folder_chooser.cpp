@@ -3,6 +3,7 @@
 #include "core/codepage.h"
 #include "core/file_names.h"
 #include "folders.h"
+#include "translation.h"
 
 namespace skinwright::behaviour {
 namespace {
@@ -31,7 +32,7 @@ int FolderChooser::Show()
     chosenPath_ = initialFolder_;
     FolderRequest request;
     request.owner = parent_;
-    request.title = "Please select folder:";
+    request.title = Tr("Please select folder:");
     request.statusLine = true;
     request.onInitialized = [this](FolderBrowser& browser) { OnInitialized(browser); };
     request.onSelectionChanged = [this](FolderBrowser& browser, const std::filesystem::path& path) {

@@ -17,7 +17,7 @@ std::vector<std::filesystem::path> PicturePicker::Show()
     request.initialFolder = initialFolder_;
     request.initialName = "*.gif";
     request.defaultExtension = "gif";
-    request.filter = kPicturePickFilter;
+    request.filter = PicturePickFilter();
     request.multiSelect = true;
     return dialogs_.AskForFiles(request);
 }

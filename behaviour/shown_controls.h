@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/filled_text.h"
 #include "core/packet_format.h"
 
 namespace skinwright::behaviour {
@@ -17,16 +18,17 @@ inline constexpr int kWorkFolderLimit = 1024;
 inline constexpr int kCommentsLimit = 8192;
 
 // The columns of a resource list: name, id, name offset, data offset; all
-// left-aligned, widths in pixels at 96 dots per inch.
+// left-aligned, widths in pixels at 96 dots per inch. Headings are shown
+// translated.
 struct ListColumn {
     std::string_view heading;
     int width;
 };
 using ListColumns = std::array<ListColumn, 4>;
 inline constexpr ListColumns kViewerColumns = {{
-    {"Possible Resource Name", 200}, {"Resource ID", 80}, {"ID Offset", 80}, {"Data Offset", 80}}};
+    {N_("Possible Resource Name"), 200}, {N_("Resource ID"), 80}, {N_("ID Offset"), 80}, {N_("Data Offset"), 80}}};
 inline constexpr ListColumns kBuilderColumns = {{
-    {"Resource Name", 200}, {"Resource ID", 80}, {"ID Offset", 80}, {"Data Offset", 80}}};
+    {N_("Resource Name"), 200}, {N_("Resource ID"), 80}, {N_("ID Offset"), 80}, {N_("Data Offset"), 80}}};
 
 // A column's width on screen, from its width at the screen's DPI: a number
 // column is widened to hold its widest text with the list's margins
@@ -38,6 +40,6 @@ int ShownColumnWidth(std::size_t column, int scaledWidth, int widestNumber);
 std::string CellText(const ResourceEntry& row, int column);
 
 // The item the Viewer adds to its system menu (its context menu on Linux).
-inline constexpr std::string_view kAboutMenuText = "About Skinwright(&A) and Help ...";
+inline constexpr std::string_view kAboutMenuText = N_("About Skinwright(&A) and Help ...");
 
 }  // namespace skinwright::behaviour

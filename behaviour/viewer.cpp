@@ -1,9 +1,11 @@
 #include "viewer.h"
 
+#include <fstream>
 #include <functional>
 
 #include "core/codepage.h"
 #include "core/file_names.h"
+#include "core/picture_facts.h"
 #include "core/resource_list.h"
 #include "failure_texts.h"
 #include "file_filters.h"
@@ -11,6 +13,7 @@
 #include "folders.h"
 #include "settings_file.h"
 #include "shown_controls.h"
+#include "translation.h"
 
 namespace skinwright::behaviour {
 namespace {
@@ -27,6 +30,22 @@ std::optional<std::string> ExportFileName(const ResourceEntry& row)
     if (!IsSafeExportName(row.Name()))
         return std::nullopt;
     return Cp1252ToUtf8(PictureFileName(row.Name()));
+}
+
+// What a screen reader says of a previewed picture: its name and, read
+// from the GIF's logical screen, its size.
+std::string PictureDescription(const ResourceEntry& row, const std::filesystem::path& file)
+{
+    constexpr std::size_t kLogicalScreenEnd = 13;
+    std::string head(kLogicalScreenEnd, '\0');
+    std::ifstream picture(file, std::ios::binary);
+    picture.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(picture.gcount()));
+    const PictureFacts facts = ReadPictureFacts(head);
+    const std::string name = Cp1252ToUtf8(row.Name());
+    if (!facts.hasScreen)
+        return TrFormat("Picture %s", {name});
+    return TrFormat("Picture %s, %d by %d pixels", {name, std::to_string(facts.width), std::to_string(facts.height)});
 }
 
 // A failed file of "Save All ..." is told at once.
@@ -135,7 +154,7 @@ void Viewer::OnPathChanged(const std::string& text)
     previewedRow_ = -1;
     view_.ClearPicture();
     view_.SetRowsEnabled(false);
-    view_.SetStatus("Cannot open: " + loaded.what + ".");
+    view_.SetStatus(TrFormat("Cannot open: %s.", {Translated(loaded)}));
 }
 
 // Picking or dropping the path the field already holds loads it all the same.
@@ -156,7 +175,7 @@ void Viewer::OnPickPacket()
     request.owner = Window();
     request.defaultExtension = "ezx";
     request.initialName = "*.ezx";
-    request.filter = kPacketFilter;
+    request.filter = PacketFilter();
     const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (!chosen.empty())
         OpenPath(PathToUtf8(chosen.front()));
@@ -216,7 +235,7 @@ void Viewer::Preview(int row)
         view_.ClearPicture();
         return;
     }
-    view_.ShowPicture(temporary);
+    view_.ShowPicture(temporary, PictureDescription(entry, temporary));
     std::error_code error;
     std::filesystem::remove(temporary, error);
 }
@@ -253,7 +272,7 @@ void Viewer::OnSaveAs()
         request.initialName = SavingFolder() + *fileName;
     else
         request.initialFolder = PathFromUtf8(SavingFolder());
-    request.filter = kPictureFilter;
+    request.filter = PictureFilter();
     request.confirmOverwrite = true;
     const std::vector<std::filesystem::path> chosen = Dialogs().AskForFiles(request);
     if (!chosen.empty() && !reader_.ExtractResource(row, chosen.front()))
@@ -295,10 +314,10 @@ void Viewer::OnSaveAll()
     } else if (!failedSideFiles.empty()) {
         std::string sides = failedSideFiles.front();
         for (std::size_t i = 1; i < failedSideFiles.size(); ++i)
-            sides += " and " + failedSideFiles[i];
-        Tell("Every picture was exported, but " + sides + " could not be saved.");
+            sides = TrFormat("%s and %s", {sides, failedSideFiles[i]});
+        Tell(TrFormat("Every picture was exported, but %s could not be saved.", {sides}));
     } else {
-        Tell("Successfully exported!");
+        Tell(Tr("Successfully exported!"));
     }
 }
 
@@ -338,14 +357,14 @@ void Viewer::OnBuildNewPacket()
     if (!command.Started())
         return;
     const bool useTemplate = reader_.IsLoaded()
-        && Tell("Use the opened resource packet as template?", MessageButtons::YesNo) == MessageAnswer::Yes;
+        && Tell(Tr("Use the opened resource packet as template?"), MessageButtons::YesNo) == MessageAnswer::Yes;
     view_.RunBuilder(useTemplate ? &reader_.Table() : nullptr);
 }
 
 void Viewer::FoundDamagedNames(int count)
 {
     damagedNames_ = count;
-    Tell("Warning!\r\n\r\nThis resource packet may be damaged, continue to use may cause error!");
+    Tell(Tr("Warning!") + "\r\n\r\n" + Tr("This resource packet may be damaged, continue to use may cause error!"));
 }
 
 // Another packet opens: the last one's picture goes with its rows.
@@ -366,10 +385,10 @@ void Viewer::Loaded(int rowCount)
     view_.EndRows();
     view_.SetRowsEnabled(true);
     if (damagedNames_ > 0)
-        view_.SetStatus("Loaded " + std::to_string(rowCount) + " resources, " + std::to_string(damagedNames_)
-                        + " with damaged names.");
+        view_.SetStatus(TrFormat("Loaded %d resources, %d with damaged names.",
+                                 {std::to_string(rowCount), std::to_string(damagedNames_)}));
     else
-        view_.SetStatus("Loaded " + std::to_string(rowCount) + " valid resource(single click preview).");
+        view_.SetStatus(TrFormat("Loaded %d valid resource(single click preview).", {std::to_string(rowCount)}));
 }
 
 }  // namespace skinwright::behaviour

@@ -36,8 +36,9 @@ public:
     virtual int SelectedRow() const = 0;
     virtual void SetStatus(const std::string& text) = 0;
     // The picture in the file, centred in the picture area; an empty area
-    // when the file holds no picture the front end can decode.
-    virtual void ShowPicture(const std::filesystem::path& file) = 0;
+    // when the file holds no picture the front end can decode. The
+    // description is what a screen reader says of the area.
+    virtual void ShowPicture(const std::filesystem::path& file, const std::string& description) = 0;
     // An empty picture area.
     virtual void ClearPicture() = 0;
     // The window is drawn again at once.

@@ -15,9 +15,9 @@ namespace {
 constexpr std::size_t kCopyChunk = 1 << 20;
 constexpr std::size_t kNameListPiece = 1 << 16;
 
-LoadResult Stop(std::string reason)
+LoadResult Stop(std::string_view reason)
 {
-    return Failure(std::move(reason));
+    return Told(Step::Failed, reason);
 }
 
 // The stretch of the name list from offset to the first CR, LF or the end.
@@ -79,12 +79,12 @@ LoadResult PacketReader::LoadPacket(const std::filesystem::path& path, LoadTarge
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status))
-        return Stop("no such file");
+        return Stop(N_("no such file"));
     if (!std::filesystem::is_regular_file(status))
-        return Stop("not a regular file");
+        return Stop(N_("not a regular file"));
     BinaryFile packet = BinaryFile::OpenForReading(path);
     if (!packet)
-        return Stop("cannot open file");
+        return Stop(N_("cannot open file"));
     return Load(std::move(packet), target);
 }
 
@@ -105,17 +105,17 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     // The text header: only the eight digits of the header offset matter.
     unsigned char text[kTextHeaderLength];
     if (file_.Read(text, sizeof text) != sizeof text)
-        return Stop("shorter than 24 bytes");
+        return Stop(N_("shorter than 24 bytes"));
     table_.headerOffset = static_cast<std::int32_t>(
         HeaderOffsetFromDigits(reinterpret_cast<const char*>(text) + kHeaderOffsetDigitsAt));
 
     // The packet header.
     if (table_.headerOffset < 0)
-        return Stop("header offset negative");
+        return Stop(N_("header offset negative"));
     unsigned char header[kPacketHeaderSize];
     if (table_.headerOffset + std::int64_t{kPacketHeaderSize} > fileSize_ || !file_.Seek(table_.headerOffset)
         || file_.Read(header, sizeof header) != sizeof header)
-        return Stop("header past end of file");
+        return Stop(N_("header past end of file"));
     table_.header = DecodePacketHeader(header);
 
     // The ID table follows the packet header directly.
@@ -125,11 +125,11 @@ LoadResult PacketReader::Parse(LoadTarget& target)
     // The name list runs from its offset up to the packet header.
     const std::int32_t nameListOffset = table_.header.nameListOffset;
     if (nameListOffset < 0)
-        return Stop("name list offset negative");
+        return Stop(N_("name list offset negative"));
     if (table_.headerOffset - nameListOffset <= 0)
-        return Stop("empty name list");
+        return Stop(N_("empty name list"));
     if (!ReadNameList(nameListOffset, table_.headerOffset - nameListOffset))
-        return Stop("name list cut off");
+        return Stop(N_("name list cut off"));
 
     int damaged = 0;
     for (int i = 0; i < table_.header.entryCount; ++i) {
@@ -186,17 +186,17 @@ LoadResult PacketReader::ReadIdTable()
     const std::int32_t stored = table_.header.entryCount;
     const std::int64_t tableStart = std::int64_t{table_.headerOffset} + kPacketHeaderSize;
     if (stored > 0 && tableStart + std::int64_t{kIdRowSize} * stored > fileSize_)
-        return Stop("ID table cut off");
+        return Stop(N_("ID table cut off"));
     int kept = 0;
     for (std::int32_t i = 0; i < stored; ++i) {
         unsigned char bytes[kIdRowSize];
         if (file_.Read(bytes, sizeof bytes) != sizeof bytes)
-            return Stop("ID table cut off");
+            return Stop(N_("ID table cut off"));
         const IdRow read = DecodeIdRow(bytes);
         if (read.id == kEmptyRowId)
             continue;
         if (kept == kTableCapacity)
-            return Stop("more than 2048 resources");
+            return Stop(N_("more than 2048 resources"));
         ResourceEntry& row = table_.rows[static_cast<std::size_t>(kept++)];
         row.id = read.id;
         row.idOffset = read.idOffset;

@@ -21,12 +21,13 @@ constexpr std::size_t kCopyBufferSize = 1 << 20;
 WriteResult PictureFailure(const ResourceTable& table, int row)
 {
     const std::string name = Cp1252ToUtf8(table.rows[static_cast<std::size_t>(row)].Name());
-    return {{WriteStatus::PictureMissing, "Resource File: " + name + " does not exist or empty, cannot continue!"}, row};
+    return {Told(WriteStatus::PictureMissing, N_("Resource File: %s does not exist or empty, cannot continue!"), {name}),
+            row};
 }
 
 WriteResult TooLarge()
 {
-    return {{WriteStatus::TooLarge, "The new resource packet would be larger than 2 GiB, cannot continue!"}};
+    return {Told(WriteStatus::TooLarge, N_("The new resource packet would be larger than 2 GiB, cannot continue!"))};
 }
 
 unsigned char FoldCase(unsigned char c)
@@ -248,7 +249,7 @@ WriteResult PlanPacket(ResourceTable& table, std::string_view comment, PictureSo
 
 WriteResult WritePacket(const ResourceTable& table, const PacketPlan& plan, PictureSource& pictures, BinaryFile& out)
 {
-    const WriteResult writeFailed{{WriteStatus::WriteFailed, "Failed to write new resource packet!"}};
+    const WriteResult writeFailed{Told(WriteStatus::WriteFailed, N_("Failed to write new resource packet!"))};
     const std::string front = FrontOfPacket(table, plan.comment);
     // Large enough for the whole packet with a byte to spare, up to the limit.
     std::size_t size = std::min(front.size() + 1, kCopyBufferSize);
@@ -272,13 +273,13 @@ WriteResult WritePacketFile(const ResourceTable& table, const PacketPlan& plan, 
 {
     ReplacingFile packet = ReplacingFile::Create(packetPath);
     if (!packet)
-        return {{WriteStatus::CannotCreate, "Cannot create new resource packet" + PathToUtf8(packetPath) + "!"}};
+        return {Told(WriteStatus::CannotCreate, N_("Cannot create new resource packet%s!"), {PathToUtf8(packetPath)})};
     packet.Out().DisableBuffering();
     WriteResult written = WritePacket(table, plan, pictures, packet.Out());
     if (written && !packet.Commit(Durability::Synced))
-        written = {{WriteStatus::WriteFailed, {}}};
+        written.code = WriteStatus::WriteFailed;
     if (written.code == WriteStatus::WriteFailed)
-        written.what = "Failed to write new resource packet " + PathToUtf8(packetPath) + "!";
+        written = {Told(WriteStatus::WriteFailed, N_("Failed to write new resource packet %s!"), {PathToUtf8(packetPath)})};
     return written;
 }
 

@@ -10,6 +10,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "behaviour/translation.h"
 #include "modal.h"
 #include "paths.h"
 
@@ -22,7 +23,7 @@ FolderBrowserDialog::FolderBrowserDialog(const behaviour::FolderRequest& request
       tree_(new QTreeView(this)),
       status_(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Browse for Folder"));
+    setWindowTitle(QString::fromStdString(behaviour::Tr("Browse for Folder")));
     auto* layout = new QVBoxLayout(this);
 
     auto* title = new QLabel(QString::fromStdString(request.title), this);

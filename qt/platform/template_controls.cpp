@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "behaviour/translation.h"
 #include "multi_line_edit.h"
 #include "report_list_view.h"
 
@@ -125,7 +126,9 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent, const QI
 
 void ApplyControlText(QWidget& widget, const ControlTemplate& control)
 {
-    const QString text = QString::fromStdString(control.text);
+    const QString text = QString::fromStdString(behaviour::Tr(control.text));
+    if (!control.name.empty())
+        widget.setAccessibleName(QString::fromStdString(behaviour::Tr(control.name)));
     if (auto* button = dynamic_cast<QPushButton*>(&widget)) {
         button->setAutoDefault(false);
         button->setText(text);

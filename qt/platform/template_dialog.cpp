@@ -1,8 +1,10 @@
 #include "template_dialog.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
+#include "behaviour/translation.h"
 #include "template_controls.h"
 
 namespace skinwright::platform {
@@ -29,12 +31,13 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
                                const TemplateOptions& options)
     : QDialog(parent, FlagsOf(dialogTemplate))
 {
-    setWindowTitle(QString::fromStdString(dialogTemplate.title));
+    setWindowTitle(QString::fromStdString(behaviour::Tr(dialogTemplate.title)));
     setFont(DialogFont(QString::fromStdString(dialogTemplate.fontFamily), dialogTemplate.fontPointSize));
     baseUnits_ = BaseUnitsOf(font());
     setFixedSize(MapDialogRect(QRect(0, 0, dialogTemplate.width, dialogTemplate.height), baseUnits_).size());
 
     QWidget* previous = nullptr;
+    QLabel* label = nullptr;  // the label just before, which names a field
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = MadeByFactory(control, options);
         if (widget)
@@ -47,6 +50,9 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
             widget->setObjectName(QStringLiteral("control%1").arg(control.id));
             controls_[control.id] = widget;
         }
+        if (label && control.kind == ControlKind::Edit)
+            label->setBuddy(widget);
+        label = control.kind == ControlKind::StaticText ? qobject_cast<QLabel*>(widget) : nullptr;
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previous)
                 setTabOrder(previous, widget);

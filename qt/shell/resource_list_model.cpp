@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "behaviour/translation.h"
+
 
 namespace skinwright::shell {
 namespace {
@@ -67,7 +69,7 @@ QVariant ResourceListModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return Text(columns_[static_cast<std::size_t>(section)].heading);
+        return Text(behaviour::Tr(columns_[static_cast<std::size_t>(section)].heading));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};

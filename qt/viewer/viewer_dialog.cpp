@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "behaviour/shown_controls.h"
+#include "behaviour/translation.h"
 #include "builder/builder_dialog.h"
 #include "core/resource_list.h"
 #include "platform/dropped_files.h"
@@ -90,7 +91,7 @@ void ViewerDialog::SetUpHelp()
     help->SetImages(art::kHelpBitmapId);
     connect(help, &QPushButton::clicked, this, &ViewerDialog::OnHelp);
 
-    auto* about = new QAction(QString::fromUtf8(behaviour::kAboutMenuText.data(), static_cast<qsizetype>(behaviour::kAboutMenuText.size())), this);
+    auto* about = new QAction(QString::fromStdString(behaviour::Tr(behaviour::kAboutMenuText)), this);
     connect(about, &QAction::triggered, this, &ViewerDialog::OnHelp);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -206,15 +207,17 @@ void ViewerDialog::SetStatus(const std::string& text)
     statusLine_->setText(QString::fromStdString(text));
 }
 
-void ViewerDialog::ShowPicture(const std::filesystem::path& file)
+void ViewerDialog::ShowPicture(const std::filesystem::path& file, const std::string& description)
 {
     pictureArea_->setAlignment(Qt::AlignCenter);
     pictureArea_->setPixmap(platform::LoadPictureFile(platform::FromFileSystemPath(file)));
+    pictureArea_->setAccessibleName(QString::fromStdString(description));
 }
 
 void ViewerDialog::ClearPicture()
 {
     pictureArea_->clear();
+    pictureArea_->setAccessibleName(QString::fromStdString(behaviour::Tr(kNoPictureName)));
 }
 
 void ViewerDialog::Repaint()

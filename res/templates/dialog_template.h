@@ -64,6 +64,10 @@ struct ControlTemplate {
     int y = 0;
     int width = 0;
     int height = 0;
+    // What a screen reader calls a control whose own text does not say what
+    // it is (a "?" button, a list, a box with no label before it); empty
+    // where its text or the label just before it names it.
+    std::string name = {};
 };
 
 struct DialogTemplate {

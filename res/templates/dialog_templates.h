@@ -1,6 +1,9 @@
 // The dialog templates of the windows, and the ids of their controls.
 #pragma once
 
+#include <string_view>
+
+#include "core/filled_text.h"
 #include "dialog_template.h"
 
 namespace skinwright::templates {
@@ -20,6 +23,8 @@ inline constexpr int kResourceList = 1002;
 inline constexpr int kPictureArea = 1003;
 inline constexpr int kStatusLine = 1005;
 inline constexpr int kHelpButton = 1006;
+// What a screen reader calls the picture area while it shows no picture.
+inline constexpr std::string_view kNoPictureName = N_("No picture shown");
 }  // namespace viewer
 
 namespace builder {
