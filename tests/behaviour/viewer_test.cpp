@@ -43,8 +43,9 @@ public:
     void SetRowsEnabled(bool enabled) override { rowsEnabled = enabled; }
     int SelectedRow() const override { return selected; }
     void SetStatus(const std::string& text) override { status = text; }
-    void ShowPicture(const std::filesystem::path& file) override
+    void ShowPicture(const std::filesystem::path& file, const std::string& description) override
     {
+        pictureDescription = description;
         pictures.push_back(test::ReadFile(file));
         picture = pictures.back();
     }
@@ -70,6 +71,7 @@ public:
     std::string status = "No opened resource packet.";
     std::vector<std::string> pictures;  // every picture shown, in order
     std::string picture;                // what the picture area shows; empty when empty
+    std::string pictureDescription;     // what a screen reader says of the picture area
     int aboutShown = 0;
     std::function<void()> whileAboutOpen;  // what the user does in the About window
     std::vector<int> builders;  // template row count, -1 for none
