@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "behaviour/application_name.h"
+#include "behaviour/language.h"
 #include "behaviour/program_setup.h"
 #include "behaviour/start_request.h"
 #include "viewer_window.h"
@@ -66,6 +67,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     if (request.action == behaviour::StartRequest::Action::PrintVersion)
         return Print(behaviour::VersionText(name));
 
+    behaviour::UseUserLanguage();
     const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

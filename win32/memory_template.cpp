@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "behaviour/translation.h"
 #include "resource_ids.h"
 #include "wide_text.h"
 
@@ -120,7 +121,7 @@ MemoryTemplate::MemoryTemplate(const templates::DialogTemplate& dialog)
     Add(static_cast<WORD>(Units(dialog.height)));
     Add(0);  // no menu
     Add(0);  // the dialog class
-    AddText(WideFromUtf8(dialog.title));
+    AddText(WideFromUtf8(behaviour::Tr(dialog.title)));
     Add(static_cast<WORD>(dialog.fontPointSize));
     AddText(WideFromUtf8(dialog.fontFamily));
     for (const templates::ControlTemplate& control : dialog.controls)
@@ -160,7 +161,7 @@ void MemoryTemplate::AddControl(const templates::ControlTemplate& control)
         Add(0xFFFF);  // the icon resource by number
         Add(SKINWRIGHT_ICON);
     } else {
-        AddText(WideFromUtf8(control.text));
+        AddText(WideFromUtf8(behaviour::Tr(control.text)));
     }
     Add(0);  // no creation data
 }

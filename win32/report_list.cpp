@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "behaviour/translation.h"
 #include "dpi.h"
 #include "wide_text.h"
 
@@ -49,7 +50,7 @@ int WidestNumberWidth(HWND list)
 
 void InsertColumn(HWND list, int column, std::string_view heading, int width)
 {
-    std::wstring wide = WideFromUtf8(std::string(heading));
+    std::wstring wide = WideFromUtf8(behaviour::Tr(heading));
     LVCOLUMNW entry = {};
     entry.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     entry.fmt = LVCFMT_LEFT;

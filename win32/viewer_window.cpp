@@ -10,6 +10,7 @@
 #include "drop_target.h"
 #include "picture_loader.h"
 #include "behaviour/shown_controls.h"
+#include "behaviour/translation.h"
 #include "report_list.h"
 #include "select_all_field.h"
 #include "res/templates/dialog_templates.h"
@@ -101,7 +102,8 @@ void ViewerWindow::StartAfterShowing()
 void ViewerWindow::SetUpSystemMenu()
 {
     const HMENU menu = GetSystemMenu(Handle(), FALSE);
-    const std::wstring about = LoadResourceString(SKINWRIGHT_ABOUT_STRING);
+    // The string table holds the English text, the key of its translations.
+    const std::wstring about = WideFromUtf8(behaviour::Tr(Utf8FromWide(LoadResourceString(SKINWRIGHT_ABOUT_STRING))));
     if (menu == nullptr || about.empty())
         return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -300,7 +302,7 @@ void ViewerWindow::SetRowsEnabled(bool enabled)
 }
 
 // The static control centres the picture at its own size and clips it.
-void ViewerWindow::ShowPicture(const std::filesystem::path& file)
+void ViewerWindow::ShowPicture(const std::filesystem::path& file, const std::string&)
 {
     SetPicture(LoadPictureBitmap(file));
 }

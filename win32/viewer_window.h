@@ -38,7 +38,7 @@ private:
     void SetRowsEnabled(bool enabled) override;
     int SelectedRow() const override;
     void SetStatus(const std::string& text) override;
-    void ShowPicture(const std::filesystem::path& file) override;
+    void ShowPicture(const std::filesystem::path& file, const std::string& description) override;
     void ClearPicture() override;
     void SetPicture(HBITMAP picture);
     void Repaint() override;

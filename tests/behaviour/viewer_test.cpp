@@ -12,12 +12,14 @@
 
 #include "behaviour/scripted_dialogs.h"
 #include "behaviour/settings_file.h"
+#include "behaviour/translation.h"
 #include "behaviour/viewer.h"
 #include "core/file_names.h"
 #include "core/packet.h"
 #include "core/resource_list.h"
 #include "tests/support/files.h"
 #include "tests/support/picture_packets.h"
+#include "tests/support/gif_pictures.h"
 #include "tests/support/pictures.h"
 
 namespace skinwright::behaviour {
@@ -537,6 +539,45 @@ TEST_F(ViewerTest, ThePacketGivenAtStartOpensInsteadOfTheRememberedOne)
     EXPECT_EQ(view.rows.size(), 2u);
     viewer.reset();
     EXPECT_EQ(ReadSetting(settings, kViewerSection, kPacketPathKey, ""), given);
+}
+
+}  // namespace
+}  // namespace skinwright::behaviour
+
+namespace skinwright::behaviour {
+namespace {
+
+// What a screen reader says of the picture area: the previewed row's name
+// and, when the picture tells it, its size.
+TEST_F(ViewerTest, ThePreviewedPictureIsDescribedByItsNameAndSize)
+{
+    Open();
+    const std::filesystem::path packet = folder / "sized.ezx";
+    test::MakePacket(packet, {"battery.g", "noise.g"}, [](std::size_t i) {
+        return i == 0 ? test::GifPicture(176, 22, 1, false) : std::string("not a picture");
+    });
+    view.SetPathText(packet.string());
+    const struct {
+        int row;
+        std::string description;
+    } cases[] = {{0, "Picture battery.g, 176 by 22 pixels"}, {1, "Picture noise.g"}};
+    for (const auto& row : cases) {
+        view.selected = row.row;
+        viewer->OnListClick();
+        EXPECT_EQ(view.pictureDescription, row.description);
+    }
+}
+
+// Once a language is chosen, what the Viewer tells comes in it.
+TEST_F(ViewerTest, TheStatusLineSpeaksTheLanguageInUse)
+{
+    Open();
+    ASSERT_TRUE(UseLanguage("ru"));
+    view.SetPathText(MakePacket({"ok.g", "back.g"}));
+    view.SetPathText((folder / "gone.ezx").string());
+    const std::string missing = view.status;
+    UseLanguage("");
+    EXPECT_EQ(missing, "Не удалось открыть: файл не найден.");
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // The three windows at the DPI Wine was set to (tests/win32/dpi_test.sh runs
 // this at 96, 144 and 192 and names it in SKINWRIGHT_TEST_DPI): every text
-// fits its control, measured with the control's own font, and the pictures
-// are the sizes made for that DPI.
+// fits its control in every language, measured with the control's own font,
+// and the pictures are the sizes made for that DPI.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -15,8 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include "behaviour/translation.h"
 #include "res/templates/dialog_templates.h"
 #include "tests/support/files.h"
+#include "tests/support/languages.h"
 #include "tests/support/picture_packets.h"
 #include "win32/about_window.h"
 #include "win32/builder_window.h"
@@ -165,6 +168,17 @@ void CheckControl(HWND control, Findings& findings)
         const SIZE caption = font.Line(text);
         const int pictureWidth = Scaled(19);
         Report(findings, control, text, {pictureWidth + 4 + caption.cx, caption.cy}, {room.cx - 8, room.cy - 8});
+    } else if (kind == L"Edit" && (style & ES_MULTILINE) != 0 && (style & ES_READONLY) != 0) {
+        // Each line of a text shown whole, without scrolling sideways,
+        // inside the edit's margins.
+        const LRESULT margins = SendMessageW(control, EM_GETMARGINS, 0, 0);
+        const int width = room.cx - LOWORD(margins) - HIWORD(margins);
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = std::min(text.find(L"\r\n", at), text.size());
+            const std::wstring line = text.substr(at, end - at);
+            Report(findings, control, line, font.Line(line, false), {width, room.cy});
+            at = end + 2;
+        }
     } else if (kind == L"Button") {
         // Inside the raised frame, two edges each side.
         const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
@@ -246,7 +260,7 @@ private:
     bool ran_ = false;
 };
 
-class TextsFit : public ::testing::Test {
+class TextsFit : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
@@ -260,14 +274,20 @@ protected:
         setup_.applicationName = "Skinwright";
         setup_.startPacket = folder_.Path() / "iconres.ezx";
     }
-    void TearDown() override { OleUninitialize(); }
+    void TearDown() override
+    {
+        behaviour::UseLanguage("");
+        OleUninitialize();
+    }
 
     test::TempFolder folder_;
     behaviour::ProgramSetup setup_;
     Win32SystemDialogs dialogs_;
 };
 
-TEST_F(TextsFit, TheDpiIsTheOneSet)
+using TheScreen = TextsFit;
+
+TEST_F(TheScreen, TheDpiIsTheOneSet)
 {
     const HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), ExpectedDpi());
@@ -276,8 +296,9 @@ TEST_F(TextsFit, TheDpiIsTheOneSet)
 
 // Each window runs modally as the program runs it; its texts are checked
 // once it stands.
-TEST_F(TextsFit, EveryTextOfEachWindowFits)
+TEST_P(TextsFit, EveryTextOfEachWindowFits)
 {
+    behaviour::UseLanguage(GetParam());
     const struct {
         const templates::DialogTemplate& dialog;
         std::function<void()> run;
@@ -288,7 +309,8 @@ TEST_F(TextsFit, EveryTextOfEachWindowFits)
     };
     for (const auto& window : windows) {
         Findings findings;
-        WhenShown check(WideFromUtf8(window.dialog.title), [&](HWND shown) { findings = CheckWindow(shown); });
+        WhenShown check(WideFromUtf8(behaviour::Tr(window.dialog.title)),
+                        [&](HWND shown) { findings = CheckWindow(shown); });
         window.run();
         ASSERT_TRUE(check.Ran()) << window.dialog.title;
         EXPECT_EQ(findings, Findings{}) << window.dialog.title;
@@ -298,7 +320,9 @@ TEST_F(TextsFit, EveryTextOfEachWindowFits)
 // The question mark of the Help button is 13 pixels tall as drawn for
 // 96 DPI, 21 as drawn for 144 and 26, every pixel doubled, for 192; the
 // window's icons are those of the DPI's sizes.
-TEST_F(TextsFit, TheViewersPicturesAreMadeForTheDpi)
+INSTANTIATE_TEST_SUITE_P(Languages, TextsFit, ::testing::ValuesIn(test::EveryLanguage()), test::LanguageName());
+
+TEST_F(TheScreen, TheViewersPicturesAreMadeForTheDpi)
 {
     const struct {
         int dpi;
