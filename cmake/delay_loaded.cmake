@@ -16,6 +16,9 @@ function(skinwright_delay_loaded name)
   string(REGEX MATCHALL " I __imp_[A-Za-z0-9_@?$]+" imports "${symbols}")
   list(TRANSFORM imports REPLACE " I __imp_" "")
   list(REMOVE_DUPLICATES imports)
+  # Interface ids are data, which libuuid holds; a delayed import of one
+  # would be a call thunk in its place.
+  list(FILTER imports EXCLUDE REGEX "^(IID|CLSID|LIBID|GUID|FMTID)_")
   list(JOIN imports "\n" exports)
   file(WRITE ${definitions} "LIBRARY ${name}.dll\nEXPORTS\n${exports}\n")
   execute_process(COMMAND ${SKINWRIGHT_DLLTOOL} --input-def ${definitions} --dllname ${name}.dll

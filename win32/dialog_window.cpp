@@ -1,10 +1,12 @@
 #include "dialog_window.h"
 
+#include "accessible_name.h"
+#include "behaviour/translation.h"
 #include "wide_text.h"
 
 namespace skinwright::win32 {
 
-DialogWindow::DialogWindow(const templates::DialogTemplate& dialog) : template_(dialog) {}
+DialogWindow::DialogWindow(const templates::DialogTemplate& dialog) : dialog_(dialog), template_(dialog) {}
 
 INT_PTR DialogWindow::RunModal(HWND owner)
 {
@@ -30,6 +32,14 @@ void DialogWindow::SetControlText(int id, const std::string& text)
     SetWindowTextW(Control(id), WideFromUtf8(text).c_str());
 }
 
+void DialogWindow::NameControls() const
+{
+    for (const templates::ControlTemplate& control : dialog_.controls) {
+        if (!control.name.empty() && control.id != templates::kNoId)
+            SetAccessibleName(Control(control.id), WideFromUtf8(behaviour::Tr(control.name)));
+    }
+}
+
 void DialogWindow::End(int result)
 {
     EndDialog(window_, result);
@@ -41,6 +51,7 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
         auto* self = reinterpret_cast<DialogWindow*>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->window_ = window;
+        self->NameControls();
         return self->OnInitialize() ? TRUE : FALSE;
     }
     auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));

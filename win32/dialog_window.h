@@ -41,6 +41,11 @@ protected:
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Controls whose text does not say what they are get a name for screen
+    // readers.
+    void NameControls() const;
+
+    const templates::DialogTemplate& dialog_;
     MemoryTemplate template_;
     HWND window_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "about_window.h"
+#include "accessible_name.h"
 #include "builder_window.h"
 #include "core/resource_list.h"
 #include "dpi.h"
@@ -302,14 +303,16 @@ void ViewerWindow::SetRowsEnabled(bool enabled)
 }
 
 // The static control centres the picture at its own size and clips it.
-void ViewerWindow::ShowPicture(const std::filesystem::path& file, const std::string&)
+void ViewerWindow::ShowPicture(const std::filesystem::path& file, const std::string& description)
 {
     SetPicture(LoadPictureBitmap(file));
+    SetAccessibleName(Control(kPictureArea), WideFromUtf8(description));
 }
 
 void ViewerWindow::ClearPicture()
 {
     SetPicture(nullptr);
+    SetAccessibleName(Control(kPictureArea), WideFromUtf8(behaviour::Tr(kNoPictureName)));
 }
 
 void ViewerWindow::SetPicture(HBITMAP picture)
