@@ -17,30 +17,13 @@ trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Milliseconds from the start to the window shown (mapped), as the X server
-# tells it, without polling; Esc then closes the window.
-start_in() {
-  local language=$1 start end window line watcher started
+source bench/window_start.sh
+# The Viewer in a language, each time with no settings file yet.
+viewer_in() {
   rm -rf "$work/home"
-  exec {events}< <(exec stdbuf -oL xev -root -event substructure)
-  watcher=$!
-  start=$(date +%s%N)
-  HOME=$work/home LANGUAGE= LC_ALL= LC_MESSAGES= LANG=$language "$build/app/Skinwright" "$work/iconres.ezx" &
-  started=$!
-  while read -r -u "$events" line; do
-    [[ $line =~ ^MapNotify ]] || continue
-    read -r -u "$events" line
-    [[ $line =~ window\ (0x[0-9a-f]+),\ override ]] || continue
-    window=$((BASH_REMATCH[1]))
-    [[ "$(xdotool getwindowname "$window" 2>/dev/null)" =~ ^Skinwright ]] && break
-  done
-  end=$(date +%s%N)
-  kill "$watcher"
-  exec {events}<&-
-  xdotool windowfocus --sync "$window" key Escape
-  wait "$started"
-  echo $(((end - start) / 1000000))
+  HOME=$work/home LANGUAGE= LC_ALL= LC_MESSAGES= LANG=$1 "$build/app/Skinwright" "$work/iconres.ezx"
 }
+start_in() { start_to_window '^Skinwright' viewer_in "$1"; }
 
 # One start of each first, so the caches are made.
 start_in en_US.UTF-8 >/dev/null
@@ -50,8 +33,7 @@ for _ in $(seq "$starts"); do
   e+=("$(start_in en_US.UTF-8)")
   z+=("$(start_in zh_CN.UTF-8)")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 em=$(median "${e[@]}") zm=$(median "${z[@]}")
 echo "== start of the Linux Viewer to its window, medians of $starts"
 printf 'Chinese %6d ms   English %6d ms   Chinese/English %s\n' "$zm" "$em" \
-  "$(awk -v a="$zm" -v b="$em" 'BEGIN { printf "%.2f", a / b }')"
+  "$(ratio "$zm" "$em")"

@@ -22,33 +22,12 @@ WINEPREFIX=$(scripts/wine-run --prefix)
 export WINEPREFIX WINEDEBUG=-all
 /usr/lib/wine/wineserver64 -p
 
-# Milliseconds from the start to the window shown (mapped), as the X server
-# tells it, without polling; Esc then closes the window.
-start_of() {
-  local program=$1 title=$2 start end window line watcher started
-  rm -f "$work/Skinwright.ini"
-  exec {events}< <(exec stdbuf -oL xev -root -event substructure)
-  watcher=$!
-  start=$(date +%s%N)
-  /usr/lib/wine/wine64 "$program" "${@:3}" &
-  started=$!
-  while read -r -u "$events" line; do
-    [[ $line =~ ^MapNotify ]] || continue
-    read -r -u "$events" line
-    [[ $line =~ window\ (0x[0-9a-f]+),\ override ]] || continue
-    window=$((BASH_REMATCH[1]))
-    [[ "$(xdotool getwindowname "$window" 2>/dev/null)" =~ $title ]] && break
-  done
-  end=$(date +%s%N)
-  kill "$watcher"
-  exec {events}<&-
-  xdotool windowfocus --sync "$window" key Escape
-  wait "$started"
-  echo $(((end - start) / 1000000))
-}
+source bench/window_start.sh
+# Skinwright starts each time with no settings file yet.
+skinwright_start() { rm -f "$work/Skinwright.ini"; /usr/lib/wine/wine64 "$@"; }
 
-minimal() { start_of "$build/bench/windows/minimal_dialog.exe" '^Minimal dialog$'; }
-skinwright() { start_of "$work/Skinwright.exe" '^Skinwright \(Moto Skin\)$' "$work/iconres.ezx"; }
+minimal() { start_to_window '^Minimal dialog$' /usr/lib/wine/wine64 "$build/bench/windows/minimal_dialog.exe"; }
+skinwright() { start_to_window '^Skinwright \(Moto Skin\)$' skinwright_start "$work/Skinwright.exe" "$work/iconres.ezx"; }
 # One start of each first, so the caches are made.
 minimal >/dev/null
 skinwright >/dev/null
@@ -57,8 +36,7 @@ for _ in $(seq "$starts"); do
   m+=("$(minimal)")
   s+=("$(skinwright)")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 mm=$(median "${m[@]}") sm=$(median "${s[@]}")
 echo "== start to window under Wine, warm, medians of $starts"
 printf 'Skinwright.exe %6d ms   minimal dialog %6d ms   Skinwright/minimal %s\n' "$sm" "$mm" \
-  "$(awk -v a="$sm" -v b="$mm" 'BEGIN { printf "%.2f", a / b }')"
+  "$(ratio "$sm" "$mm")"

@@ -15,7 +15,7 @@
 #include "res/templates/dialog_templates.h"
 #include "tests/support/files.h"
 #include "tests/support/picture_packets.h"
-#include "tests/win32/when_shown.h"
+#include "tests/win32/running_windows.h"
 #include "win32/about_window.h"
 #include "win32/builder_window.h"
 #include "win32/viewer_window.h"
@@ -54,26 +54,8 @@ std::map<int, std::string> NamesOfFocusableControls(HWND window)
     return names;
 }
 
-class AccessibleNames : public ::testing::Test {
+class AccessibleNames : public RunningWindows<> {
 protected:
-    void SetUp() override
-    {
-        OleInitialize(nullptr);
-        const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        test::MakePacket(folder_.Path() / "iconres.ezx", {"back.g", "call.g"},
-                         [](std::size_t) { return std::string("GIF89a"); });
-        setup_.settingsFile = folder_.Path() / "Skinwright.ini";
-        setup_.programFolder = folder_.Path() / "";
-        setup_.applicationName = "Skinwright";
-        setup_.startPacket = folder_.Path() / "iconres.ezx";
-    }
-    void TearDown() override
-    {
-        behaviour::UseLanguage("");
-        OleUninitialize();
-    }
-
     std::map<int, std::string> NamesIn(const templates::DialogTemplate& dialog, const std::function<void()>& run)
     {
         std::map<int, std::string> names;
@@ -83,10 +65,6 @@ protected:
         EXPECT_TRUE(check.Ran()) << dialog.title;
         return names;
     }
-
-    test::TempFolder folder_;
-    behaviour::ProgramSetup setup_;
-    Win32SystemDialogs dialogs_;
 };
 
 // A field is read by the label before it, a button by its caption or, where

@@ -20,7 +20,7 @@
 #include "res/templates/dialog_templates.h"
 #include "tests/support/files.h"
 #include "tests/support/languages.h"
-#include "tests/win32/when_shown.h"
+#include "tests/win32/running_windows.h"
 #include "tests/support/picture_packets.h"
 #include "win32/about_window.h"
 #include "win32/builder_window.h"
@@ -221,30 +221,7 @@ int RowsHolding(HWND control, COLORREF colour)
     return first < 0 ? 0 : last - first + 1;
 }
 
-class TextsFit : public ::testing::TestWithParam<std::string> {
-protected:
-    void SetUp() override
-    {
-        OleInitialize(nullptr);
-        const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        test::MakePacket(folder_.Path() / "iconres.ezx", {"back.g", "battery_full.g", "call.g"},
-                         [](std::size_t) { return std::string("GIF89a"); });
-        setup_.settingsFile = folder_.Path() / "Skinwright.ini";
-        setup_.programFolder = folder_.Path() / "";
-        setup_.applicationName = "Skinwright";
-        setup_.startPacket = folder_.Path() / "iconres.ezx";
-    }
-    void TearDown() override
-    {
-        behaviour::UseLanguage("");
-        OleUninitialize();
-    }
-
-    test::TempFolder folder_;
-    behaviour::ProgramSetup setup_;
-    Win32SystemDialogs dialogs_;
-};
+using TextsFit = RunningWindows<::testing::TestWithParam<std::string>>;
 
 using TheScreen = TextsFit;
 
