@@ -2,7 +2,9 @@
 # Reads the running program's windows through the accessibility bus
 # (AT-SPI), as a screen reader does, and checks that every control the
 # keyboard reaches has a name that says what it is: the Viewer; a row of its
-# list selected, which shows its picture; the About window, opened with the
+# list selected, which shows its picture; its status line, announced when it
+# changes (a path that does not exist typed in its field, then the opened
+# packet's path again); the About window, opened with the
 # "Help" button and closed with its own button; the template question and the
 # Builder, opened with "Build New Resource Packet ..." and answered No.
 # Each window's focusable controls are printed as "role: name" lines.
@@ -10,17 +12,20 @@
 # Nothing here depends on the language the program speaks, except that in
 # English (--english) the names must also be the English ones of the tables
 # below. Everywhere a field must be named by the label just before it, read
-# from the same tree, and a row's picture by the row's resource name and the
-# picture's size, read from the demo folder's GIF files.
+# from the same tree, a row's picture by the row's resource name and the
+# picture's size, read from the demo folder's GIF files, and the status line's
+# announcement must be the words the line then shows in the tree.
 #
 # Usage: read_windows.py PROGRAM_PID DEMO_FOLDER [--english]
 import os
 import re
 import sys
+import tempfile
 import time
 import unicodedata
 
 import pyatspi
+from gi.repository import GLib
 
 TIMEOUT = 15.0  # seconds to wait for the program or a window
 
@@ -242,6 +247,71 @@ def check_preview(viewer, controls, demo, english):
         fail(f"the picture area is named '{picture.name}', expected 'Picture {resource}, ...'")
 
 
+# The events by which a screen reader learns that a label's words changed.
+CHANGE_EVENTS = ["object:property-change:accessible-name", "object:text-changed", "object:visible-data-changed"]
+
+
+def check_status_announced(viewer, controls):
+    """Types a path that does not exist in the path field: the status line's new words are announced."""
+    # With a picture shown, the one label that names no control is the status line.
+    found = [child for child in viewer if child is not None and child.getRoleName() == "label"
+             and not any(child == label for control in controls for label in labelled_by(control))]
+    if len(found) != 1:
+        fail(f"the Viewer has {len(found)} labels that name no control, expected one status line: "
+             f"{[label.name for label in found]}")
+        return
+    status = found[0]
+    loaded = status.name
+    print(f"status line: {loaded}")
+    if not is_said(loaded):
+        fail(f"the status line reads '{loaded}' with the packet opened, which says nothing")
+        return
+
+    heard = []  # (event type, the words a screen reader says) of the status line's events
+
+    def listen(event):
+        try:
+            if event.source != status:
+                return
+            said = event.any_data if event.type.startswith("object:property-change") else None
+            # An event that does not carry the new words: a screen reader reads the label's name.
+            heard.append((event.type, said if isinstance(said, str) and said else event.source.name))
+        except Exception as error:  # the label gone meanwhile
+            heard.append((event.type, f"<unreadable: {error}>"))
+
+    field = controls[VIEWER.index(("text", "Resource Packet:"))]
+    editable = field.queryEditableText()
+    opened = field.queryText().getText(0, -1)
+    context = GLib.MainContext.default()
+    pyatspi.Registry.registerEventListener(listen, *CHANGE_EVENTS)
+    try:
+        with tempfile.TemporaryDirectory() as empty:
+            # Registering waited for the registry, which tells the program of the
+            # listener before it answers: the program hears of it before this call.
+            if not editable.setTextContents(os.path.join(empty, "missing.ezx")):
+                fail("the path field refused a text set through AT-SPI")
+                return
+            changed = wait_for("the status line to change after a path that does not exist was typed",
+                               lambda: status.name if status.name != loaded else None, timeout=5)
+        deadline = time.monotonic() + 5
+        while not any(said == changed for _, said in heard) and time.monotonic() < deadline:
+            while context.pending():
+                context.iteration(False)
+            time.sleep(0.01)
+        kinds = sorted({kind for kind, said in heard if said == changed})
+        print(f"status line after a path that does not exist: {changed} (announced by {', '.join(kinds) or 'nothing'})")
+        if not is_said(changed):
+            fail(f"the status line reads '{changed}' for a path that does not exist, which says nothing")
+        if not kinds:
+            fail(f"the status line changed from '{loaded}' to '{changed}' unannounced; "
+                 f"its events said {[said for _, said in heard] or 'nothing'}")
+    finally:
+        pyatspi.Registry.deregisterEventListener(listen, *CHANGE_EVENTS)
+        # The opened packet again, for the Builder, which takes it as template.
+        editable.setTextContents(opened)
+        wait_for("the status line to read as with the packet opened", lambda: status.name == loaded, timeout=5)
+
+
 def main():
     pid, demo = int(sys.argv[1]), sys.argv[2]
     english = "--english" in sys.argv[3:]
@@ -253,6 +323,7 @@ def main():
     if len(controls) != len(VIEWER):
         raise SystemExit(1)
     check_preview(viewer, controls, demo, english)
+    check_status_announced(viewer, controls)
 
     # "Help": the About window; its button closes it.
     before = shown_windows(app)
