@@ -2,7 +2,6 @@
 // takes the keyboard, as Windows' accessibility hands it over.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <functional>
@@ -13,14 +12,11 @@
 
 #include "behaviour/translation.h"
 #include "res/templates/dialog_templates.h"
-#include "tests/support/files.h"
-#include "tests/support/picture_packets.h"
 #include "tests/win32/running_windows.h"
 #include "win32/about_window.h"
 #include "win32/builder_window.h"
 #include "win32/viewer_window.h"
 #include "win32/wide_text.h"
-#include "win32/win32_system_dialogs.h"
 
 namespace skinwright::win32 {
 namespace {

@@ -5,11 +5,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,15 +16,12 @@
 
 #include "behaviour/translation.h"
 #include "res/templates/dialog_templates.h"
-#include "tests/support/files.h"
 #include "tests/support/languages.h"
 #include "tests/win32/running_windows.h"
-#include "tests/support/picture_packets.h"
 #include "win32/about_window.h"
 #include "win32/builder_window.h"
 #include "win32/viewer_window.h"
 #include "win32/wide_text.h"
-#include "win32/win32_system_dialogs.h"
 
 namespace skinwright::win32 {
 namespace {
