@@ -82,20 +82,6 @@ TEST_F(Translation, EachLanguageSaysItsOwnWords)
     }
 }
 
-TEST_F(Translation, OnlyABuiltInCatalogIsTaken)
-{
-    EXPECT_TRUE(UseLanguage("pt_BR"));
-    EXPECT_EQ(LanguageInUse(), "pt_BR");
-    EXPECT_FALSE(UseLanguage("pt"));
-    EXPECT_EQ(LanguageInUse(), "");
-}
-
-TEST_F(Translation, ValuesAreFilledIntoTheTranslatedText)
-{
-    UseLanguage("de");
-    EXPECT_EQ(TrFormat("%d of %d Failed to save", {"2", "7"}), "Speichern fehlgeschlagen: 2 von 7");
-}
-
 // A catalog cut short anywhere finds a text whole or not at all.
 TEST(CompiledCatalogBytes, ACatalogCutShortFindsTextsWholeOrNotAtAll)
 {
